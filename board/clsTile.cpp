@@ -1,0 +1,4 @@
+#include "board/clsTile.h"
+
+clsTile::clsTile(Int16 imageIndex, bool isEmpty)
+    : imageIndex_(imageIndex), emptyFlag_(toStoredBool(isEmpty)) {}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+enum class MessageIcon { None, Warning, Information, Critical };
+
+// Every modal box the program shows goes through here, so tests can answer them without a window.
+// Texts are UTF-8. An empty title means the application's title.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual void showMessage(const std::string& text, const std::string& title,
+                             MessageIcon icon) = 0;
+
+    // The player's text, or "" when the box was cancelled.
+    virtual std::string askText(const std::string& prompt, const std::string& title,
+                                const std::string& defaultText) = 0;
+
+    // One chosen path, or "" when the dialog was cancelled. The filter is "description|patterns"
+    // with patterns separated by ';'.
+    virtual std::string chooseOpenFile(const std::string& title, const std::string& filter) = 0;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/Dialogs.h"
+
+// Answers the program's boxes from queued replies and records every box shown.
+class FakeDialogs : public Dialogs {
+public:
+    struct Message {
+        std::string text;
+        std::string title;
+        MessageIcon icon;
+    };
+    struct Question {
+        std::string prompt;
+        std::string title;
+        std::string defaultText;
+    };
+    struct FileRequest {
+        std::string title;
+        std::string filter;
+    };
+
+    void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+    std::string askText(const std::string& prompt, const std::string& title,
+                        const std::string& defaultText) override;
+    std::string chooseOpenFile(const std::string& title, const std::string& filter) override;
+
+    std::vector<Message> messages;
+    std::vector<Question> questions;
+    std::vector<FileRequest> fileRequests;
+    std::deque<std::string> textReplies;  // an empty queue answers as a cancelled box
+    std::deque<std::string> fileReplies;
+};
