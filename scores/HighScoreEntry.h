@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "platform/Dialogs.h"
+
+// Offers `score` to the table: when a stored score is at or below it, asks the player's name and
+// overwrites the row with the highest such score (the last of equals). A cancelled name box stores
+// an empty name. Failures pass to the caller, with nothing written.
+void enterHighScore(const QString& databasePath, const std::string& table, double score,
+                    Dialogs& dialogs);

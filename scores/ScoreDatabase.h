@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <vector>
+
+inline constexpr const char* kSlideTable = "tblSlide";
+inline constexpr const char* kSwapTable = "tblSwap";
+
+struct ScoreRow {
+    int id = 0;
+    std::string name;  // UTF-8, exactly as typed
+    double score = 0;
+};
+
+// The high-score file, opened around one user action and closed again. Every failure (a missing,
+// empty, damaged or foreign file, a missing table or column, a lock that does not clear, a write
+// that cannot be made) is a Failure whose description names the file; nothing is written then.
+class ScoreDatabase {
+public:
+    enum class Mode { ReadWrite, ReadOnly };
+
+    ScoreDatabase() = default;
+    ~ScoreDatabase();  // closes
+    ScoreDatabase(const ScoreDatabase&) = delete;
+    ScoreDatabase& operator=(const ScoreDatabase&) = delete;
+
+    // Opens an existing file; never creates one.
+    void openScoreDatabase(const QString& path, Mode mode = Mode::ReadWrite);
+    void closeScoreDatabase();
+    bool isOpen() const;
+
+    // Rows in ascending id order. `table` must be kSlideTable or kSwapTable.
+    std::vector<ScoreRow> selectAll(const std::string& table);
+    std::vector<ScoreRow> selectAtOrBelow(const std::string& table, double score);
+    // Overwrites one row atomically.
+    void updateRow(const std::string& table, int id, double score, const std::string& name);
+
+private:
+    QString connectionName_;
+    QString path_;
+};
+
+// Creates a fresh file with both tables, ten rows each (ids 1 to 10, empty names, score 0).
+// Refuses to touch a file that already exists.
+void createScoreFile(const QString& path);
