@@ -9,14 +9,25 @@ clsBoard::clsBoard(Dialogs& dialogs, RandomSource& random)
     : dialogs_(dialogs), random_(random), tiles_(makeGrid(4, 4)) {}
 
 clsBoard::Grid clsBoard::makeGrid(int rows, int columns) {
-    return Grid(static_cast<std::size_t>(rows), std::vector<TileRef>(static_cast<std::size_t>(columns)));
+    return Grid(static_cast<std::size_t>(rows),
+                std::vector<TileRef>(static_cast<std::size_t>(columns)));
 }
 
-Int16 clsBoard::totalTiles() const { return (lastRow_ + 1) * (lastColumn_ + 1); }
-Int16 clsBoard::totalColumns() const { return lastColumn_ + 1; }
-void clsBoard::setTotalColumns(Int16 columns) { lastColumn_ = columns - 1; }
-Int16 clsBoard::totalRows() const { return lastRow_ + 1; }
-void clsBoard::setTotalRows(Int16 rows) { lastRow_ = rows - 1; }
+Int16 clsBoard::totalTiles() const {
+    return (lastRow_ + 1) * (lastColumn_ + 1);
+}
+Int16 clsBoard::totalColumns() const {
+    return lastColumn_ + 1;
+}
+void clsBoard::setTotalColumns(Int16 columns) {
+    lastColumn_ = columns - 1;
+}
+Int16 clsBoard::totalRows() const {
+    return lastRow_ + 1;
+}
+void clsBoard::setTotalRows(Int16 rows) {
+    lastRow_ = rows - 1;
+}
 
 clsBoard::TileRef& clsBoard::cell(Position p) {
     return const_cast<TileRef&>(std::as_const(*this).cell(p));

@@ -9,9 +9,15 @@ Int16::Int16(long long value) {
     value_ = static_cast<std::int16_t>(value);
 }
 
-Int16& Int16::operator+=(Int16 other) { return *this = *this + other; }
-Int16& Int16::operator-=(Int16 other) { return *this = *this - other; }
-Int16& Int16::operator++() { return *this += 1; }
+Int16& Int16::operator+=(Int16 other) {
+    return *this = *this + other;
+}
+Int16& Int16::operator-=(Int16 other) {
+    return *this = *this - other;
+}
+Int16& Int16::operator++() {
+    return *this += 1;
+}
 
 Int16 operator/(Int16 a, Int16 b) {
     if (b.value_ == 0) {

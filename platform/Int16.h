@@ -20,9 +20,15 @@ public:
     Int16& operator-=(Int16 other);
     Int16& operator++();
 
-    friend Int16 operator+(Int16 a, Int16 b) { return Int16(static_cast<long long>(a.value_) + b.value_); }
-    friend Int16 operator-(Int16 a, Int16 b) { return Int16(static_cast<long long>(a.value_) - b.value_); }
-    friend Int16 operator*(Int16 a, Int16 b) { return Int16(static_cast<long long>(a.value_) * b.value_); }
+    friend Int16 operator+(Int16 a, Int16 b) {
+        return Int16(static_cast<long long>(a.value_) + b.value_);
+    }
+    friend Int16 operator-(Int16 a, Int16 b) {
+        return Int16(static_cast<long long>(a.value_) - b.value_);
+    }
+    friend Int16 operator*(Int16 a, Int16 b) {
+        return Int16(static_cast<long long>(a.value_) * b.value_);
+    }
     friend Int16 operator/(Int16 a, Int16 b);
     friend Int16 operator%(Int16 a, Int16 b);
     friend constexpr bool operator==(Int16 a, Int16 b) = default;
@@ -33,4 +39,6 @@ private:
 };
 
 // Booleans stored the 16-bit way: true is -1, false is 0.
-inline constexpr std::int16_t toStoredBool(bool b) { return b ? -1 : 0; }
+inline constexpr std::int16_t toStoredBool(bool b) {
+    return b ? -1 : 0;
+}

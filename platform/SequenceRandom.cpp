@@ -14,4 +14,6 @@ SequenceRandom::SequenceRandom(std::vector<double> values) : values_(std::move(v
     }
 }
 
-double SequenceRandom::nextUniform() { return values_[draws_++ % values_.size()]; }
+double SequenceRandom::nextUniform() {
+    return values_[draws_++ % values_.size()];
+}

@@ -12,5 +12,7 @@ double gameScore(double moves, Int16 elapsedSeconds, const clsBoard& board, bool
 // The score as stored and listed: at most 15 significant digits, '.' as the separator, no trailing
 // zeros, no point for a whole number ("513.916083916084", "0", "605").
 std::string scoreText(double score);
+// The value scoreText writes, read back: what the table stores and compares against.
+double storedScore(double score);
 // The score as the window shows it: two decimals ("513.92").
 std::string scoreDisplay(double score);

@@ -20,6 +20,9 @@ class ScoreDatabase {
 public:
     enum class Mode { ReadWrite, ReadOnly };
 
+    // How long to wait for another copy of the game that holds the file before failing.
+    static constexpr int kDefaultBusyTimeoutMs = 5000;
+
     ScoreDatabase() = default;
     ~ScoreDatabase();  // closes
     ScoreDatabase(const ScoreDatabase&) = delete;
@@ -29,6 +32,8 @@ public:
     void openScoreDatabase(const QString& path, Mode mode = Mode::ReadWrite);
     void closeScoreDatabase();
     bool isOpen() const;
+    // Takes effect at the next open.
+    void setBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
 
     // Rows in ascending id order. `table` must be kSlideTable or kSwapTable.
     std::vector<ScoreRow> selectAll(const std::string& table);
@@ -37,8 +42,15 @@ public:
     void updateRow(const std::string& table, int id, double score, const std::string& name);
 
 private:
+    void openConnection(Mode mode);
+    void checkTables();
+    void requireOpen() const;
+    void execOrThrow(const QString& sql, const std::string& problem);
+    std::vector<ScoreRow> selectRows(const std::string& sql, const double* scoreLimit);
+
     QString connectionName_;
     QString path_;
+    int busyTimeoutMs_ = kDefaultBusyTimeoutMs;
 };
 
 // Creates a fresh file with both tables, ten rows each (ids 1 to 10, empty names, score 0).

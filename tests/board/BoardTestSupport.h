@@ -22,7 +22,9 @@ struct FilledBoard {
         }
     }
 
-    clsBoard::TileRef at(int cellNumber) const { return board.Tile(cellNumber / 4 + 1, cellNumber % 4 + 1); }
+    clsBoard::TileRef at(int cellNumber) const {
+        return board.Tile(cellNumber / 4 + 1, cellNumber % 4 + 1);
+    }
     int imageAt(int cellNumber) const { return at(cellNumber)->imageIndex().value(); }
 
     // Image index per cell, row-major.

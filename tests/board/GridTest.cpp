@@ -95,7 +95,8 @@ TEST(Grid, SizePropertiesAndOverflow) {
     clsBoard board(dialogs, random);
     board.setTotalRows(5);
     EXPECT_EQ(board.totalTiles(), 20);
-    EXPECT_EQ(failureOf([&] { board.Tile(5, 1); }), "Subscript out of range");  // grid kept its shape
+    EXPECT_EQ(failureOf([&] { board.Tile(5, 1); }),
+              "Subscript out of range");  // grid kept its shape
 
     EXPECT_EQ(failureOf([&] { board.setTotalColumns(-32768); }), "Overflow");
     EXPECT_EQ(failureOf([&] { board.setTotalRows(-32768); }), "Overflow");
@@ -111,7 +112,11 @@ TEST(Int16Count, ThrowsOverflowInsteadOfWrapping) {
     EXPECT_EQ(n, 32767);
     EXPECT_EQ(failureOf([&] { ++n; }), "Overflow");
     EXPECT_EQ(n, 32767);
-    EXPECT_EQ(failureOf([] { Int16 m = -32768; m -= 1; }), "Overflow");
+    EXPECT_EQ(failureOf([] {
+                  Int16 m = -32768;
+                  m -= 1;
+              }),
+              "Overflow");
     EXPECT_EQ(failureOf([] { (void)(Int16(-32768) * Int16(-1)); }), "Overflow");
     EXPECT_EQ(failureOf([] { (void)(Int16(5) / Int16(0)); }), "Division by zero");
     EXPECT_EQ(failureOf([] { Int16 big(40000); }), "Overflow");

@@ -13,15 +13,31 @@ std::string takeFront(std::deque<std::string>& replies) {
 
 void FakeDialogs::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
     messages.push_back({text, title, icon});
+    log.push_back("message: " + title + "|" + text);
 }
 
 std::string FakeDialogs::askText(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) {
     questions.push_back({prompt, title, defaultText});
+    log.push_back("ask: " + prompt);
+    if (whileAsking) {
+        whileAsking();
+    }
     return takeFront(textReplies);
 }
 
 std::string FakeDialogs::chooseOpenFile(const std::string& title, const std::string& filter) {
     fileRequests.push_back({title, filter});
+    log.push_back("file: " + title);
     return takeFront(fileReplies);
+}
+
+std::vector<FakeDialogs::Message> FakeDialogs::errorReports() const {
+    std::vector<Message> reports;
+    for (const auto& m : messages) {
+        if (m.title == "Application Error") {
+            reports.push_back(m);
+        }
+    }
+    return reports;
 }

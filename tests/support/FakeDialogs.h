@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,4 +35,12 @@ public:
     std::vector<FileRequest> fileRequests;
     std::deque<std::string> textReplies;  // an empty queue answers as a cancelled box
     std::deque<std::string> fileReplies;
+
+    // Every box in the order shown: "message: <title>|<text>", "ask: <prompt>", "file: <title>".
+    std::vector<std::string> log;
+    // Runs while the name box is "open", as events would run under a real modal box.
+    std::function<void()> whileAsking;
+
+    // Messages titled "Application Error".
+    std::vector<Message> errorReports() const;
 };

@@ -1,0 +1,109 @@
+#include "game/BoardView.h"
+
+#include <QFrame>
+#include <utility>
+
+#include "platform/Failure.h"
+
+BoardView::BoardView(QWidget* boardArea, std::function<void(int)> onClick)
+    : area_(boardArea), onClick_(std::move(onClick)) {
+    controls_.push_back(makeControl(0));
+    controls_[0]->move(origin());
+    controls_[0]->hide();
+}
+
+TileLabel* BoardView::makeControl(int index) {
+    auto* label = new TileLabel(index, area_);
+    QObject::connect(label, &TileLabel::clicked, label, [this](int i) { onClick_(i); });
+    return label;
+}
+
+QPoint BoardView::origin() const {
+    const auto* frame = qobject_cast<const QFrame*>(area_);
+    const int border = frame ? frame->frameWidth() : 0;
+    return {border, border};
+}
+
+bool BoardView::hasControl(int index) const {
+    return index >= 0 && index < static_cast<int>(controls_.size()) &&
+           controls_[static_cast<size_t>(index)] != nullptr;
+}
+
+TileLabel* BoardView::control(int index) const {
+    if (!hasControl(index)) {
+        throw Failure("Control array element '" + std::to_string(index) + "' doesn't exist");
+    }
+    return controls_[static_cast<size_t>(index)];
+}
+
+int BoardView::controlCount() const {
+    int count = 0;
+    for (auto* c : controls_) {
+        count += c ? 1 : 0;
+    }
+    return count;
+}
+
+TileLabel* BoardView::createControl(int index) {
+    if (index < 1) {
+        throw Failure(failures::kSubscriptOutOfRange);
+    }
+    if (hasControl(index)) {
+        throw Failure("Object already loaded");
+    }
+    if (index >= static_cast<int>(controls_.size())) {
+        controls_.resize(static_cast<size_t>(index) + 1, nullptr);
+    }
+    auto* label = makeControl(index);
+    label->move(controls_[0]->pos());
+    label->resize(controls_[0]->size());
+    label->hide();
+    controls_[static_cast<size_t>(index)] = label;
+    return label;
+}
+
+void BoardView::drawBoard(const clsBoard& board, PictureClip& clip, bool slide) {
+    int k = 0;
+    const int rows = board.totalRows().value();
+    const int columns = board.totalColumns().value();
+    for (int row = 1; row <= rows; ++row) {
+        for (int column = 1; column <= columns; ++column) {
+            const auto tile = board.Tile(row, column);
+            if (!tile) {
+                throw Failure(failures::kObjectNotSet);
+            }
+            TileLabel* label = control(k);
+            label->setCell(clip.GraphicCell(tile->imageIndex()));
+            label->setVisible(slide ? !tile->isEmpty() : true);
+            ++k;
+        }
+    }
+}
+
+void BoardView::removeControl(int index) {
+    TileLabel* label = control(index);
+    controls_[static_cast<size_t>(index)] = nullptr;
+    // The click that ends a game arrives inside one of these labels' own event handler, so the
+    // label is hidden now and deleted once that handler has returned.
+    label->hide();
+    label->deleteLater();
+}
+
+void BoardView::removeTiles(const clsBoard& board) {
+    controls_[0]->hide();
+    const int total = board.totalTiles().value();
+    for (int i = 1; i <= total; ++i) {
+        removeControl(i);
+    }
+}
+
+void BoardView::removeLeftovers() {
+    controls_[0]->hide();
+    controls_[0]->setThreeDimensional(false);
+    for (int i = 1; i < static_cast<int>(controls_.size()); ++i) {
+        if (controls_[static_cast<size_t>(i)]) {
+            removeControl(i);
+        }
+    }
+    controls_.resize(1);
+}

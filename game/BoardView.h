@@ -1,0 +1,43 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "board/clsBoard.h"
+#include "game/TileLabel.h"
+#include "platform/PictureClip.h"
+
+class QWidget;
+
+// The control array of tile labels inside the board area. Control i always shows cell i; element
+// 0 lives as long as the window, the others exist per game.
+class BoardView {
+public:
+    // `onClick` hears every click on every element, with the element's index.
+    BoardView(QWidget* boardArea, std::function<void(int)> onClick);
+
+    TileLabel* control(int index) const;  // a Failure when that element does not exist
+    bool hasControl(int index) const;
+    int controlCount() const;  // elements that exist, element 0 included
+
+    // A new hidden element with the look of element 0.
+    TileLabel* createControl(int index);
+
+    void drawBoard(const clsBoard& board, PictureClip& clip, bool slide);
+    // Hides element 0 and removes elements 1 to totalTiles.
+    void removeTiles(const clsBoard& board);
+    // Removes every element but 0, whatever a failed game left behind.
+    void removeLeftovers();
+
+    // Where the controls sit: inside the board area's border.
+    QPoint origin() const;
+
+private:
+    void removeControl(int index);
+
+    TileLabel* makeControl(int index);
+
+    QWidget* area_;
+    std::function<void(int)> onClick_;
+    std::vector<TileLabel*> controls_;  // null where an element does not exist
+};

@@ -1,0 +1,50 @@
+#include "game/TileLabel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TileLabel::TileLabel(int index, QWidget* parent) : QLabel(parent), index_(index) {
+    setProperty("imageControl", true);
+    setThreeDimensional(false);
+}
+
+void TileLabel::setCell(const QPixmap& cell) {
+    setPixmap(cell);
+    resize(cell.size());
+}
+
+void TileLabel::setThreeDimensional(bool raised) {
+    if (raised) {
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+        setLineWidth(2);
+    } else {
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setLineWidth(1);
+    }
+    update();
+}
+
+bool TileLabel::isThreeDimensional() const {
+    return frameShape() == QFrame::Panel;
+}
+
+void TileLabel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, pixmap());
+    drawFrame(&painter);
+}
+
+void TileLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void TileLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) {
+        emit clicked(index_);
+    }
+}

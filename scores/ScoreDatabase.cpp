@@ -1,0 +1,205 @@
+#include "scores/ScoreDatabase.h"
+
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QVariant>
+#include <atomic>
+#include <cmath>
+
+#include "scores/ScoreFileErrors.h"
+
+namespace {
+
+std::atomic<unsigned long long> connectionCount{0};
+
+QString newConnectionName() {
+    return QStringLiteral("tavlora-scores-%1").arg(++connectionCount);
+}
+
+// The only names that ever reach the statement text; anything else is refused before any SQL
+// is built.
+const char* knownTable(const std::string& table) {
+    if (table == kSlideTable) {
+        return kSlideTable;
+    }
+    if (table == kSwapTable) {
+        return kSwapTable;
+    }
+    throw Failure("There is no high-score table \"" + table + "\".");
+}
+
+// An empty QString must stay text: Qt binds a null QString as NULL.
+QString boundText(const std::string& text) {
+    QString value = QString::fromStdString(text);
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+ScoreRow rowFrom(const QSqlQuery& query) {
+    ScoreRow row;
+    row.id = query.value(0).toInt();
+    row.name = query.value(1).toString().toStdString();
+    row.score = query.value(2).toDouble();
+    return row;
+}
+
+}  // namespace
+
+ScoreDatabase::~ScoreDatabase() {
+    closeScoreDatabase();
+}
+
+bool ScoreDatabase::isOpen() const {
+    return !connectionName_.isEmpty();
+}
+
+void ScoreDatabase::openScoreDatabase(const QString& path, Mode mode) {
+    closeScoreDatabase();
+    const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    checkLooksLikeScoreFile(absolutePath);
+
+    connectionName_ = newConnectionName();
+    path_ = absolutePath;
+    try {
+        openConnection(mode);
+        checkTables();
+    } catch (...) {
+        closeScoreDatabase();
+        throw;
+    }
+}
+
+void ScoreDatabase::openConnection(Mode mode) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    // The URI form lets the open mode forbid creating a file; the path is percent-encoded so
+    // that '#' or '?' in a folder name cannot cut it short.
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
+    db.setDatabaseName(
+        QUrl::fromLocalFile(path_).toString(QUrl::FullyEncoded) +
+        (mode == Mode::ReadOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
+    if (!db.open()) {
+        throw scoreFileFailure(path_, "cannot be opened", db.lastError());
+    }
+}
+
+void ScoreDatabase::checkTables() {
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    // Every commit reaches the disk before an update counts as done, so a power cut leaves the
+    // old row or the new one.
+    execOrThrow(QStringLiteral("PRAGMA synchronous = FULL"), "cannot be read");
+    {
+        QSqlQuery check(db);
+        if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()) {
+            throw scoreFileFailure(path_, "cannot be read", check.lastError());
+        }
+        if (check.value(0).toString() != QStringLiteral("ok")) {
+            throw scoreFileFailure(path_,
+                                   "is damaged (" + check.value(0).toString().toStdString() + ")");
+        }
+    }
+    for (const char* table : {kSlideTable, kSwapTable}) {
+        QSqlQuery probe(db);
+        if (!probe.exec(QStringLiteral("SELECT id, fldname, fldscore FROM %1 LIMIT 0")
+                            .arg(QLatin1String(table)))) {
+            throw scoreFileFailure(
+                path_,
+                std::string("has no table ") + table + " with the columns id, fldname and fldscore",
+                probe.lastError());
+        }
+    }
+}
+
+void ScoreDatabase::closeScoreDatabase() {
+    if (connectionName_.isEmpty()) {
+        return;
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+        db.close();
+    }
+    // No QSqlDatabase or QSqlQuery of this connection is alive here, so Qt drops it cleanly.
+    QSqlDatabase::removeDatabase(connectionName_);
+    connectionName_.clear();
+    path_.clear();
+}
+
+void ScoreDatabase::requireOpen() const {
+    if (!isOpen()) {
+        throw Failure(failures::kObjectNotSet);
+    }
+}
+
+void ScoreDatabase::execOrThrow(const QString& sql, const std::string& problem) {
+    QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+    if (!query.exec(sql)) {
+        throw scoreFileFailure(path_, problem, query.lastError());
+    }
+}
+
+std::vector<ScoreRow> ScoreDatabase::selectAll(const std::string& table) {
+    const std::string sql =
+        std::string("SELECT id, fldname, fldscore FROM ") + knownTable(table) + " ORDER BY id";
+    return selectRows(sql, nullptr);
+}
+
+std::vector<ScoreRow> ScoreDatabase::selectAtOrBelow(const std::string& table, double score) {
+    const std::string sql = std::string("SELECT id, fldname, fldscore FROM ") + knownTable(table) +
+                            " WHERE fldscore <= ? ORDER BY id";
+    return selectRows(sql, &score);
+}
+
+std::vector<ScoreRow> ScoreDatabase::selectRows(const std::string& sql, const double* scoreLimit) {
+    requireOpen();
+    QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+    query.setForwardOnly(true);
+    if (!query.prepare(QString::fromStdString(sql))) {
+        throw scoreFileFailure(path_, "cannot be read", query.lastError());
+    }
+    if (scoreLimit != nullptr) {
+        query.addBindValue(*scoreLimit);
+    }
+    if (!query.exec()) {
+        throw scoreFileFailure(path_, "cannot be read", query.lastError());
+    }
+    std::vector<ScoreRow> rows;
+    while (query.next()) {
+        rows.push_back(rowFrom(query));
+    }
+    // next() also ends on a row that cannot be read; that must not pass as the end of the table.
+    if (query.lastError().isValid()) {
+        throw scoreFileFailure(path_, "cannot be read", query.lastError());
+    }
+    return rows;
+}
+
+void ScoreDatabase::updateRow(const std::string& table, int id, double score,
+                              const std::string& name) {
+    const std::string sql =
+        std::string("UPDATE ") + knownTable(table) + " SET fldscore = ?, fldname = ? WHERE id = ?";
+    requireOpen();
+    if (!std::isfinite(score)) {
+        throw Failure(failures::kOverflow);
+    }
+    // Taking the write lock up front lets the busy timeout wait for another copy of the game.
+    execOrThrow(QStringLiteral("BEGIN IMMEDIATE"), "cannot be written");
+    try {
+        {
+            QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+            const bool prepared = query.prepare(QString::fromStdString(sql));
+            query.addBindValue(score);
+            query.addBindValue(boundText(name));
+            query.addBindValue(id);
+            if (!prepared || !query.exec()) {
+                throw scoreFileFailure(path_, "cannot be written", query.lastError());
+            }
+        }
+        execOrThrow(QStringLiteral("COMMIT"), "cannot be written");
+    } catch (...) {
+        QSqlQuery rollback(QSqlDatabase::database(connectionName_, false));
+        rollback.exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// Files that tests make for themselves.
+namespace testfiles {
+
+// A distinct colour for each of the 16 picture cells.
+QColor cellColor(int cell);
+
+// A picture of width x height whose 4 x 4 cells each hold cellColor(k).
+void writeCellPicture(const QString& path, int width, int height, const char* format = "PNG");
+
+// A 32 x 32 Windows cursor file with the given hotspot.
+void writeCursorFile(const QString& path, int hotX, int hotY);
+
+void writeBytes(const QString& path, const QByteArray& bytes);
+
+}  // namespace testfiles
