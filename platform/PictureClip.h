@@ -20,6 +20,8 @@ public:
     QPixmap GraphicCell(Int16 k);
 
 private:
+    void cutCells();
+
     QPixmap picture_;
     Int16 rows_ = 1;
     Int16 cols_ = 1;

@@ -1,8 +1,18 @@
 #pragma once
 
+#include <QString>
+#include <string>
+
 #include "platform/Dialogs.h"
 
 class QWidget;
+
+// The program's filter "description|patterns" (patterns separated by ';', further pairs after more
+// '|') in Qt's form "description (*.a *.b)", pairs joined by ";;".
+QString toQtFileFilter(const std::string& filter);
+
+// Qt breaks lines at LF only, so CR LF and a lone CR each become one LF for display.
+QString toDisplayLines(const std::string& text);
 
 // The real boxes: QMessageBox, QInputDialog and QFileDialog, modal over `parent`. An empty title
 // shows the application's title (QCoreApplication::applicationName()).

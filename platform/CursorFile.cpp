@@ -1,0 +1,90 @@
+#include "platform/CursorFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QPixmap>
+#include <algorithm>
+
+#include "platform/Failure.h"
+
+namespace {
+
+// Cursors are a few kilobytes; a 256 x 256 32-bit image with its mask stays well below this.
+constexpr qint64 kMaxCursorBytes = 1024 * 1024;
+constexpr qsizetype kDirectoryHeaderBytes = 6;
+constexpr qsizetype kDirectoryEntryBytes = 16;
+constexpr quint16 kCursorResourceType = 2;
+
+[[noreturn]] void refuseCursor(const QString& path, const QString& reason) {
+    throw Failure(QStringLiteral("Cannot load the cursor %1: %2").arg(path, reason).toStdString());
+}
+
+quint16 readU16(const QByteArray& bytes, qsizetype at) {
+    return static_cast<quint16>(static_cast<quint8>(bytes[at]) | static_cast<quint8>(bytes[at + 1])
+                                                                     << 8);
+}
+
+quint32 readU32(const QByteArray& bytes, qsizetype at) {
+    return static_cast<quint32>(readU16(bytes, at)) | static_cast<quint32>(readU16(bytes, at + 2))
+                                                          << 16;
+}
+
+QByteArray readCursorBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        refuseCursor(path, file.errorString());
+    }
+    QByteArray bytes = file.read(kMaxCursorBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        refuseCursor(path, file.errorString());
+    }
+    if (bytes.size() > kMaxCursorBytes) {
+        refuseCursor(path, QStringLiteral("the file is larger than 1 MiB"));
+    }
+    return bytes;
+}
+
+// Checks the directory the image reader relies on, so a damaged file gets a reason a player can
+// act on instead of a decoder's guess.
+void checkDirectory(const QString& path, const QByteArray& bytes) {
+    const QString notCursor = QStringLiteral("the file is not a cursor");
+    if (bytes.size() < kDirectoryHeaderBytes + kDirectoryEntryBytes) {
+        refuseCursor(path, notCursor);
+    }
+    if (readU16(bytes, 0) != 0 || readU16(bytes, 2) != kCursorResourceType) {
+        refuseCursor(path, notCursor);
+    }
+    const quint16 count = readU16(bytes, 4);
+    if (count < 1) {
+        refuseCursor(path, QStringLiteral("the file holds no image"));
+    }
+    const qsizetype directoryEnd = kDirectoryHeaderBytes + count * kDirectoryEntryBytes;
+    const quint32 imageBytes = readU32(bytes, kDirectoryHeaderBytes + 8);
+    const quint32 imageOffset = readU32(bytes, kDirectoryHeaderBytes + 12);
+    if (bytes.size() < directoryEnd || imageOffset < directoryEnd || imageBytes == 0 ||
+        static_cast<qint64>(imageOffset) + imageBytes > bytes.size()) {
+        refuseCursor(path, QStringLiteral("the file is truncated"));
+    }
+}
+
+}  // namespace
+
+QCursor loadCursorFile(const QString& path) {
+    QByteArray bytes = readCursorBytes(path);
+    checkDirectory(path, bytes);
+
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "ico");
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        refuseCursor(path, reader.errorString());
+    }
+
+    // Qt's reader drops the hotspot, so it comes from the first directory entry; one outside the
+    // image is pulled onto its nearest edge pixel.
+    const int x = std::min<int>(readU16(bytes, kDirectoryHeaderBytes + 4), image.width() - 1);
+    const int y = std::min<int>(readU16(bytes, kDirectoryHeaderBytes + 6), image.height() - 1);
+    return QCursor(QPixmap::fromImage(image), x, y);
+}

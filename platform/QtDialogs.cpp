@@ -1,0 +1,104 @@
+#include "platform/QtDialogs.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace {
+
+QString titleOrApplication(const std::string& title) {
+    return title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
+}
+
+QMessageBox::Icon toQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QStringList splitPatterns(const QString& patterns) {
+    QStringList result;
+    for (const QString& pattern : patterns.split(QRegularExpression(QStringLiteral("[; ]")))) {
+        if (!pattern.trimmed().isEmpty()) {
+            result << pattern.trimmed();
+        }
+    }
+    return result;
+}
+
+// Descriptions often repeat their patterns in brackets already; a second bracketed copy would
+// only clutter the dialog's list.
+QString withoutRepeatedPatterns(QString description, const QStringList& patterns) {
+    description = description.trimmed();
+    const qsizetype open = description.lastIndexOf(u'(');
+    if (open >= 0 && description.endsWith(u')')) {
+        const QString inside = description.mid(open + 1, description.size() - open - 2);
+        if (splitPatterns(inside) == patterns) {
+            description.truncate(open);
+        }
+    }
+    return description.trimmed();
+}
+
+}  // namespace
+
+QString toQtFileFilter(const std::string& filter) {
+    QStringList parts = QString::fromStdString(filter).split(u'|');
+    // A filter without any '|' is a bare pattern list; an unpaired description at the end names
+    // no files and is dropped.
+    if (parts.size() == 1) {
+        parts.prepend(QString());
+    }
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QStringList patterns = splitPatterns(parts[i + 1]);
+        if (patterns.isEmpty()) {
+            continue;
+        }
+        const QString description = withoutRepeatedPatterns(parts[i], patterns);
+        const QString list = QLatin1Char('(') + patterns.join(u' ') + QLatin1Char(')');
+        entries << (description.isEmpty() ? list : description + QLatin1Char(' ') + list);
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+QString toDisplayLines(const std::string& text) {
+    QString lines = QString::fromStdString(text);
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lines.replace(u'\r', u'\n');
+    return lines;
+}
+
+void QtDialogs::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+    QMessageBox box(toQtIcon(icon), titleOrApplication(title), toDisplayLines(text),
+                    QMessageBox::Ok, parent_);
+    // Descriptions carry file names, which must never be taken for markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+std::string QtDialogs::askText(const std::string& prompt, const std::string& title,
+                               const std::string& defaultText) {
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(parent_, titleOrApplication(title), QString::fromStdString(prompt),
+                              QLineEdit::Normal, QString::fromStdString(defaultText), &accepted);
+    return accepted ? answer.toStdString() : std::string();
+}
+
+std::string QtDialogs::chooseOpenFile(const std::string& title, const std::string& filter) {
+    return QFileDialog::getOpenFileName(parent_, titleOrApplication(title), QString(),
+                                        toQtFileFilter(filter))
+        .toStdString();
+}

@@ -1,0 +1,170 @@
+#include "platform/CursorFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include "platform/Failure.h"
+
+namespace {
+
+constexpr int kSide = 32;
+
+void putU16(QByteArray& bytes, int value) {
+    bytes.append(static_cast<char>(value & 0xff));
+    bytes.append(static_cast<char>((value >> 8) & 0xff));
+}
+
+void putU32(QByteArray& bytes, quint32 value) {
+    putU16(bytes, static_cast<int>(value & 0xffff));
+    putU16(bytes, static_cast<int>(value >> 16));
+}
+
+// A cursor directory with one entry whose image follows right after it.
+QByteArray cursorFile(int hotX, int hotY, const QByteArray& image, int type = 2, int count = 1) {
+    QByteArray bytes;
+    putU16(bytes, 0);
+    putU16(bytes, type);
+    putU16(bytes, count);
+    bytes.append(static_cast<char>(kSide));
+    bytes.append(static_cast<char>(kSide));
+    bytes.append('\0');
+    bytes.append('\0');
+    putU16(bytes, hotX);
+    putU16(bytes, hotY);
+    putU32(bytes, static_cast<quint32>(image.size()));
+    putU32(bytes, 22);
+    return bytes + image;
+}
+
+// The drawing both cursor kinds carry: an opaque red top half over a transparent bottom half.
+bool isTopHalf(int y) {
+    return y < kSide / 2;
+}
+
+// The classic cursor image: a bitmap header, 32-bit rows bottom-up, then the 1-bit mask.
+QByteArray bitmapImage() {
+    QByteArray bytes;
+    putU32(bytes, 40);
+    putU32(bytes, kSide);
+    putU32(bytes, 2 * kSide);  // colour rows and mask rows together
+    putU16(bytes, 1);
+    putU16(bytes, 32);
+    for (int i = 0; i < 6; ++i) {
+        putU32(bytes, 0);
+    }
+    for (int y = kSide - 1; y >= 0; --y) {
+        for (int x = 0; x < kSide; ++x) {
+            const char alpha = isTopHalf(y) ? '\xff' : '\0';
+            bytes.append(isTopHalf(y) ? QByteArray("\0\0\xff", 3) : QByteArray(3, '\0'));
+            bytes.append(alpha);
+        }
+    }
+    for (int y = kSide - 1; y >= 0; --y) {
+        bytes.append(QByteArray(4, isTopHalf(y) ? '\0' : '\xff'));
+    }
+    return bytes;
+}
+
+QByteArray pngImage() {
+    QImage image(kSide, kSide, QImage::Format_ARGB32);
+    for (int y = 0; y < kSide; ++y) {
+        for (int x = 0; x < kSide; ++x) {
+            image.setPixel(x, y, isTopHalf(y) ? qRgba(255, 0, 0, 255) : qRgba(0, 0, 0, 0));
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+class CursorFileTest : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& content) {
+        const QString path = temp.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    }
+
+    static void expectDrawing(const QCursor& cursor) {
+        const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), QSize(kSide, kSide));
+        EXPECT_EQ(image.pixel(3, 2), qRgba(255, 0, 0, 255));
+        EXPECT_EQ(qAlpha(image.pixel(30, 29)), 0);
+    }
+
+    QTemporaryDir temp;
+};
+
+TEST_F(CursorFileTest, BitmapCursorLoadsWithItsHotspot) {
+    const QCursor cursor = loadCursorFile(write("HAND-M.CUR", cursorFile(5, 7, bitmapImage())));
+    EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+    EXPECT_EQ(cursor.hotSpot(), QPoint(5, 7));
+    expectDrawing(cursor);
+}
+
+TEST_F(CursorFileTest, PngCompressedCursorLoadsWithItsHotspot) {
+    const QCursor cursor = loadCursorFile(write("png.cur", cursorFile(16, 31, pngImage())));
+    EXPECT_EQ(cursor.hotSpot(), QPoint(16, 31));
+    expectDrawing(cursor);
+}
+
+TEST_F(CursorFileTest, HotspotOutsideTheImageIsPulledOntoItsEdge) {
+    const QCursor cursor = loadCursorFile(write("far.cur", cursorFile(40, 500, bitmapImage())));
+    EXPECT_EQ(cursor.hotSpot(), QPoint(kSide - 1, kSide - 1));
+}
+
+TEST_F(CursorFileTest, FilesThatAreNotCursorsFailNamingTheFile) {
+    QByteArray truncated = cursorFile(1, 1, bitmapImage());
+    truncated.chop(100);
+    const std::vector<QString> bad = {
+        temp.filePath("missing.cur"),
+        write("empty.cur", QByteArray()),
+        write("icon.ico", cursorFile(1, 1, bitmapImage(), 1)),
+        write("none.cur", cursorFile(1, 1, bitmapImage(), 2, 0)),
+        write("truncated.cur", truncated),
+        write("junk.cur", cursorFile(1, 1, QByteArray(300, 'j'))),
+        write("text.cur", QByteArray("This is not a cursor, only some words in a file.")),
+    };
+    for (const QString& path : bad) {
+        try {
+            loadCursorFile(path);
+            ADD_FAILURE() << path.toStdString() << " loaded";
+        } catch (const Failure& failure) {
+            EXPECT_TRUE(failure.description().starts_with("Cannot load the cursor " +
+                                                          path.toStdString() + ": "))
+                << failure.description();
+        }
+    }
+}
+
+// The build draws the game's own hand cursor into the program folder, beside the tests' folder.
+TEST(HandCursor, BuiltCursorLoadsAndPointsWithItsTopmostPixel) {
+    const QString path = QCoreApplication::applicationDirPath() + "/../bin/HAND-M.CUR";
+    ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+    const QCursor cursor = loadCursorFile(path);
+    const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(image.size(), QSize(kSide, kSide));
+
+    int topRow = -1;
+    for (int y = 0; y < image.height() && topRow < 0; ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 0) {
+                topRow = y;
+                break;
+            }
+        }
+    }
+    EXPECT_EQ(cursor.hotSpot().y(), topRow);
+    EXPECT_GT(qAlpha(image.pixel(cursor.hotSpot())), 128);
+}
+
+}  // namespace
