@@ -23,7 +23,7 @@ bool names(const std::string& description, const QString& path) {
 // Holds an exclusive lock on the file from its own connection and thread, as another copy of the
 // game in the middle of a write would, until released or until `hold` has passed.
 class FileLocker {
-  public:
+public:
     FileLocker(const QString& path, std::chrono::milliseconds hold) {
         thread_ = std::thread([this, path, hold] { run(path, hold); });
         locked_.get_future().wait();
@@ -39,7 +39,7 @@ class FileLocker {
         }
     }
 
-  private:
+private:
     void run(const QString& path, std::chrono::milliseconds hold) {
         const QString name = QStringLiteral("test-locker");
         {

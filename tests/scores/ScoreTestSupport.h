@@ -70,7 +70,7 @@ inline std::vector<double> scoresIn(const QString& path, const std::string& tabl
 // Each test gets its own folder with a freshly made high-score file. Qt warnings (such as a
 // connection removed while still in use) fail the test, and no connection may outlive it.
 class ScoreFileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("hiscore.mdb"));
@@ -121,7 +121,7 @@ class ScoreFileTest : public ::testing::Test {
     QTemporaryDir dir;
     QString path;
 
-  private:
+private:
     static std::vector<std::string>& warnings() {
         static std::vector<std::string> collected;
         return collected;
