@@ -44,6 +44,8 @@ void enterHighScore(const QString& databasePath, const std::string& table, doubl
     }
     const std::string name =
         dialogs.askText("You've got high score.\r\nEnter your name: ", "High Score", "");
-    db.updateRow(table, chosenRowId(rows), stored, name);
+    // The row is chosen again under the write lock: another copy of the game may have stored a
+    // score while the name box was open.
+    db.updateChosenRow(table, stored, name, chosenRowId);
     db.closeScoreDatabase();
 }

@@ -177,25 +177,47 @@ std::vector<ScoreRow> ScoreDatabase::selectRows(const std::string& sql, const do
 
 void ScoreDatabase::updateRow(const std::string& table, int id, double score,
                               const std::string& name) {
-    const std::string sql =
-        std::string("UPDATE ") + knownTable(table) + " SET fldscore = ?, fldname = ? WHERE id = ?";
+    const char* known = knownTable(table);
     requireOpen();
     if (!std::isfinite(score)) {
         throw Failure(failures::kOverflow);
     }
+    inWriteTransaction([&] { writeRow(known, id, score, name); });
+}
+
+int ScoreDatabase::updateChosenRow(const std::string& table, double score, const std::string& name,
+                                   const RowChoice& choose) {
+    knownTable(table);
+    requireOpen();
+    if (!std::isfinite(score)) {
+        throw Failure(failures::kOverflow);
+    }
+    int id = 0;
+    inWriteTransaction([&] {
+        id = choose(selectAtOrBelow(table, score));
+        writeRow(knownTable(table), id, score, name);
+    });
+    return id;
+}
+
+void ScoreDatabase::writeRow(const char* table, int id, double score, const std::string& name) {
+    const std::string sql =
+        std::string("UPDATE ") + table + " SET fldscore = ?, fldname = ? WHERE id = ?";
+    QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+    const bool prepared = query.prepare(QString::fromStdString(sql));
+    query.addBindValue(score);
+    query.addBindValue(boundText(name));
+    query.addBindValue(id);
+    if (!prepared || !query.exec()) {
+        throw scoreFileFailure(path_, "cannot be written", query.lastError());
+    }
+}
+
+void ScoreDatabase::inWriteTransaction(const std::function<void()>& work) {
     // Taking the write lock up front lets the busy timeout wait for another copy of the game.
     execOrThrow(QStringLiteral("BEGIN IMMEDIATE"), "cannot be written");
     try {
-        {
-            QSqlQuery query(QSqlDatabase::database(connectionName_, false));
-            const bool prepared = query.prepare(QString::fromStdString(sql));
-            query.addBindValue(score);
-            query.addBindValue(boundText(name));
-            query.addBindValue(id);
-            if (!prepared || !query.exec()) {
-                throw scoreFileFailure(path_, "cannot be written", query.lastError());
-            }
-        }
+        work();
         execOrThrow(QStringLiteral("COMMIT"), "cannot be written");
     } catch (...) {
         QSqlQuery rollback(QSqlDatabase::database(connectionName_, false));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,12 @@ public:
     std::vector<ScoreRow> selectAtOrBelow(const std::string& table, double score);
     // Overwrites one row atomically.
     void updateRow(const std::string& table, int id, double score, const std::string& name);
+    // In one write transaction: reads the rows at or below `score` again, lets `choose` pick the
+    // id to overwrite (0 for none) and writes it, so that a score another copy of the game stored
+    // in the meantime is never overwritten by a lower one. Returns the id chosen.
+    using RowChoice = std::function<int(const std::vector<ScoreRow>&)>;
+    int updateChosenRow(const std::string& table, double score, const std::string& name,
+                        const RowChoice& choose);
 
 private:
     void openConnection(Mode mode);
@@ -47,6 +54,8 @@ private:
     void requireOpen() const;
     void execOrThrow(const QString& sql, const std::string& problem);
     std::vector<ScoreRow> selectRows(const std::string& sql, const double* scoreLimit);
+    void writeRow(const char* table, int id, double score, const std::string& name);
+    void inWriteTransaction(const std::function<void()>& work);
 
     QString connectionName_;
     QString path_;

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+// One run of score_file_user, the second program that uses the high-score file during a test (see
+// tests/scores/tools/score_file_user.cpp). It is killed when the test lets go of it.
+class ScoreFileUser {
+public:
+    explicit ScoreFileUser(const QStringList& arguments) {
+        process_.start(QStringLiteral(SCORE_FILE_USER), arguments);
+        process_.waitForStarted();
+    }
+    ~ScoreFileUser() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+    }
+    ScoreFileUser(const ScoreFileUser&) = delete;
+    ScoreFileUser& operator=(const ScoreFileUser&) = delete;
+
+    // The next line it prints, without its line end; empty when none came in time.
+    QByteArray nextLine(int timeoutMs = 30000) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!process_.canReadLine()) {
+            const qint64 left = timeoutMs - waited.elapsed();
+            if (left <= 0 || !process_.waitForReadyRead(static_cast<int>(left))) {
+                return process_.canReadLine() ? process_.readLine().trimmed() : QByteArray();
+            }
+        }
+        return process_.readLine().trimmed();
+    }
+
+    // Written at once: QProcess would otherwise hold the line back until it next waits on this
+    // process.
+    void send(const QByteArray& line) {
+        process_.write(line + '\n');
+        process_.waitForBytesWritten();
+    }
+    void closeInput() { process_.closeWriteChannel(); }
+    qint64 pid() const { return process_.processId(); }
+
+    // SIGKILL, then every line it had printed before it died.
+    QList<QByteArray> killAndCollect() {
+        process_.kill();
+        process_.waitForFinished();
+        QList<QByteArray> lines = process_.readAllStandardOutput().split('\n');
+        lines.removeAll(QByteArray());
+        return lines;
+    }
+
+    // Waits for a normal end; the exit code, or -1 when it crashed or did not end in time.
+    int finish(int timeoutMs = 30000) {
+        if (!process_.waitForFinished(timeoutMs) || process_.exitStatus() != QProcess::NormalExit) {
+            return -1;
+        }
+        return process_.exitCode();
+    }
+    std::string errors() { return process_.readAllStandardError().toStdString(); }
+
+private:
+    QProcess process_;
+};

@@ -1,0 +1,173 @@
+// Another program using the high-score file while a test watches: it holds a lock, writes until it
+// is killed, or plays a second copy of the game ending a game. It talks to the test through its
+// standard streams only, so the test can stop it at any moment, SIGKILL included.
+//
+//   score_file_user hold <file> exclusive|immediate <seconds>
+//       Takes the lock, changes the rows of tblSlide without committing, prints "held", and keeps
+//       it so until its standard input closes or <seconds> pass; then rolls back and prints
+//       "released" or "timed out".
+//   score_file_user write <file> <first>
+//       For k = first, first + 1, ...: opens the file as the game does, writes name "n<k>" and
+//       score k into one row (tblSlide for even k, tblSwap for odd k, row k / 2 mod 10 + 1), closes
+//       it, and prints k once the update has returned. Never stops by itself.
+//   score_file_user play <file> <table> <score> <name>
+//       Opens the file once, prints "ready" and waits for one line on standard input; then offers
+//       the score as the game does at the end of a game, answering the name box with <name>.
+//       Prints "stored", or the failure on its error stream.
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QString>
+#include <iostream>
+#include <string>
+#include <utility>
+
+#include "platform/Dialogs.h"
+#include "platform/Failure.h"
+#include "scores/HighScoreEntry.h"
+#include "scores/ScoreDatabase.h"
+
+namespace {
+
+constexpr int kBadUse = 2;
+constexpr int kRowsPerTable = 10;
+
+// Unbuffered, so that what the test reads after a SIGKILL is exactly what was done.
+void say(const std::string& line) {
+    const std::string text = line + "\n";
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
+        if (n <= 0) {
+            return;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+}
+
+// Waits until standard input closes or has a line (true), or the time runs out (false).
+bool waitForInput(int milliseconds) {
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    return ::poll(&input, 1, milliseconds) > 0;
+}
+
+int holdOpenFile(const QSqlDatabase& db, const std::string& kind, int seconds) {
+    QSqlQuery query(db);
+    const QString begin =
+        kind == "exclusive" ? QStringLiteral("BEGIN EXCLUSIVE") : QStringLiteral("BEGIN IMMEDIATE");
+    if (!query.exec(begin) ||
+        !query.exec(QStringLiteral("UPDATE tblSlide SET fldname = 'holder', fldscore = 9999"))) {
+        std::cerr << "cannot take the lock: " << query.lastError().text().toStdString() << "\n";
+        return 1;
+    }
+    say("held");
+    const bool told = waitForInput(seconds * 1000);
+    query.exec(QStringLiteral("ROLLBACK"));
+    say(told ? "released" : "timed out");
+    return 0;
+}
+
+int holdLock(const QString& path, const std::string& kind, int seconds) {
+    const QString name = QStringLiteral("holder");
+    int result = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (!db.open()) {
+            std::cerr << "cannot open: " << db.lastError().text().toStdString() << "\n";
+            result = 1;
+        } else {
+            result = holdOpenFile(db, kind, seconds);
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return result;
+}
+
+int writeUntilKilled(const QString& path, long long first) {
+    for (long long k = first;; ++k) {
+        const char* table = k % 2 == 0 ? kSlideTable : kSwapTable;
+        const int id = static_cast<int>((k / 2) % kRowsPerTable) + 1;
+        try {
+            ScoreDatabase db;
+            db.openScoreDatabase(path);
+            db.updateRow(table, id, static_cast<double>(k), "n" + std::to_string(k));
+            db.closeScoreDatabase();
+        } catch (const Failure& failure) {
+            std::cerr << failure.description() << "\n";
+            return 1;
+        }
+        say(std::to_string(k));
+    }
+}
+
+// The player of the other copy: types the given name and reports any other box.
+class AnsweringDialogs : public Dialogs {
+public:
+    explicit AnsweringDialogs(std::string name) : name_(std::move(name)) {}
+    void showMessage(const std::string& text, const std::string& title, MessageIcon) override {
+        std::cerr << "box: " << title << "|" << text << "\n";
+        ++boxes;
+    }
+    std::string askText(const std::string&, const std::string&, const std::string&) override {
+        return name_;
+    }
+    std::string chooseOpenFile(const std::string&, const std::string&) override { return ""; }
+    int boxes = 0;
+
+private:
+    std::string name_;
+};
+
+int playOneEnd(const QString& path, const std::string& table, double score,
+               const std::string& name) {
+    // A copy that has been running has its database driver loaded already; loading it after the
+    // start signal would spread the two copies apart by more than their writes take.
+    try {
+        ScoreDatabase warmUp;
+        warmUp.openScoreDatabase(path, ScoreDatabase::Mode::ReadOnly);
+    } catch (const Failure& failure) {
+        std::cerr << failure.description() << "\n";
+        return 1;
+    }
+    say("ready");
+    std::string go;
+    std::getline(std::cin, go);
+    AnsweringDialogs dialogs(name);
+    try {
+        enterHighScore(path, table, score, dialogs);
+    } catch (const Failure& failure) {
+        std::cerr << failure.description() << "\n";
+        return 1;
+    }
+    if (dialogs.boxes != 0) {
+        return 1;
+    }
+    say("stored");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);  // Qt loads its database drivers through the application
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (mode == "hold" && argc == 5) {
+        return holdLock(path, argv[3], QByteArray(argv[4]).toInt());
+    }
+    if (mode == "write" && argc == 4) {
+        return writeUntilKilled(path, QByteArray(argv[3]).toLongLong());
+    }
+    if (mode == "play" && argc == 6) {
+        return playOneEnd(path, argv[3], QByteArray(argv[4]).toDouble(), argv[5]);
+    }
+    std::cerr << "usage: score_file_user hold|write|play <file> ...\n";
+    return kBadUse;
+}
