@@ -1,0 +1,1 @@
+QLabel { font-family: "Café"; }

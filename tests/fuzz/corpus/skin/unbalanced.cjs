@@ -1,0 +1,1 @@
+QWidget { color: red; QLabel { { } ;;; ::: "open string
