@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <optional>
 #include <utility>
 
@@ -22,8 +23,7 @@ class AutostartDialogs : public Dialogs {
 public:
     AutostartDialogs(Dialogs& real, std::string path) : real_(real), path_(std::move(path)) {}
 
-    void showMessage(const std::string& text, const std::string& title,
-                     MessageIcon icon) override {
+    void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         real_.showMessage(text, title, icon);
     }
     std::string askText(const std::string& prompt, const std::string& title,
@@ -42,9 +42,10 @@ private:
 // Hooks for measuring start-up from outside; each does nothing unless its variable is set.
 // TAVLORA_REPORT_STARTUP=1: once the window's first paint has been handled (the event after it
 // runs), one line on stderr gives that moment on the monotonic clock, for the launcher to subtract
-// its own exec time from, and the milliseconds since main() began.
+// its own exec time from, the milliseconds since main() began and the processor time used so far.
 // TAVLORA_AUTOSTART_PICTURE=<file>: at that same moment, presses "Load Picture" (answered with the
-// file) and "Start Game", so the memory of a running game can be measured.
+// file) and "Start Game", so the memory of a running game can be measured; with the report on, a
+// second line then tells whether the game is running.
 class FirstPaintHooks : public QObject {
 public:
     FirstPaintHooks(Form1& form, Clock::time_point mainBegan, AutostartDialogs* autostart)
@@ -67,16 +68,23 @@ private:
     void afterFirstPaint() {
         if (report_) {
             const Clock::time_point now = Clock::now();
-            std::fprintf(stderr, "tavlora-startup first-paint-monotonic-ns=%lld main-ms=%.2f\n",
-                         static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                                    now.time_since_epoch())
-                                                    .count()),
-                         std::chrono::duration<double, std::milli>(now - mainBegan_).count());
+            std::fprintf(
+                stderr, "tavlora-startup first-paint-monotonic-ns=%lld main-ms=%.2f cpu-ms=%.2f\n",
+                static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch())
+                        .count()),
+                std::chrono::duration<double, std::milli>(now - mainBegan_).count(),
+                1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC);
             std::fflush(stderr);
         }
         if (autostart_) {
             form_.PushButton1_Click();
             form_.PushButton2_Click();
+            if (report_) {
+                std::fprintf(stderr, "tavlora-startup game-running=%d\n",
+                             form_.currentBoard() != nullptr ? 1 : 0);
+                std::fflush(stderr);
+            }
         }
     }
 

@@ -1,0 +1,17 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+// Real widgets, drawn offscreen: the timings include painting but need no display.
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    QApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

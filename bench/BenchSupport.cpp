@@ -1,0 +1,109 @@
+#include "bench/BenchSupport.h"
+
+#include <QCoreApplication>
+#include <QImageReader>
+#include <fstream>
+#include <sstream>
+
+#include "bench/SyntheticPhoto.h"
+#include "game/PictureLoader.h"
+#include "platform/Failure.h"
+#include "scores/ScoreDatabase.h"
+#include "shell/ProgramFolder.h"
+
+void BenchDialogs::showMessage(const std::string& text, const std::string& title,
+                               MessageIcon /*icon*/) {
+    messages.push_back(title + ": " + text);
+}
+
+std::string BenchDialogs::askText(const std::string& /*prompt*/, const std::string& /*title*/,
+                                  const std::string& /*defaultText*/) {
+    ++questions;
+    return "Bench";
+}
+
+std::string BenchDialogs::chooseOpenFile(const std::string& /*title*/,
+                                         const std::string& /*filter*/) {
+    if (fileReplies.empty()) {
+        return "";
+    }
+    std::string reply = fileReplies.front();
+    fileReplies.erase(fileReplies.begin());
+    return reply;
+}
+
+std::vector<double> dealDraws(const std::vector<int>& cells) {
+    std::vector<double> draws{0.5};
+    for (int cell : cells) {
+        draws.push_back((cell / 4 + 0.5) / 4);
+        draws.push_back((cell % 4 + 0.5) / 4);
+    }
+    return draws;
+}
+
+BenchWindow::BenchWindow(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
+    setProgramFolderOverride(folder_.path());
+    createScoreFile(folderPath(kScoreFileName));
+    const QString picture = folderPath("/photo.png");
+    writeSyntheticPhoto(picture, 400, 400, "png");
+
+    form_ = std::make_unique<Form1>(Form1Services{dialogs_, *random_, urlOpener_, skin_});
+    form_->Form_Load();
+    form_->show();
+    settleEvents();
+    dialogs_.fileReplies.push_back(picture.toStdString());
+    form_->PushButton1_Click();
+    settleEvents();
+}
+
+BenchWindow::~BenchWindow() {
+    form_.reset();
+    settleEvents();
+    setProgramFolderOverride("");
+}
+
+std::string BenchWindow::problems() const {
+    std::string all;
+    for (const std::string& message : dialogs_.messages) {
+        all += (all.empty() ? "" : " / ") + message;
+    }
+    if (form_->puzzlePicture().isNull()) {
+        all += (all.empty() ? "" : " / ") + std::string("no picture loaded");
+    }
+    return all;
+}
+
+QImage fullDecodeThenScale(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const int previousLimit = QImageReader::allocationLimit();
+    QImageReader::setAllocationLimit(2048);
+    const QImage full = reader.read();
+    QImageReader::setAllocationLimit(previousLimit);
+    if (full.isNull()) {
+        throw Failure("Cannot read " + path.toStdString() + ": " +
+                      reader.errorString().toStdString());
+    }
+    return full.scaled(kPuzzlePictureSide, kPuzzlePictureSide, Qt::IgnoreAspectRatio,
+                       Qt::SmoothTransformation);
+}
+
+void settleEvents() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+long statusKilobytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    const std::string wanted = std::string(field) + ":";
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(wanted, 0) == 0) {
+            std::istringstream value(line.substr(wanted.size()));
+            long kilobytes = -1;
+            value >> kilobytes;
+            return kilobytes;
+        }
+    }
+    return -1;
+}

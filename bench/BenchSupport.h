@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/Form1.h"
+#include "platform/Dialogs.h"
+#include "platform/RandomSource.h"
+#include "platform/SkinFramework.h"
+#include "platform/UrlOpener.h"
+
+// Answers every box at once: file boxes from a queue, the name box with a fixed name. Messages
+// are kept so that a benchmark can refuse to report the timing of a run that failed.
+class BenchDialogs : public Dialogs {
+public:
+    void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
+    std::string askText(const std::string& prompt, const std::string& title,
+                        const std::string& defaultText) override;
+    std::string chooseOpenFile(const std::string& title, const std::string& filter) override;
+
+    std::vector<std::string> fileReplies;  // taken from the front
+    std::vector<std::string> messages;     // "title: text"
+    int questions = 0;
+};
+
+class SilentUrlOpener : public UrlOpener {
+public:
+    void open(const QString& /*url*/) override {}
+};
+
+// Random draws that deal tile k into cells[k], after the one draw of the start-up's home-page
+// chance.
+std::vector<double> dealDraws(const std::vector<int>& cells);
+
+// The game window, shown, over a temporary program folder with a fresh high-score file, and a
+// photo-like 400 x 400 picture loaded through "Load Picture".
+class BenchWindow {
+public:
+    explicit BenchWindow(std::unique_ptr<RandomSource> random);
+    ~BenchWindow();
+    BenchWindow(const BenchWindow&) = delete;
+    BenchWindow& operator=(const BenchWindow&) = delete;
+
+    Form1& form() { return *form_; }
+    BenchDialogs& dialogs() { return dialogs_; }
+    QString folderPath(const QString& name) const { return folder_.path() + name; }
+
+    // Whatever went wrong so far, as one line; empty when nothing did.
+    std::string problems() const;
+
+private:
+    QTemporaryDir folder_;
+    BenchDialogs dialogs_;
+    std::unique_ptr<RandomSource> random_;
+    SilentUrlOpener urlOpener_;
+    SkinFramework skin_;
+    std::unique_ptr<Form1> form_;
+};
+
+// The way round the reader's reduced-size decoding, for comparison with loadPuzzlePicture: the
+// whole picture decoded at full size, then shrunk to 400 x 400. Qt's default allocation limit
+// (128 MB) refuses a full decode above about 33 megapixels, so it is raised for this call. Throws
+// Failure when the file cannot be read.
+QImage fullDecodeThenScale(const QString& path);
+
+// Runs what the event loop would run now: paints, deferred deletions, timers.
+void settleEvents();
+
+// A field of /proc/self/status in kB ("VmRSS", "VmHWM"); -1 when it cannot be read.
+long statusKilobytes(const char* field);

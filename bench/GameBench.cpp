@@ -1,0 +1,176 @@
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "bench/BenchSettings.h"
+#include "bench/BenchSupport.h"
+#include "bench/SyntheticPhoto.h"
+#include "game/TileLabel.h"
+#include "platform/PictureClip.h"
+#include "platform/SequenceRandom.h"
+#include "platform/TimeSeededRandom.h"
+#include "shell/ProgramFolder.h"
+
+namespace {
+
+// Tiles 2 and 3 exchanged, every other tile at home: clicks anywhere else never form the picture.
+std::unique_ptr<RandomSource> dealWithTwoTilesExchanged() {
+    return std::make_unique<SequenceRandom>(
+        dealDraws({0, 1, 3, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+}
+
+void startGame(BenchWindow& window, bool swap) {
+    Form1& form = window.form();
+    (swap ? form.Option2 : form.Option1)->setChecked(true);
+    form.Option_Click();
+    form.PushButton2_Click();
+    settleEvents();
+}
+
+bool dealtWithTwoTilesExchanged(const Form1& form) {
+    const clsBoard* board = form.currentBoard();
+    return board != nullptr && board->Tile(1, 3)->imageIndex() == 3 &&
+           board->Tile(1, 4)->imageIndex() == 2 && board->Tile(4, 4)->imageIndex() == 15;
+}
+
+// Counts the paint events that tile controls receive.
+class TilePaintCounter : public QObject {
+public:
+    TilePaintCounter() { QCoreApplication::instance()->installEventFilter(this); }
+    ~TilePaintCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
+    TilePaintCounter(const TilePaintCounter&) = delete;
+    TilePaintCounter& operator=(const TilePaintCounter&) = delete;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && qobject_cast<TileLabel*>(watched) != nullptr) {
+            ++paints;
+        }
+        return false;
+    }
+
+    int paints = 0;
+};
+
+// Each iteration is one click and the repaint it causes; the two cells alternate so that every
+// click changes the board (Swap: select, then exchange; Slide: a tile into the gap and back).
+// A few untimed clicks first count how many tile controls a click repaints.
+void clickAlternately(benchmark::State& state, bool swap, int first, int second) {
+    BenchWindow window(dealWithTwoTilesExchanged());
+    startGame(window, swap);
+    Form1& form = window.form();
+    if (!dealtWithTwoTilesExchanged(form)) {
+        state.SkipWithError("the game did not start with the planned deal");
+        return;
+    }
+    constexpr int kCountedClicks = 20;
+    int paints = 0;
+    {
+        TilePaintCounter counter;
+        for (int i = 0; i < kCountedClicks; ++i) {
+            form.imgTile_Click(i % 2 == 0 ? first : second);
+            settleEvents();
+        }
+        paints = counter.paints;
+    }
+    bool useFirst = true;
+    for (auto _ : state) {
+        form.imgTile_Click(useFirst ? first : second);
+        settleEvents();
+        useFirst = !useFirst;
+    }
+    state.counters["tile_paints_per_click"] = static_cast<double>(paints) / kCountedClicks;
+    if (!window.problems().empty()) {
+        state.SkipWithError(window.problems().c_str());
+    } else if (form.currentBoard() == nullptr || form.moveCount() == 0) {
+        state.SkipWithError("the clicks did not move tiles in a running game");
+    }
+}
+
+void BM_TileClickSwap(benchmark::State& state) {
+    clickAlternately(state, true, 0, 1);
+}
+BENCHMARK(BM_TileClickSwap)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
+void BM_TileClickSlide(benchmark::State& state) {
+    // The gap starts in cell 15, so cell 14's tile slides into it and back.
+    clickAlternately(state, false, 14, 15);
+}
+BENCHMARK(BM_TileClickSlide)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
+// The program's own share of start-up, without process creation, library loading or a display
+// server: the window built, its load event run, shown and painted offscreen, then closed again.
+// Fonts and styles are warm after the first iteration, unlike at a real start.
+void BM_OpenWindow(benchmark::State& state) {
+    QTemporaryDir folder;
+    setProgramFolderOverride(folder.path());
+    BenchDialogs dialogs;
+    TimeSeededRandom random;
+    SilentUrlOpener urlOpener;
+    SkinFramework skin;
+    for (auto _ : state) {
+        Form1 form(Form1Services{dialogs, random, urlOpener, skin});
+        form.Form_Load();
+        form.show();
+        settleEvents();
+    }
+    settleEvents();
+    setProgramFolderOverride("");
+    if (!dialogs.messages.empty()) {
+        state.SkipWithError(dialogs.messages.front().c_str());
+    }
+}
+BENCHMARK(BM_OpenWindow)->Apply(medianOfTen)->Unit(benchmark::kMillisecond);
+
+// A new deal on the loaded picture: board, cells, 16 tile controls, shuffle, first drawing and
+// painting, and the removal of the previous game's controls.
+void BM_NewGame(benchmark::State& state) {
+    BenchWindow window(std::make_unique<TimeSeededRandom>());
+    Form1& form = window.form();
+    form.PushButton2_Click();
+    settleEvents();
+    for (auto _ : state) {
+        form.newGame();
+        settleEvents();
+    }
+    if (!window.problems().empty()) {
+        state.SkipWithError(window.problems().c_str());
+    } else if (form.boardView().controlCount() != 17) {
+        state.SkipWithError("a new game did not leave exactly its own 16 tile controls");
+    }
+}
+BENCHMARK(BM_NewGame)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
+// What every click redraws: the 16 tile controls handed their cells from the clipper's cache.
+void BM_DrawBoard(benchmark::State& state) {
+    BenchWindow window(std::make_unique<TimeSeededRandom>());
+    Form1& form = window.form();
+    form.PushButton2_Click();
+    settleEvents();
+    for (auto _ : state) {
+        form.drawBoard();
+    }
+    if (!window.problems().empty()) {
+        state.SkipWithError(window.problems().c_str());
+    }
+}
+BENCHMARK(BM_DrawBoard)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
+// What the clipper does once per game: a fresh picture cut into its 16 cells.
+void BM_CutPictureIntoCells(benchmark::State& state) {
+    const QPixmap picture = QPixmap::fromImage(syntheticPhoto(400, 400));
+    for (auto _ : state) {
+        PictureClip clip;
+        clip.setPicture(picture);
+        clip.setRows(4);
+        clip.setCols(4);
+        for (int k = 0; k < 16; ++k) {
+            benchmark::DoNotOptimize(clip.GraphicCell(k));
+        }
+    }
+}
+BENCHMARK(BM_CutPictureIntoCells)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,65 @@
+#include <QCoreApplication>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+
+#include "bench/BenchSupport.h"
+#include "bench/SyntheticPhoto.h"
+#include "game/PictureLoader.h"
+#include "platform/Failure.h"
+
+namespace {
+
+QImage load(const QString& path, bool full) {
+    return full ? fullDecodeThenScale(path) : loadPuzzlePicture(path);
+}
+
+// The peak resident size counts from here on (Linux 4.0 and later); false if it cannot be reset.
+bool resetPeak() {
+    QFile clearRefs("/proc/self/clear_refs");
+    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
+}
+
+}  // namespace
+
+// picture_peak <file> loader|full
+// Loads the picture one way in this fresh process and prints how far the peak resident memory
+// rose above the idle process: "idle-kb=<VmRSS> peak-kb=<VmHWM> growth-kb=<difference>". The
+// idle process has already loaded a small picture of the same format the same way, so the
+// decoder's code and tables count as idle.
+int main(int argc, char** argv) {
+    if (argc != 3 || (std::strcmp(argv[2], "loader") != 0 && std::strcmp(argv[2], "full") != 0)) {
+        std::fprintf(stderr, "usage: %s <picture> loader|full\n", argv[0]);
+        return 2;
+    }
+    QCoreApplication app(argc, argv);
+    const QString path = QString::fromLocal8Bit(argv[1]);
+    const bool full = std::strcmp(argv[2], "full") == 0;
+    try {
+        QTemporaryDir folder;
+        const QString small = folder.path() + "/small";
+        const QByteArray format = QImageReader::imageFormat(path);
+        writeSyntheticPhoto(small, 64, 48, format.isEmpty() ? "png" : format.constData());
+        load(small, full);
+        QFile::remove(small);
+
+        const long idle = statusKilobytes("VmRSS");
+        if (!resetPeak()) {
+            std::fprintf(stderr, "cannot reset the peak resident size\n");
+            return 1;
+        }
+        const QImage picture = load(path, full);
+        const long peak = statusKilobytes("VmHWM");
+        if (picture.isNull() || idle < 0 || peak < 0) {
+            std::fprintf(stderr, "no picture or no memory figures\n");
+            return 1;
+        }
+        std::printf("idle-kb=%ld peak-kb=%ld growth-kb=%ld\n", idle, peak, peak - idle);
+    } catch (const Failure& failure) {
+        std::fprintf(stderr, "%s\n", failure.what());
+        return 1;
+    }
+    return 0;
+}
