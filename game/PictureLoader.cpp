@@ -1,6 +1,7 @@
 #include "game/PictureLoader.h"
 
 #include <QImageReader>
+#include <memory>
 
 #include "platform/Failure.h"
 
@@ -27,18 +28,36 @@ private:
     int previous_;
 };
 
+// The content decides: an ordinary BMP named .dib would otherwise go to the header-less reader.
+// Only when no format knows the content does the name choose, for a true header-less .dib.
+std::unique_ptr<QImageReader> openReader(const QString& path) {
+    auto byContent = std::make_unique<QImageReader>(path);
+    byContent->setDecideFormatFromContent(true);
+    if (byContent->canRead()) {
+        return byContent;
+    }
+    auto byName = std::make_unique<QImageReader>(path);
+    return byName->canRead() ? std::move(byName) : std::move(byContent);
+}
+
+QString readerFailure(const QImageReader& reader) {
+    if (reader.error() == QImageReader::UnknownError) {
+        return QStringLiteral("the file is damaged or is not a picture");
+    }
+    return reader.errorString();
+}
+
 }  // namespace
 
 QImage loadPuzzlePicture(const QString& path) {
-    QImageReader reader(path);
-    // The content decides: an ordinary BMP named .dib would otherwise go to the header-less reader.
-    reader.setDecideFormatFromContent(true);
+    const std::unique_ptr<QImageReader> opened = openReader(path);
+    QImageReader& reader = *opened;
 
     // The header alone tells the size, so a picture too large to hold is refused before any of
     // it is decoded.
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) {
-        refusePicture(path, reader.errorString());
+        refusePicture(path, readerFailure(reader));
     }
     const long long pixels = static_cast<long long>(size.width()) * size.height();
     if (pixels > kMaxPicturePixels) {
@@ -57,7 +76,7 @@ QImage loadPuzzlePicture(const QString& path) {
     // The reader's error text can read "Unknown error" after a good read, so only the picture
     // itself tells whether the read worked.
     if (picture.isNull()) {
-        refusePicture(path, reader.errorString());
+        refusePicture(path, readerFailure(reader));
     }
     if (picture.size() != square) {
         picture = picture.scaled(square, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

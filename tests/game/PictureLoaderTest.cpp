@@ -224,19 +224,24 @@ TEST_F(PictureLoaderTest, EveryOfferedFormatLoadsWhateverItsName) {
                      "p.gif", gif(60, 20, palette, [](int x, int) { return x < 30 ? 0 : 1; }))),
                  0);
 
-    // The content decides, not the name.
-    expectHalves(loadPuzzlePicture(write("bitmap.dib", bytesOf(save("b.bmp", source, "bmp")))), 0);
+    // The content decides, not the name; the name only for content no format claims.
+    const QByteArray bitmap = bytesOf(save("b.bmp", source, "bmp"));
+    expectHalves(loadPuzzlePicture(write("bitmap.dib", bitmap)), 0);
+    expectHalves(loadPuzzlePicture(write("headerless.dib", bitmap.mid(14))), 0);
     expectHalves(loadPuzzlePicture(write("really-png.jpg", bytesOf(save("r.png", source, "png")))),
                  0);
 }
 
 TEST_F(PictureLoaderTest, FilesThatHoldNoPictureFailNamingTheFile) {
     QByteArray truncatedPng = bytesOf(save("whole.png", halves(300, 200), "png"));
+    const QByteArray bitmap = bytesOf(save("whole.bmp", halves(30, 20), "bmp"));
     truncatedPng.truncate(truncatedPng.size() / 2);
     const std::vector<QString> bad = {
         temp.filePath("missing.jpg"),
         write("empty.jpg", QByteArray()),
         write("words.jpg", "This is a text file with a picture's name.\n"),
+        write("words.dib", "Neither is this one, though no signature could tell.\n"),
+        write("header-only.bmp", bitmap.left(20)),
         write("truncated.png", truncatedPng),
         temp.path(),
     };
@@ -244,6 +249,7 @@ TEST_F(PictureLoaderTest, FilesThatHoldNoPictureFailNamingTheFile) {
         const std::string description = refusal(path);
         EXPECT_TRUE(description.starts_with("Cannot load the picture " + path.toStdString() + ": "))
             << path.toStdString() << " gave: " << description;
+        EXPECT_FALSE(description.ends_with("Unknown error")) << path.toStdString();
     }
 }
 
