@@ -26,7 +26,7 @@ std::uint32_t mix(std::uint32_t hash, char16_t character) {
     return (hash ^ character) * 16777619U;
 }
 
-// Messages quote what they choke on ("XPM color specification is missing: <bytes>", "Unknown
+// Messages quote what they choke on ("Could not load <name>", "Unknown
 // property <name>"), so only their first two words tell one kind of message from another.
 void noteMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
     qsizetype end = 0;

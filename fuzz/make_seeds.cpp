@@ -17,6 +17,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "tests/support/FileBytes.h"
+
 namespace {
 
 QDir gOut;
@@ -43,16 +45,6 @@ QByteArray encode(const QImage& image, const char* format, int quality = -1,
         std::exit(1);
     }
     return bytes;
-}
-
-void putU16(QByteArray& bytes, int value) {
-    bytes.append(static_cast<char>(value & 0xff));
-    bytes.append(static_cast<char>((value >> 8) & 0xff));
-}
-
-void putU32(QByteArray& bytes, quint32 value) {
-    putU16(bytes, static_cast<int>(value & 0xffff));
-    putU16(bytes, static_cast<int>(value >> 16));
 }
 
 void setU16At(QByteArray& bytes, qsizetype at, int value) {
@@ -97,36 +89,11 @@ QImage drawRing(int side) {
 
 // --- PNG and BMP headers written by hand ------------------------------------------------------
 
-void putU32BigEndian(QByteArray& bytes, quint32 value) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        bytes.append(static_cast<char>((value >> shift) & 0xff));
-    }
-}
-
-quint32 crc32(const QByteArray& bytes) {
-    quint32 crc = 0xffffffffU;
-    for (const char byte : bytes) {
-        crc ^= static_cast<quint8>(byte);
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 1U) != 0 ? (crc >> 1) ^ 0xedb88320U : crc >> 1;
-        }
-    }
-    return ~crc;
-}
-
-QByteArray pngChunk(const QByteArray& type, const QByteArray& data) {
-    QByteArray chunk;
-    putU32BigEndian(chunk, static_cast<quint32>(data.size()));
-    chunk += type + data;
-    putU32BigEndian(chunk, crc32(type + data));
-    return chunk;
-}
-
 // An RGB PNG whose header claims the given size but whose data holds a single byte.
 QByteArray pngClaiming(quint32 width, quint32 height) {
     QByteArray header;
-    putU32BigEndian(header, width);
-    putU32BigEndian(header, height);
+    appendU32BigEndian(header, width);
+    appendU32BigEndian(header, height);
     header.append("\x08\x02\x00\x00\x00", 5);
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
            pngChunk("IDAT", qCompress(QByteArray(1, '\0'), 1).mid(4)) +
@@ -136,16 +103,16 @@ QByteArray pngClaiming(quint32 width, quint32 height) {
 // A 24-bit BMP header claiming the given size, followed by one row of pixels only.
 QByteArray bmpClaiming(qint32 width, qint32 height) {
     QByteArray bytes("BM");
-    putU32(bytes, 0);
-    putU32(bytes, 0);
-    putU32(bytes, 54);
-    putU32(bytes, 40);
-    putU32(bytes, static_cast<quint32>(width));
-    putU32(bytes, static_cast<quint32>(height));
-    putU16(bytes, 1);
-    putU16(bytes, 24);
+    appendU32LittleEndian(bytes, 0);
+    appendU32LittleEndian(bytes, 0);
+    appendU32LittleEndian(bytes, 54);
+    appendU32LittleEndian(bytes, 40);
+    appendU32LittleEndian(bytes, static_cast<quint32>(width));
+    appendU32LittleEndian(bytes, static_cast<quint32>(height));
+    appendU16LittleEndian(bytes, 1);
+    appendU16LittleEndian(bytes, 24);
     for (int i = 0; i < 6; ++i) {
-        putU32(bytes, 0);
+        appendU32LittleEndian(bytes, 0);
     }
     bytes.append(QByteArray(64, '\x7f'));
     return bytes;
@@ -219,19 +186,19 @@ struct CursorImage {
 
 QByteArray cursorFile(const std::vector<CursorImage>& images, int type = 2) {
     QByteArray bytes;
-    putU16(bytes, 0);
-    putU16(bytes, type);
-    putU16(bytes, static_cast<int>(images.size()));
+    appendU16LittleEndian(bytes, 0);
+    appendU16LittleEndian(bytes, type);
+    appendU16LittleEndian(bytes, static_cast<int>(images.size()));
     auto offset = static_cast<quint32>(6 + 16 * images.size());
     for (const CursorImage& image : images) {
         bytes.append(static_cast<char>(image.width & 0xff));
         bytes.append(static_cast<char>(image.height & 0xff));
         bytes.append('\0');
         bytes.append('\0');
-        putU16(bytes, image.hotX);
-        putU16(bytes, image.hotY);
-        putU32(bytes, static_cast<quint32>(image.bytes.size()));
-        putU32(bytes, offset);
+        appendU16LittleEndian(bytes, image.hotX);
+        appendU16LittleEndian(bytes, image.hotY);
+        appendU32LittleEndian(bytes, static_cast<quint32>(image.bytes.size()));
+        appendU32LittleEndian(bytes, offset);
         offset += static_cast<quint32>(image.bytes.size());
     }
     for (const CursorImage& image : images) {
@@ -246,13 +213,13 @@ QByteArray bitmapCursorImage(const QImage& drawing, int bitsPerPixel) {
     const int width = drawing.width();
     const int height = drawing.height();
     QByteArray bytes;
-    putU32(bytes, 40);
-    putU32(bytes, static_cast<quint32>(width));
-    putU32(bytes, static_cast<quint32>(2 * height));
-    putU16(bytes, 1);
-    putU16(bytes, bitsPerPixel);
+    appendU32LittleEndian(bytes, 40);
+    appendU32LittleEndian(bytes, static_cast<quint32>(width));
+    appendU32LittleEndian(bytes, static_cast<quint32>(2 * height));
+    appendU16LittleEndian(bytes, 1);
+    appendU16LittleEndian(bytes, bitsPerPixel);
     for (int i = 0; i < 6; ++i) {
-        putU32(bytes, 0);
+        appendU32LittleEndian(bytes, 0);
     }
 
     QImage indexed;

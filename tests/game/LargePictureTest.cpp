@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "game/PictureLoader.h"
+#include "tests/support/FileBytes.h"
 
 // The largest pictures the loader accepts, 10000 x 10000, as BMP, PNG, JPEG and GIF. Each must load
 // (the formats without reduced-size decoding go through a full-size decode of 400 MB) and come out
@@ -29,22 +30,6 @@ constexpr std::array<QRgb, 4> kQuarterColours = {qRgb(255, 0, 0), qRgb(0, 255, 0
 
 int quarterAt(int x, int y) {
     return (y < kSide / 2 ? 0 : 2) + (x < kSide / 2 ? 0 : 1);
-}
-
-void appendU16LittleEndian(QByteArray& bytes, int value) {
-    bytes.append(static_cast<char>(value & 0xff));
-    bytes.append(static_cast<char>((value >> 8) & 0xff));
-}
-
-void appendU32LittleEndian(QByteArray& bytes, quint32 value) {
-    appendU16LittleEndian(bytes, static_cast<int>(value & 0xffff));
-    appendU16LittleEndian(bytes, static_cast<int>(value >> 16));
-}
-
-void appendU32BigEndian(QByteArray& bytes, quint32 value) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        bytes.append(static_cast<char>((value >> shift) & 0xff));
-    }
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -91,25 +76,6 @@ void writeBmp(const QString& path) {
     for (int y = kSide - 1; y >= 0; --y) {
         ASSERT_EQ(file.write(bmpRow(y)), rowBytes);
     }
-}
-
-quint32 crc32(const QByteArray& bytes) {
-    quint32 crc = 0xffffffffU;
-    for (const char byte : bytes) {
-        crc ^= static_cast<quint8>(byte);
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 1U) != 0 ? (crc >> 1) ^ 0xedb88320U : crc >> 1;
-        }
-    }
-    return ~crc;
-}
-
-QByteArray pngChunk(const QByteArray& type, const QByteArray& data) {
-    QByteArray chunk;
-    appendU32BigEndian(chunk, static_cast<quint32>(data.size()));
-    chunk += type + data;
-    appendU32BigEndian(chunk, crc32(type + data));
-    return chunk;
 }
 
 // Bits filled into each byte from its least significant end, as deflate and GIF both pack them.

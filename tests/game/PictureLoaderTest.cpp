@@ -11,40 +11,15 @@
 #include <cstdlib>
 
 #include "platform/Failure.h"
+#include "tests/support/FileBytes.h"
 
 namespace {
-
-void putU32BigEndian(QByteArray& bytes, quint32 value) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        bytes.append(static_cast<char>((value >> shift) & 0xff));
-    }
-}
-
-quint32 crc32(const QByteArray& bytes) {
-    quint32 crc = 0xffffffffU;
-    for (const char byte : bytes) {
-        crc ^= static_cast<quint8>(byte);
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc & 1U) != 0 ? (crc >> 1) ^ 0xedb88320U : crc >> 1;
-        }
-    }
-    return ~crc;
-}
-
-QByteArray pngChunk(const QByteArray& type, const QByteArray& data) {
-    QByteArray chunk;
-    putU32BigEndian(chunk, static_cast<quint32>(data.size()));
-    const QByteArray body = type + data;
-    chunk += body;
-    putU32BigEndian(chunk, crc32(body));
-    return chunk;
-}
 
 // An 8-bit RGB PNG; `rowData` is its filtered, uncompressed scan lines.
 QByteArray rgbPng(int width, int height, const QByteArray& rowData) {
     QByteArray header;
-    putU32BigEndian(header, static_cast<quint32>(width));
-    putU32BigEndian(header, static_cast<quint32>(height));
+    appendU32BigEndian(header, static_cast<quint32>(width));
+    appendU32BigEndian(header, static_cast<quint32>(height));
     header.append("\x08\x02\x00\x00\x00", 5);
     // qCompress puts a 4-byte length before the zlib stream that PNG wants.
     const QByteArray compressed = qCompress(rowData, 1).mid(4);

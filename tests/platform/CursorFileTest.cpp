@@ -9,35 +9,26 @@
 #include <QTemporaryDir>
 
 #include "platform/Failure.h"
+#include "tests/support/FileBytes.h"
 
 namespace {
 
 constexpr int kSide = 32;
 
-void putU16(QByteArray& bytes, int value) {
-    bytes.append(static_cast<char>(value & 0xff));
-    bytes.append(static_cast<char>((value >> 8) & 0xff));
-}
-
-void putU32(QByteArray& bytes, quint32 value) {
-    putU16(bytes, static_cast<int>(value & 0xffff));
-    putU16(bytes, static_cast<int>(value >> 16));
-}
-
 // A cursor directory with one entry whose image follows right after it.
 QByteArray cursorFile(int hotX, int hotY, const QByteArray& image, int type = 2, int count = 1) {
     QByteArray bytes;
-    putU16(bytes, 0);
-    putU16(bytes, type);
-    putU16(bytes, count);
+    appendU16LittleEndian(bytes, 0);
+    appendU16LittleEndian(bytes, type);
+    appendU16LittleEndian(bytes, count);
     bytes.append(static_cast<char>(kSide));
     bytes.append(static_cast<char>(kSide));
     bytes.append('\0');
     bytes.append('\0');
-    putU16(bytes, hotX);
-    putU16(bytes, hotY);
-    putU32(bytes, static_cast<quint32>(image.size()));
-    putU32(bytes, 22);
+    appendU16LittleEndian(bytes, hotX);
+    appendU16LittleEndian(bytes, hotY);
+    appendU32LittleEndian(bytes, static_cast<quint32>(image.size()));
+    appendU32LittleEndian(bytes, 22);
     return bytes + image;
 }
 
@@ -49,13 +40,13 @@ bool isTopHalf(int y) {
 // The classic cursor image: a bitmap header, 32-bit rows bottom-up, then the 1-bit mask.
 QByteArray bitmapImage() {
     QByteArray bytes;
-    putU32(bytes, 40);
-    putU32(bytes, kSide);
-    putU32(bytes, 2 * kSide);  // colour rows and mask rows together
-    putU16(bytes, 1);
-    putU16(bytes, 32);
+    appendU32LittleEndian(bytes, 40);
+    appendU32LittleEndian(bytes, kSide);
+    appendU32LittleEndian(bytes, 2 * kSide);  // colour rows and mask rows together
+    appendU16LittleEndian(bytes, 1);
+    appendU16LittleEndian(bytes, 32);
     for (int i = 0; i < 6; ++i) {
-        putU32(bytes, 0);
+        appendU32LittleEndian(bytes, 0);
     }
     for (int y = kSide - 1; y >= 0; --y) {
         for (int x = 0; x < kSide; ++x) {
