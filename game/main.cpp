@@ -1,21 +1,17 @@
 #include <QApplication>
 #include <QScreen>
-#include <QTimer>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <optional>
 #include <utility>
 
 #include "game/Form1.h"
+#include "game/StartupReport.h"
 #include "platform/QtDialogs.h"
 #include "platform/SkinFramework.h"
 #include "platform/TimeSeededRandom.h"
 #include "platform/UrlOpener.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // Answers the first file box with a fixed path and leaves every other box to the real dialogs, so
 // that a measuring run can load a picture through "Load Picture" without anyone at the screen.
@@ -40,64 +36,38 @@ private:
 };
 
 // Hooks for measuring start-up from outside; each does nothing unless its variable is set.
-// TAVLORA_REPORT_STARTUP=1: once the window's first paint has been handled (the event after it
-// runs), one line on stderr gives that moment on the monotonic clock, for the launcher to subtract
-// its own exec time from, the milliseconds since main() began and the processor time used so far.
+// TAVLORA_REPORT_STARTUP=1: once the window's first paint has been handled, reports it (see
+// StartupReport.h).
 // TAVLORA_AUTOSTART_PICTURE=<file>: at that same moment, presses "Load Picture" (answered with the
 // file) and "Start Game", so the memory of a running game can be measured; with the report on, a
 // second line then tells whether the game is running.
-class FirstPaintHooks : public QObject {
-public:
-    FirstPaintHooks(Form1& form, Clock::time_point mainBegan, AutostartDialogs* autostart)
-        : form_(form), mainBegan_(mainBegan), autostart_(autostart) {
-        report_ = qEnvironmentVariable("TAVLORA_REPORT_STARTUP") == "1";
-        if (report_ || autostart_) {
-            form_.installEventFilter(this);
-        }
+std::optional<AfterFirstPaint> startupHooks(Form1& form, StartupClock::time_point mainBegan,
+                                            bool autostart) {
+    const bool report = qEnvironmentVariable("TAVLORA_REPORT_STARTUP") == "1";
+    if (!report && !autostart) {
+        return std::nullopt;
     }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &form_ && event->type() == QEvent::Paint) {
-            form_.removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] { afterFirstPaint(); });
-        }
-        return false;
-    }
-
-private:
-    void afterFirstPaint() {
-        if (report_) {
-            const Clock::time_point now = Clock::now();
-            std::fprintf(
-                stderr, "tavlora-startup first-paint-monotonic-ns=%lld main-ms=%.2f cpu-ms=%.2f\n",
-                static_cast<long long>(
-                    std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch())
-                        .count()),
-                std::chrono::duration<double, std::milli>(now - mainBegan_).count(),
-                1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC);
-            std::fflush(stderr);
-        }
-        if (autostart_) {
-            form_.PushButton1_Click();
-            form_.PushButton2_Click();
-            if (report_) {
-                std::fprintf(stderr, "tavlora-startup game-running=%d\n",
-                             form_.currentBoard() != nullptr ? 1 : 0);
-                std::fflush(stderr);
+    return std::optional<AfterFirstPaint>(
+        std::in_place, form, [&form, mainBegan, report, autostart] {
+            if (report) {
+                reportFirstPaint(mainBegan);
             }
-        }
-    }
-
-    Form1& form_;
-    Clock::time_point mainBegan_;
-    AutostartDialogs* autostart_;
-    bool report_ = false;
-};
+            if (autostart) {
+                form.PushButton1_Click();
+                form.PushButton2_Click();
+                if (report) {
+                    std::fprintf(stderr, "tavlora-startup game-running=%d\n",
+                                 form.currentBoard() != nullptr ? 1 : 0);
+                    std::fflush(stderr);
+                }
+            }
+        });
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const Clock::time_point mainBegan = Clock::now();
+    const StartupClock::time_point mainBegan = StartupClock::now();
     QApplication app(argc, argv);
     QtDialogs dialogs;
     TimeSeededRandom random;
@@ -114,7 +84,7 @@ int main(int argc, char** argv) {
     dialogs.setParent(&form);
     QObject::connect(&form, &Form1::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
     form.Form_Load();
-    FirstPaintHooks hooks(form, mainBegan, autostart ? &*autostart : nullptr);
+    const auto hooks = startupHooks(form, mainBegan, autostart.has_value());
 
     const QRect screen = form.screen()->availableGeometry();
     form.move(screen.center() - form.rect().center());

@@ -1,0 +1,50 @@
+#pragma once
+
+// What scripts/measure-startup.sh reads to time a start: the moment a window's first paint has
+// been handled, shared by the game and the trivial window it is compared with.
+
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <utility>
+
+using StartupClock = std::chrono::steady_clock;
+
+// One line on stderr: the moment on the monotonic clock (the launcher subtracts its own exec time),
+// the milliseconds since main() began and the processor time used so far.
+inline void reportFirstPaint(StartupClock::time_point mainBegan) {
+    const StartupClock::time_point now = StartupClock::now();
+    std::fprintf(
+        stderr, "tavlora-startup first-paint-monotonic-ns=%lld main-ms=%.2f cpu-ms=%.2f\n",
+        static_cast<long long>(
+            std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch()).count()),
+        std::chrono::duration<double, std::milli>(now - mainBegan).count(),
+        1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC);
+    std::fflush(stderr);
+}
+
+// Calls `then` once, in the event after the window's first paint has been handled.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(QWidget& window, std::function<void()> then)
+        : window_(window), then_(std::move(then)) {
+        window_.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Paint) {
+            window_.removeEventFilter(this);
+            QTimer::singleShot(0, this, then_);
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    std::function<void()> then_;
+};
