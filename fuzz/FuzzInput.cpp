@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <cstdlib>
 
@@ -77,6 +79,10 @@ void noteOutcome(QStringView kind, QStringView detail) {
         std::fprintf(stderr, "outcome %s: %s\n", qPrintable(kind.toString()),
                      qPrintable(detail.toString()));
     }
+}
+
+QChar sizeClass(int side) {
+    return QChar(u'a' + std::bit_width(static_cast<unsigned>(std::max(side, 0))));
 }
 
 void noteRefusal(QStringView kind, const std::string& description, const QString& path) {

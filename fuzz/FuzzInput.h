@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QString>
 #include <QStringView>
 #include <cstddef>
@@ -30,6 +31,9 @@ private:
 // something new is kept and mutated further. Digits are ignored, so a reason that quotes a size
 // counts once.
 void noteOutcome(QStringView kind, QStringView detail);
+
+// A letter per power of two, for sizes in outcomes, since outcomes ignore digits.
+QChar sizeClass(int side);
 
 // The reason in a loader's Failure, after the path it names, as an outcome of `kind`.
 void noteRefusal(QStringView kind, const std::string& description, const QString& path);

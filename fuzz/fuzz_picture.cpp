@@ -1,8 +1,6 @@
 // Any file the player picks in "Load Picture" reaches loadPuzzlePicture.
 
 #include <QImageReader>
-#include <algorithm>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,15 +9,6 @@
 #include "fuzz/FuzzInput.h"
 #include "game/PictureLoader.h"
 #include "platform/Failure.h"
-
-namespace {
-
-// A letter per power of two, since outcomes ignore digits.
-QChar sizeClass(int side) {
-    return QChar(u'a' + std::bit_width(static_cast<unsigned>(std::max(side, 0))));
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     startFuzzApplication(false);
