@@ -254,21 +254,6 @@ TEST_F(PlayTest, EventsDuringTheNameBoxCannotTouchTheEndingGame) {
     expectNoGame();
 }
 
-TEST_F(PlayTest, LongGamesSaturateInsteadOfOverflowing) {
-    startSwap();
-    tick(40000);
-    EXPECT_EQ(form->elapsedSeconds(), 32767);
-    EXPECT_EQ(form->txtTimer->text(), "11:06:40");
-    form->setMoveCountForTesting(32766);
-    clickTile(1);
-    clickTile(1);
-    EXPECT_EQ(form->txtMoves->text(), "32767");
-    EXPECT_TRUE(dialogs.errorReports().empty());
-    click(form->PushButton2);
-    EXPECT_TRUE(dialogs.errorReports().empty());
-    EXPECT_EQ(form->txtScore->text().toDouble(), 32767.0 / 32767 * 50 + 14 * 30);
-}
-
 TEST_F(PlayTest, NewGameReplacesLeftoverTileControls) {
     startSlide();
     form->newGame();
