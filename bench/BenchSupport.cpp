@@ -32,15 +32,6 @@ std::string BenchDialogs::chooseOpenFile(const std::string& /*title*/,
     return reply;
 }
 
-std::vector<double> dealDraws(const std::vector<int>& cells) {
-    std::vector<double> draws{0.5};
-    for (int cell : cells) {
-        draws.push_back((cell / 4 + 0.5) / 4);
-        draws.push_back((cell % 4 + 0.5) / 4);
-    }
-    return draws;
-}
-
 BenchWindow::BenchWindow(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
     setProgramFolderOverride(folder_.path());
     createScoreFile(folderPath(kScoreFileName));

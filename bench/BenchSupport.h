@@ -12,6 +12,7 @@
 #include "platform/RandomSource.h"
 #include "platform/SkinFramework.h"
 #include "platform/UrlOpener.h"
+#include "tests/support/Deals.h"
 
 // Answers every box at once: file boxes from a queue, the name box with a fixed name. Messages
 // are kept so that a benchmark can refuse to report the timing of a run that failed.
@@ -31,10 +32,6 @@ class SilentUrlOpener : public UrlOpener {
 public:
     void open(const QString& /*url*/) override {}
 };
-
-// Random draws that deal tile k into cells[k], after the one draw of the start-up's home-page
-// chance.
-std::vector<double> dealDraws(const std::vector<int>& cells);
 
 // The game window, shown, over a temporary program folder with a fresh high-score file, and a
 // photo-like 400 x 400 picture loaded through "Load Picture".

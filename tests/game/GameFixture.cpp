@@ -1,14 +1,5 @@
 #include "tests/game/GameFixture.h"
 
-std::vector<double> dealInto(const std::vector<int>& cells) {
-    std::vector<double> draws{0.5};
-    for (int cell : cells) {
-        draws.push_back((cell / 4 + 0.5) / 4);
-        draws.push_back((cell % 4 + 0.5) / 4);
-    }
-    return draws;
-}
-
 GameTest::GameTest() {
     setProgramFolderOverride(folder.path());
     createScoreFile(folderPath("/hiscore.mdb"));
@@ -21,7 +12,7 @@ GameTest::~GameTest() {
 
 void GameTest::openWindow(std::vector<double> draws) {
     if (draws.empty()) {
-        draws = dealInto({5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+        draws = dealDraws({5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
     }
     random = std::make_unique<SequenceRandom>(std::move(draws));
     form = std::make_unique<Form1>(Form1Services{dialogs, *random, urlOpener, skin});

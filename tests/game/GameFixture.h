@@ -17,6 +17,7 @@
 #include "platform/SequenceRandom.h"
 #include "scores/ScoreDatabase.h"
 #include "shell/ProgramFolder.h"
+#include "tests/support/Deals.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/TestFiles.h"
 
@@ -25,9 +26,6 @@ public:
     void open(const QString& url) override { opened.push_back(url); }
     std::vector<QString> opened;
 };
-
-// Random draws that deal tile k into cells[k], after one draw for the start-up's home-page chance.
-std::vector<double> dealInto(const std::vector<int>& cells);
 
 // A window over a temporary program folder that holds a fresh high-score file.
 class GameTest : public ::testing::Test {

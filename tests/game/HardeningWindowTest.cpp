@@ -26,7 +26,7 @@ constexpr std::size_t npos = std::string::npos;
 // The random source repeats its list, so every game of a test gets the same deal when the list
 // holds one deal per game after the start-up's draw.
 std::vector<double> sameDealEveryGame(std::size_t games) {
-    std::vector<double> draws = dealInto(kDeal);
+    std::vector<double> draws = dealDraws(kDeal);
     const std::vector<double> oneDeal(draws.begin() + 1, draws.end());
     for (std::size_t game = 1; game < games; ++game) {
         draws.insert(draws.end(), oneDeal.begin(), oneDeal.end());

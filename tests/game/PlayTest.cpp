@@ -12,12 +12,12 @@ const std::vector<int> kSwapDeal{5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 1
 class PlayTest : public GameTest {
 protected:
     void startSlide() {
-        openWindow(dealInto(kSlideDeal));
+        openWindow(dealDraws(kSlideDeal));
         loadPicture();
         startGame();
     }
     void startSwap() {
-        openWindow(dealInto(kSwapDeal));
+        openWindow(dealDraws(kSwapDeal));
         selectSwap();
         loadPicture();
         startGame();
