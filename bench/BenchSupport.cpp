@@ -11,27 +11,6 @@
 #include "scores/ScoreDatabase.h"
 #include "shell/ProgramFolder.h"
 
-void BenchDialogs::showMessage(const std::string& text, const std::string& title,
-                               MessageIcon /*icon*/) {
-    messages.push_back(title + ": " + text);
-}
-
-std::string BenchDialogs::askText(const std::string& /*prompt*/, const std::string& /*title*/,
-                                  const std::string& /*defaultText*/) {
-    ++questions;
-    return "Bench";
-}
-
-std::string BenchDialogs::chooseOpenFile(const std::string& /*title*/,
-                                         const std::string& /*filter*/) {
-    if (fileReplies.empty()) {
-        return "";
-    }
-    std::string reply = fileReplies.front();
-    fileReplies.erase(fileReplies.begin());
-    return reply;
-}
-
 BenchWindow::BenchWindow(std::unique_ptr<RandomSource> random) : random_(std::move(random)) {
     setProgramFolderOverride(folder_.path());
     createScoreFile(folderPath(kScoreFileName));
@@ -55,8 +34,8 @@ BenchWindow::~BenchWindow() {
 
 std::string BenchWindow::problems() const {
     std::string all;
-    for (const std::string& message : dialogs_.messages) {
-        all += (all.empty() ? "" : " / ") + message;
+    for (const FakeDialogs::Message& message : dialogs_.messages) {
+        all += (all.empty() ? "" : " / ") + message.title + ": " + message.text;
     }
     if (form_->puzzlePicture().isNull()) {
         all += (all.empty() ? "" : " / ") + std::string("no picture loaded");

@@ -13,20 +13,7 @@
 #include "platform/SkinFramework.h"
 #include "platform/UrlOpener.h"
 #include "tests/support/Deals.h"
-
-// Answers every box at once: file boxes from a queue, the name box with a fixed name. Messages
-// are kept so that a benchmark can refuse to report the timing of a run that failed.
-class BenchDialogs : public Dialogs {
-public:
-    void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
-    std::string askText(const std::string& prompt, const std::string& title,
-                        const std::string& defaultText) override;
-    std::string chooseOpenFile(const std::string& title, const std::string& filter) override;
-
-    std::vector<std::string> fileReplies;  // taken from the front
-    std::vector<std::string> messages;     // "title: text"
-    int questions = 0;
-};
+#include "tests/support/FakeDialogs.h"
 
 class SilentUrlOpener : public UrlOpener {
 public:
@@ -43,7 +30,7 @@ public:
     BenchWindow& operator=(const BenchWindow&) = delete;
 
     Form1& form() { return *form_; }
-    BenchDialogs& dialogs() { return dialogs_; }
+    FakeDialogs& dialogs() { return dialogs_; }
     QString folderPath(const QString& name) const { return folder_.path() + name; }
 
     // Whatever went wrong so far, as one line; empty when nothing did.
@@ -51,7 +38,7 @@ public:
 
 private:
     QTemporaryDir folder_;
-    BenchDialogs dialogs_;
+    FakeDialogs dialogs_;
     std::unique_ptr<RandomSource> random_;
     SilentUrlOpener urlOpener_;
     SkinFramework skin_;

@@ -16,7 +16,7 @@ namespace {
 void enterScores(benchmark::State& state, bool qualifies) {
     QTemporaryDir folder;
     const QString path = folder.path() + "/hiscore.mdb";
-    BenchDialogs dialogs;
+    FakeDialogs dialogs;
     try {
         createScoreFile(path);
         if (!qualifies) {
@@ -34,7 +34,7 @@ void enterScores(benchmark::State& state, bool qualifies) {
         return;
     }
     const auto expectedQuestions = qualifies ? state.iterations() : 0;
-    if (static_cast<benchmark::IterationCount>(dialogs.questions) != expectedQuestions) {
+    if (static_cast<benchmark::IterationCount>(dialogs.questions.size()) != expectedQuestions) {
         state.SkipWithError("the name box was not asked once per qualifying score");
     }
 }

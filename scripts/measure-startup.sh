@@ -5,18 +5,18 @@
 #                 takes the clock just before it starts the program); also the part of it spent
 #                 in main() and the processor time the program had used by then
 #   idle RSS      VmRSS one second after exec, no picture loaded
-#   game RSS      VmRSS one second after exec when the program, through TAVLORA_AUTOSTART_PICTURE,
-#                 has loaded a 6000 x 4000 photo-like JPEG and started a game right after its first
-#                 paint; also its peak (VmHWM) by then
+#   game RSS      VmRSS one second after exec of bench/autostart_game (the game's window, started
+#                 like the game, that loads a 6000 x 4000 photo-like JPEG through "Load Picture"
+#                 and starts a game right after its first paint); also its peak (VmHWM) by then
 # A trivial Qt Widgets window is timed the same way in the same run, as a baseline. One untimed
 # warm-up run of each program comes first; then the programs take turns, so a busy moment of the
 # machine touches all of them alike.
 #
 # usage: scripts/measure-startup.sh [runs]          (runs: 10 unless given)
 #   TAVLORA_BIN  the game to measure          (default build/bin/tavlora)
-#   BENCH_DIR    trivial_window and make_bench_photo, from a build with -DTAVLORA_BENCH=ON
-#                (default build-bench/bench); without them the baseline is left out and the
-#                game's picture must be given in PICTURE
+#   BENCH_DIR    trivial_window, autostart_game and make_bench_photo, from a build with
+#                -DTAVLORA_BENCH=ON (default build-bench/bench); without them the baseline and the
+#                game-running figure are left out
 #   PICTURE      the picture for the game-running figure (default: written by make_bench_photo)
 # Needs Xvfb (package xvfb) and python3. MB here are MiB (1024 x 1024 bytes).
 set -euo pipefail
@@ -49,11 +49,14 @@ if [ -z "$picture" ] && [ -x "$bench_dir/make_bench_photo" ]; then
 fi
 trivial=""
 [ -x "$bench_dir/trivial_window" ] && trivial="$bench_dir/trivial_window"
+autostart=""
+[ -x "$bench_dir/autostart_game" ] && autostart="$bench_dir/autostart_game"
 
-python3 - "$runs" "$game" "$trivial" "$picture" "$work" <<'PY'
+python3 - "$runs" "$game" "$trivial" "$picture" "$work" "$autostart" <<'PY'
 import os, selectors, signal, statistics, subprocess, sys, time
 
-runs, game, trivial, picture, work = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5]
+runs, game, trivial, picture, work, autostart = (int(sys.argv[1]), sys.argv[2], sys.argv[3],
+                                                 sys.argv[4], sys.argv[5], sys.argv[6])
 PREFIX = "tavlora-startup "
 
 def start_xvfb():
@@ -84,7 +87,7 @@ def measure(command, extra_env, expect_game):
                TAVLORA_REPORT_STARTUP="1", **extra_env)
     env.pop("QT_QPA_PLATFORM", None)
     started = time.monotonic_ns()
-    child = subprocess.Popen([command], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    child = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
     watcher = selectors.DefaultSelector()
     watcher.register(child.stderr, selectors.EVENT_READ)
     fields, pending = {}, b""
@@ -132,13 +135,13 @@ runtime_dir = os.path.join(work, "runtime")
 os.mkdir(runtime_dir, 0o700)
 server, display = start_xvfb()
 try:
-    subjects = [("tavlora", game, {}, False)]
+    subjects = [("tavlora", [game], {}, False)]
     if trivial:
-        subjects.append(("trivial Qt window", trivial, {}, False))
-    if picture:
-        subjects.append(("tavlora, game running", game, {"TAVLORA_AUTOSTART_PICTURE": picture}, True))
+        subjects.append(("trivial Qt window", [trivial], {}, False))
+    if picture and autostart:
+        subjects.append(("tavlora, game running", [autostart, picture], {}, True))
     else:
-        print("no picture: the game-running figure is left out (set PICTURE or BENCH_DIR)")
+        print("no picture or no autostart_game: the game-running figure is left out (set BENCH_DIR)")
     for _, command, env, game_mode in subjects:
         measure(command, env, game_mode)  # warm-up: font and shader caches, page cache
     results = {name: [] for name, *_ in subjects}
