@@ -8,6 +8,7 @@
 #include "bench/BenchSettings.h"
 #include "bench/BenchSupport.h"
 #include "bench/SyntheticPhoto.h"
+#include "board/PuzzleGame.h"
 #include "game/TileLabel.h"
 #include "platform/PictureClip.h"
 #include "platform/SequenceRandom.h"
@@ -24,16 +25,15 @@ std::unique_ptr<RandomSource> dealWithTwoTilesExchanged() {
 
 void startGame(BenchWindow& window, bool swap) {
     Form1& form = window.form();
-    (swap ? form.Option2 : form.Option1)->setChecked(true);
-    form.Option_Click();
+    (swap ? form.Option2 : form.Option1)->click();
     form.PushButton2_Click();
     settleEvents();
 }
 
 bool dealtWithTwoTilesExchanged(const Form1& form) {
-    const clsBoard* board = form.currentBoard();
-    return board != nullptr && board->Tile(1, 3)->imageIndex() == 3 &&
-           board->Tile(1, 4)->imageIndex() == 2 && board->Tile(4, 4)->imageIndex() == 15;
+    const PuzzleGame& game = form.game();
+    return game.hasBoard() && game.imageAt(2) == 3 && game.imageAt(3) == 2 &&
+           game.imageAt(15) == 15;
 }
 
 // Counts the paint events that tile controls receive.
@@ -84,7 +84,7 @@ void clickAlternately(benchmark::State& state, bool swap, int first, int second)
     state.counters["tile_paints_per_click"] = static_cast<double>(paints) / kCountedClicks;
     if (!window.problems().empty()) {
         state.SkipWithError(window.problems().c_str());
-    } else if (form.currentBoard() == nullptr || form.moveCount() == 0) {
+    } else if (!form.game().hasBoard() || form.game().moveCount() == 0) {
         state.SkipWithError("the clicks did not move tiles in a running game");
     }
 }
@@ -100,13 +100,41 @@ void BM_TileClickSlide(benchmark::State& state) {
 }
 BENCHMARK(BM_TileClickSlide)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
 
+// The same alternating clicks on the game model alone: the rule, the count and the formed test,
+// without widgets, drawing or painting.
+void actAlternately(benchmark::State& state, GameType type, int first, int second) {
+    std::unique_ptr<RandomSource> random = dealWithTwoTilesExchanged();
+    random->nextUniform();  // the draw the window spends on the home page
+    PuzzleGame game;
+    game.changeType(type);
+    game.deal(*random);
+    bool useFirst = true;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(game.actOn(useFirst ? first : second));
+        useFirst = !useFirst;
+    }
+    if (game.imageAt(2) != 3 || game.moveCount() == 0) {
+        state.SkipWithError("the game did not start with the planned deal");
+    }
+}
+
+void BM_ModelActSwap(benchmark::State& state) {
+    actAlternately(state, GameType::Swap, 0, 1);
+}
+BENCHMARK(BM_ModelActSwap)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
+void BM_ModelActSlide(benchmark::State& state) {
+    actAlternately(state, GameType::Slide, 14, 15);
+}
+BENCHMARK(BM_ModelActSlide)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
 // The program's own share of start-up, without process creation, library loading or a display
 // server: the window built, its load event run, shown and painted offscreen, then closed again.
 // Fonts and styles are warm after the first iteration, unlike at a real start.
 void BM_OpenWindow(benchmark::State& state) {
     QTemporaryDir folder;
     setProgramFolderOverride(folder.path());
-    BenchDialogs dialogs;
+    FakeDialogs dialogs;
     TimeSeededRandom random;
     SilentUrlOpener urlOpener;
     SkinFramework skin;
@@ -119,7 +147,7 @@ void BM_OpenWindow(benchmark::State& state) {
     settleEvents();
     setProgramFolderOverride("");
     if (!dialogs.messages.empty()) {
-        state.SkipWithError(dialogs.messages.front().c_str());
+        state.SkipWithError(dialogs.messages.front().text.c_str());
     }
 }
 BENCHMARK(BM_OpenWindow)->Apply(medianOfTen)->Unit(benchmark::kMillisecond);

@@ -5,8 +5,7 @@
 
 #include "platform/Failure.h"
 
-clsBoard::clsBoard(Dialogs& dialogs, RandomSource& random)
-    : dialogs_(dialogs), random_(random), tiles_(makeGrid(4, 4)) {}
+clsBoard::clsBoard() : tiles_(makeGrid(4, 4)) {}
 
 clsBoard::Grid clsBoard::makeGrid(int rows, int columns) {
     return Grid(static_cast<std::size_t>(rows),
@@ -56,14 +55,13 @@ void clsBoard::setTile(Int16 row, Int16 column, TileRef tile) {
     cell({(row - 1).value(), (column - 1).value()}) = std::move(tile);
 }
 
-void clsBoard::addTile(Int16 row, Int16 column, TileRef tile) {
-    if (tileCount_ < totalTiles()) {
-        cell({row.value(), column.value()}) = std::move(tile);
-        ++tileCount_;
-    } else {
-        dialogs_.showMessage("Board is already full.", "Cannot add more tiles.",
-                             MessageIcon::Warning);
+bool clsBoard::addTile(Int16 row, Int16 column, TileRef tile) {
+    if (tileCount_ >= totalTiles()) {
+        return false;
     }
+    cell({row.value(), column.value()}) = std::move(tile);
+    ++tileCount_;
+    return true;
 }
 
 void clsBoard::setBoardSize(Int16 rows, Int16 columns) {
@@ -118,13 +116,13 @@ void clsBoard::swapTile2(int first, Int16 second) {
     std::swap(a, b);
 }
 
-clsBoard::Position clsBoard::freeCellFor(const Grid& grid) {
+clsBoard::Position clsBoard::freeCellFor(const Grid& grid, RandomSource& random) const {
     const double rows = totalRows().value();
     const double columns = totalColumns().value();
     for (;;) {
-        random_.reseedFromTimeOfDay();
-        const int y = static_cast<int>(std::floor(random_.nextUniform() * rows));
-        const int x = static_cast<int>(std::floor(random_.nextUniform() * columns));
+        random.reseedFromTimeOfDay();
+        const int y = static_cast<int>(std::floor(random.nextUniform() * rows));
+        const int x = static_cast<int>(std::floor(random.nextUniform() * columns));
         const TileRef& candidate = grid[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
         if (deref(candidate).imageIndex() == -1) {
             return {y, x};
@@ -132,7 +130,7 @@ clsBoard::Position clsBoard::freeCellFor(const Grid& grid) {
     }
 }
 
-void clsBoard::mixTiles() {
+void clsBoard::mixTiles(RandomSource& random) {
     const int rows = totalRows().value();
     const int columns = totalColumns().value();
     Grid mixed = makeGrid(rows, columns);
@@ -144,7 +142,7 @@ void clsBoard::mixTiles() {
     for (int i = 0; i < rows; ++i) {
         for (int j = 0; j < columns; ++j) {
             const TileRef& tile = cell({i, j});
-            const Position p = freeCellFor(mixed);
+            const Position p = freeCellFor(mixed, random);
             mixed[static_cast<std::size_t>(p.row)][static_cast<std::size_t>(p.column)] = tile;
         }
     }
@@ -152,14 +150,20 @@ void clsBoard::mixTiles() {
 }
 
 bool clsBoard::isImageFormed() const {
-    Int16 k = 0;
-    for (int i = 0; i <= lastRow_.value(); ++i) {
-        for (int j = 0; j <= lastColumn_.value(); ++j) {
-            if (deref(cell({i, j})).imageIndex() != k) {
-                return false;
-            }
-            ++k;
+    const int total = totalTiles().value();
+    for (int k = 0; k < total; ++k) {
+        if (tileInCell(k).imageIndex() != k) {
+            return false;
         }
     }
     return true;
+}
+
+const clsTile& clsBoard::tileInCell(int cellNumber) const {
+    // Cells run along the rows of the board's own width, as the board view lays them out.
+    const int columns = totalColumns().value();
+    if (cellNumber < 0 || columns < 1) {
+        throw Failure(failures::kSubscriptOutOfRange);
+    }
+    return deref(cell({cellNumber / columns, cellNumber % columns}));
 }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "board/clsTile.h"
-#include "platform/Dialogs.h"
 #include "platform/Int16.h"
 #include "platform/RandomSource.h"
 
@@ -16,7 +15,7 @@ class clsBoard {
 public:
     using TileRef = std::shared_ptr<clsTile>;
 
-    clsBoard(Dialogs& dialogs, RandomSource& random);
+    clsBoard();
 
     Int16 totalTiles() const;
     Int16 totalColumns() const;
@@ -33,11 +32,15 @@ public:
     // Exchanges two cells whatever they hold.
     void swapTile2(int first, Int16 second);
 
-    void mixTiles();
+    // Scatters the tiles over the cells; the source is reseeded before every draw of a cell.
+    void mixTiles(RandomSource& random);
     bool isImageFormed() const;
 
-    // 0-based. A full board refuses the tile with a message box, not a failure.
-    void addTile(Int16 row, Int16 column, TileRef tile);
+    // The tile in cell k, counted from 0 in reading order; a Failure for an empty or missing cell.
+    const clsTile& tileInCell(int cell) const;
+
+    // 0-based. A full board refuses the tile and answers false; the caller tells the player.
+    [[nodiscard]] bool addTile(Int16 row, Int16 column, TileRef tile);
     void setBoardSize(Int16 rows, Int16 columns);
 
 private:
@@ -52,10 +55,8 @@ private:
     TileRef& cell(Position p);
     const TileRef& cell(Position p) const;
     static const clsTile& deref(const TileRef& tile);
-    Position freeCellFor(const Grid& grid);
+    Position freeCellFor(const Grid& grid, RandomSource& random) const;
 
-    Dialogs& dialogs_;
-    RandomSource& random_;
     Grid tiles_;
     Int16 lastColumn_ = 3;
     Int16 lastRow_ = 3;

@@ -44,7 +44,7 @@ int BoardView::controlCount() const {
     return count;
 }
 
-TileLabel* BoardView::createControl(int index) {
+void BoardView::createControl(int index) {
     if (index < 1) {
         throw Failure(failures::kSubscriptOutOfRange);
     }
@@ -59,24 +59,34 @@ TileLabel* BoardView::createControl(int index) {
     label->resize(controls_[0]->size());
     label->hide();
     controls_[static_cast<size_t>(index)] = label;
-    return label;
 }
 
-void BoardView::drawBoard(const clsBoard& board, PictureClip& clip, bool slide) {
-    int k = 0;
-    const int rows = board.totalRows().value();
-    const int columns = board.totalColumns().value();
-    for (int row = 1; row <= rows; ++row) {
-        for (int column = 1; column <= columns; ++column) {
-            const auto tile = board.Tile(row, column);
-            if (!tile) {
-                throw Failure(failures::kObjectNotSet);
-            }
-            TileLabel* label = control(k);
-            label->setCell(clip.GraphicCell(tile->imageIndex()));
-            label->setVisible(slide ? !tile->isEmpty() : true);
-            ++k;
-        }
+void BoardView::showCell(int index, const QPixmap& cell) {
+    control(index)->setCell(cell);
+}
+
+QSize BoardView::controlSize(int index) const {
+    return control(index)->size();
+}
+
+void BoardView::setControlLeft(int index, int left) {
+    TileLabel* label = control(index);
+    label->move(origin().x() + left, label->y());
+}
+
+void BoardView::setControlTop(int index, int top) {
+    TileLabel* label = control(index);
+    label->move(label->x(), origin().y() + top);
+}
+
+void BoardView::drawBoard(const PuzzleGame& game, PictureClip& clip) {
+    const int total = game.cellCount();
+    const int chosen = game.selectedIndex().value();
+    for (int k = 0; k < total; ++k) {
+        TileLabel* label = control(k);
+        label->setCell(clip.GraphicCell(game.imageAt(k)));
+        label->setVisible(!game.isHiddenAt(k));
+        label->setThreeDimensional(k == chosen);
     }
 }
 
@@ -89,9 +99,8 @@ void BoardView::removeControl(int index) {
     label->deleteLater();
 }
 
-void BoardView::removeTiles(const clsBoard& board) {
+void BoardView::removeTiles(int total) {
     controls_[0]->hide();
-    const int total = board.totalTiles().value();
     for (int i = 1; i <= total; ++i) {
         removeControl(i);
     }

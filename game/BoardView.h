@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "board/clsBoard.h"
+#include "board/PuzzleGame.h"
 #include "game/TileLabel.h"
 #include "platform/PictureClip.h"
 
@@ -21,11 +21,19 @@ public:
     int controlCount() const;  // elements that exist, element 0 included
 
     // A new hidden element with the look of element 0.
-    TileLabel* createControl(int index);
+    void createControl(int index);
+    // Element k shows `cell` and takes its size.
+    void showCell(int index, const QPixmap& cell);
+    QSize controlSize(int index) const;
+    // Places an element, counted from the board area's top-left corner inside its border.
+    void setControlLeft(int index, int left);
+    void setControlTop(int index, int top);
 
-    void drawBoard(const clsBoard& board, PictureClip& clip, bool slide);
-    // Hides element 0 and removes elements 1 to totalTiles.
-    void removeTiles(const clsBoard& board);
+    // Brings every element up to date with the game: element k shows the picture cell of the tile
+    // in cell k, the empty tile is hidden in Slide, and the chosen tile is raised.
+    void drawBoard(const PuzzleGame& game, PictureClip& clip);
+    // Hides element 0 and removes elements 1 to `total`.
+    void removeTiles(int total);
     // Removes every element but 0, whatever a failed game left behind.
     void removeLeftovers();
 

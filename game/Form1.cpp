@@ -13,8 +13,7 @@
 #include "shell/ProgramFolder.h"
 #include "shell/WindowSkin.h"
 
-Form1::Form1(Form1Services services, QWidget* parent)
-    : QWidget(parent), services_(services), selectedIndex_(0) {
+Form1::Form1(Form1Services services, QWidget* parent) : QWidget(parent), services_(services) {
     buildLayout();
     view_ = std::make_unique<BoardView>(picBack, [this](int index) { imgTile_Click(index); });
     connectEvents();
@@ -29,8 +28,8 @@ void Form1::connectEvents() {
     for (auto* button : {PushButton1, PushButton2, PushButton3}) {
         connect(button, &HoverPushButton::mouseMoved, this, &Form1::showHandPointer);
     }
-    connect(Option1, &QRadioButton::clicked, this, &Form1::Option_Click);
-    connect(Option2, &QRadioButton::clicked, this, &Form1::Option_Click);
+    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     for (auto* box : {Frame1, Frame2, Frame3, Frame4, Frame5}) {
         box->installEventFilter(this);
@@ -57,11 +56,11 @@ void Form1::Form_Load() {
 void Form1::Form_Activate() {
     ReportingRoutine routine(services_.dialogs, "Form_Activate");
     bool slide = false;
-    routine.step(100, [&] { slide = slideSelected(); });
+    routine.step(100, [&] { slide = game_.type() == GameType::Slide; });
     if (slide) {
-        routine.step(102, [&] { scoreTable_ = "tblSlide"; });
+        routine.step(102, [&] { game_.setScoreTable(PuzzleGame::kSlideTable); });
     } else {
-        routine.step(104, [&] { scoreTable_ = "tblSwap"; });
+        routine.step(104, [&] { game_.setScoreTable(PuzzleGame::kSwapTable); });
     }
 }
 
@@ -84,10 +83,6 @@ void Form1::maybeOpenHomePage() {
     if (n == 7) {
         services_.urlOpener.open(kHomePage);
     }
-}
-
-bool Form1::slideSelected() const {
-    return Option1->isChecked();
 }
 
 void Form1::showDefaultPointer() {
@@ -140,11 +135,4 @@ void Form1::setTimerInterval(int milliseconds) {
     } else {
         Timer1.start(milliseconds);
     }
-}
-
-void Form1::setClockForTesting(int elapsed, int hours, int minutes, int seconds) {
-    elapsedSeconds_ = elapsed;
-    clockHours_ = hours;
-    clockMinutes_ = minutes;
-    clockSeconds_ = seconds;
 }

@@ -8,10 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "board/clsBoard.h"
+#include "board/PuzzleGame.h"
 #include "game/BoardView.h"
 #include "platform/Dialogs.h"
-#include "platform/Int16.h"
 #include "platform/PictureClip.h"
 #include "platform/RandomSource.h"
 #include "platform/SkinFramework.h"
@@ -54,7 +53,8 @@ public:
     void PushButton3_Click();
     void Timer1_Timer();
     void imgTile_Click(int index);
-    void Option_Click();
+    void Option1_Click();
+    void Option2_Click();
 
     void newGame();
     void endGame();
@@ -81,26 +81,22 @@ public:
     HoverPushButton* PushButton3 = nullptr;
     QTimer Timer1;
 
-    // Read access for the game state, mostly for tests and benchmarks.
-    Int16 moveCount() const { return moveCount_; }
-    Int16 elapsedSeconds() const { return elapsedSeconds_; }
-    Int16 selectedIndex() const { return selectedIndex_; }
-    const std::string& scoreTable() const { return scoreTable_; }
-    clsBoard* currentBoard() const { return currentBoard_.get(); }
+    // The running game, and what the window shows of it.
+    PuzzleGame& game() { return game_; }
+    const PuzzleGame& game() const { return game_; }
     const QImage& puzzlePicture() const { return puzzlePicture_; }
     int timerInterval() const { return Timer1.isActive() ? Timer1.interval() : 0; }
     BoardView& boardView() { return *view_; }
     const std::optional<QCursor>& handCursor() const { return handCursor_; }
-
-    // Lets tests and benchmarks set the clock and counters as a long game would leave them.
-    void setClockForTesting(int elapsed, int hours, int minutes, int seconds);
-    void setMoveCountForTesting(int moves) { moveCount_ = moves; }
 
 signals:
     // The window was closed: the program ends.
     void unloaded();
 
 protected:
+    // The score of the game being ended; a Failure when it cannot be worked out.
+    virtual double computeScore(bool formedBonus) const;
+
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -116,16 +112,11 @@ private:
     void setTimerInterval(int milliseconds);
     void showDefaultPointer();
     void showHandPointer();
-    bool slideSelected() const;
 
     void createTileControls(ReportingRoutine& routine);
-    bool applySlideRule(int index);
-    void applySwapRule(int index);
-    void countMove();
+    void addTileToBoard(int k, Int16 row, Int16 column);
     void completeGame(ReportingRoutine& routine);
-    double computeScore(bool formedBonus) const;
     void enterScore(double score);
-    void writeClock();
 
     Form1Services services_;
     std::unique_ptr<BoardView> view_;
@@ -133,17 +124,6 @@ private:
     QImage puzzlePicture_;  // the picture imgImage holds; null until a picture was loaded
     QImage creator_;        // the last picture read from a file
     std::optional<QCursor> handCursor_;
-
-    std::unique_ptr<clsBoard> currentBoard_;
-    Int16 moveCount_ = 0;
-    Int16 elapsedSeconds_ = 0;
-    Int16 clockHours_ = 0;
-    Int16 clockMinutes_ = 0;
-    Int16 clockSeconds_ = 0;
-    Int16 selectedIndex_ = 0;
-    std::string scoreTable_;
-
+    PuzzleGame game_;
     bool firstShow_ = true;
-    bool ending_ = false;  // a game is being scored and torn down
-    int gameSerial_ = 0;   // tells a click that waited in the queue that its game has ended
 };

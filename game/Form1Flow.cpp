@@ -3,21 +3,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <cmath>
 
 #include "game/Form1.h"
-#include "platform/Failure.h"
 #include "platform/HoverPushButton.h"
 #include "shell/ErrorReport.h"
 
 namespace {
-constexpr int kBoardSide = 4;
 constexpr const char* kStartCaption = "Start Game";
 constexpr const char* kEndCaption = "End Game";
 }  // namespace
 
 void Form1::PushButton2_Click() {
-    if (ending_) {
+    if (game_.isEnding()) {
         return;  // the game is already being ended by a click that formed the picture
     }
     ReportingRoutine routine(services_.dialogs, "PushButton2_Click");
@@ -42,32 +39,28 @@ void Form1::PushButton2_Click() {
 
 void Form1::newGame() {
     ReportingRoutine routine(services_.dialogs, "newGame");
-    ++gameSerial_;
     routine.step(100, [&] {
         // Tiles a failed end left behind go before this game makes its own.
         view_->removeLeftovers();
-        currentBoard_ = std::make_unique<clsBoard>(services_.dialogs, services_.random);
+        game_.newBoard();
     });
-    routine.step(102, [&] { currentBoard_->setBoardSize(kBoardSide, kBoardSide); });
+    routine.step(102, [&] { game_.sizeBoard(); });
     routine.step(104, [&] { picBack->setPixmap(QPixmap()); });
     routine.step(106, [&] { clpImage_.setPicture(QPixmap::fromImage(puzzlePicture_)); });
-    routine.step(108, [&] { clpImage_.setRows(currentBoard_->totalRows()); });
-    routine.step(110, [&] { clpImage_.setCols(currentBoard_->totalColumns()); });
+    routine.step(108, [&] { clpImage_.setRows(game_.board().totalRows()); });
+    routine.step(110, [&] { clpImage_.setCols(game_.board().totalColumns()); });
     createTileControls(routine);
-    routine.step(160, [&] { currentBoard_->mixTiles(); });
+    routine.step(160, [&] { game_.shuffle(services_.random); });
     routine.step(162, [&] { drawBoard(); });
-    routine.step(164, [&] { moveCount_ = 0; });
-    routine.step(166, [&] { elapsedSeconds_ = 0; });
-    routine.step(168, [&] { clockHours_ = 0; });
-    routine.step(170, [&] { clockMinutes_ = 0; });
-    routine.step(172, [&] { clockSeconds_ = 0; });
-    routine.step(174, [&] { selectedIndex_ = -1; });
+    routine.step(164, [&] { game_.resetMoves(); });
+    routine.step(166, [&] { game_.resetClock(); });
+    routine.step(174, [&] { game_.clearChoice(); });
     bool slide = false;
-    routine.step(176, [&] { slide = slideSelected(); });
+    routine.step(176, [&] { slide = game_.type() == GameType::Slide; });
     if (slide) {
-        routine.step(178, [&] { scoreTable_ = "tblSlide"; });
+        routine.step(178, [&] { game_.setScoreTable(PuzzleGame::kSlideTable); });
     } else {
-        routine.step(180, [&] { scoreTable_ = "tblSwap"; });
+        routine.step(180, [&] { game_.setScoreTable(PuzzleGame::kSwapTable); });
     }
 }
 
@@ -79,99 +72,55 @@ void Form1::createTileControls(ReportingRoutine& routine) {
     Int16 row = 0;
     Int16 column = 0;
     int total = 0;
-    routine.step(120, [&] { total = currentBoard_->totalTiles().value(); });
-    const QPoint origin = view_->origin();
+    routine.step(120, [&] { total = game_.cellCount(); });
     for (int k = 0; k < total; ++k) {
-        routine.step(122, [&] { view_->control(k)->setCell(clpImage_.GraphicCell(k)); });
-        std::shared_ptr<clsTile> tile;
-        routine.step(124, [&] { tile = std::make_shared<clsTile>(); });
-        routine.step(126, [&] { tile->setImageIndex(k); });
-        bool last = false;
-        routine.step(128, [&] { last = k >= total - 1; });
-        if (!last) {
-            routine.step(130, [&] { tile->setIsEmpty(false); });
-        } else {
-            routine.step(132, [&] { tile->setIsEmpty(true); });
-        }
-        routine.step(134, [&] { currentBoard_->addTile(row, column, tile); });
-        tile.reset();
+        routine.step(122, [&] { view_->showCell(k, clpImage_.GraphicCell(k)); });
+        routine.step(134, [&] { addTileToBoard(k, row, column); });
         routine.step(138, [&] { view_->createControl(k + 1); });
         bool rowEnds = false;
         routine.step(
-            140, [&] { rowEnds = (k + 1) % currentBoard_->totalColumns().value() == 0 && k != 0; });
+            140, [&] { rowEnds = (k + 1) % game_.board().totalColumns().value() == 0 && k != 0; });
         if (rowEnds) {
             routine.step(142, [&] { left = 0; });
-            routine.step(144, [&] { top += Int16(view_->control(k)->height()); });
+            routine.step(144, [&] { top += Int16(view_->controlSize(k).height()); });
             routine.step(146, [&] { column = 0; });
             routine.step(148, [&] { ++row; });
         } else {
-            routine.step(150, [&] { left += Int16(view_->control(k)->width()); });
+            routine.step(150, [&] { left += Int16(view_->controlSize(k).width()); });
             routine.step(152, [&] { ++column; });
         }
-        routine.step(154, [&] {
-            view_->control(k + 1)->move(origin.x() + left.value(), view_->control(k + 1)->y());
-        });
-        routine.step(156, [&] {
-            view_->control(k + 1)->move(view_->control(k + 1)->x(), origin.y() + top.value());
-        });
+        routine.step(154, [&] { view_->setControlLeft(k + 1, left.value()); });
+        routine.step(156, [&] { view_->setControlTop(k + 1, top.value()); });
+    }
+}
+
+void Form1::addTileToBoard(int k, Int16 row, Int16 column) {
+    if (!game_.addTile(row, column, game_.makeTile(k))) {
+        services_.dialogs.showMessage("Board is already full.", "Cannot add more tiles.",
+                                      MessageIcon::Warning);
     }
 }
 
 void Form1::drawBoard() {
-    if (!currentBoard_) {
-        throw Failure(failures::kObjectNotSet);
-    }
-    view_->drawBoard(*currentBoard_, clpImage_, slideSelected());
+    view_->drawBoard(game_, clpImage_);
 }
 
 void Form1::removeTiles() {
-    if (!currentBoard_) {
-        throw Failure(failures::kObjectNotSet);
-    }
-    view_->removeTiles(*currentBoard_);
+    view_->removeTiles(game_.cellCount());
 }
 
 void Form1::Timer1_Timer() {
     ReportingRoutine routine(services_.dialogs, "Timer1");
-    // The score's clock stops counting at 32767 s, so a long game never overflows; the display
-    // clock keeps going.
-    routine.step(100, [&] {
-        if (elapsedSeconds_ < Int16::kMax) {
-            ++elapsedSeconds_;
-        }
-    });
-    bool minuteEnds = false;
-    routine.step(102, [&] { minuteEnds = clockSeconds_ >= 59; });
-    if (minuteEnds) {
-        routine.step(104, [&] { clockSeconds_ = 0; });
-        bool hourEnds = false;
-        routine.step(106, [&] { hourEnds = clockMinutes_ >= 59; });
-        if (hourEnds) {
-            routine.step(108, [&] { clockMinutes_ = 0; });
-            routine.step(110, [&] {
-                if (clockHours_ < Int16::kMax) {
-                    ++clockHours_;
-                }
-            });
-        } else {
-            routine.step(112, [&] { ++clockMinutes_; });
-        }
-    } else {
-        routine.step(114, [&] { ++clockSeconds_; });
-    }
+    routine.step(100, [&] { game_.tick(); });
     routine.step(116, [&] { QCoreApplication::processEvents(); });
-    routine.step(118, [&] { writeClock(); });
+    routine.step(118, [&] { txtTimer->setText(QString::fromStdString(game_.clockText())); });
     routine.step(120, [&] { QCoreApplication::processEvents(); });
 }
 
-void Form1::writeClock() {
-    // Two digits each; past 24 hours the hours simply keep counting ("24:00:01").
-    txtTimer->setText(QString("%1:%2:%3")
-                          .arg(clockHours_.value(), 2, 10, QChar('0'))
-                          .arg(clockMinutes_.value(), 2, 10, QChar('0'))
-                          .arg(clockSeconds_.value(), 2, 10, QChar('0')));
+void Form1::Option1_Click() {
+    game_.changeType(GameType::Slide);
 }
 
-void Form1::Option_Click() {
-    scoreTable_ = slideSelected() ? "tblSlide" : "tblSwap";
+void Form1::Option2_Click() {
+    game_.changeType(GameType::Swap);
 }

@@ -1,70 +1,11 @@
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QRadioButton>
 
 #include "game/Form1.h"
-#include "game/WindowIcon.h"
+#include "game/WindowLook.h"
 #include "platform/HoverPushButton.h"
-
-// The window was laid out in twips; at 96 dots per inch 15 twips make one pixel.
-namespace {
-
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
-QRect twipsRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
-}
-
-QFont arial(double points, bool bold = true) {
-    QFont font("Arial");
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QFont sansSerif(double points) {
-    QFont font("MS Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
-void paintWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(widget->backgroundRole(), Qt::white);  // option buttons fill with Button
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::Text, Qt::black);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QGroupBox* frame(QWidget* parent, const char* caption, QRect geometry) {
-    auto* box = new QGroupBox(caption, parent);
-    box->setGeometry(geometry);
-    paintWhite(box);
-    box->setMouseTracking(true);
-    return box;
-}
-
-QLineEdit* valueBox(QGroupBox* parent, const char* text, const QFont& font) {
-    auto* box = new QLineEdit(text, parent);
-    box->setGeometry(twipsRect(135, 270, 1995, 435));
-    box->setFont(font);
-    box->setAlignment(Qt::AlignCenter);
-    box->setReadOnly(true);
-    paintWhite(box);
-    return box;
-}
-
-}  // namespace
 
 void Form1::buildLayout() {
     setWindowTitle("Form1");
@@ -72,7 +13,7 @@ void Form1::buildLayout() {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFont(arial(9));
+    setFont(arialFont(9));
     paintWhite(this);
     setMouseTracking(true);
 
@@ -90,13 +31,13 @@ void Form1::buildLayout() {
 }
 
 void Form1::buildFrames() {
-    Frame1 = frame(this, "Picture Preview", twipsRect(6360, 50, 2280, 2355));
+    Frame1 = makeFrame(this, "Picture Preview", twipsRect(6360, 50, 2280, 2355));
     imgImage = new QLabel(Frame1);
     imgImage->setGeometry(twipsRect(135, 270, 1950, 1950));
     imgImage->setScaledContents(true);
     imgImage->setProperty("imageControl", true);
 
-    Frame2 = frame(this, "Game Type", twipsRect(6360, 2520, 2280, 735));
+    Frame2 = makeFrame(this, "Game Type", twipsRect(6360, 2520, 2280, 735));
     Option1 = new QRadioButton("Slide", Frame2);
     Option1->setGeometry(twipsRect(135, 270, 870, 375));
     Option1->setChecked(true);
@@ -105,12 +46,12 @@ void Form1::buildFrames() {
     paintWhite(Option1);
     paintWhite(Option2);
 
-    Frame3 = frame(this, "Moves", twipsRect(6360, 3360, 2280, 825));
-    txtMoves = valueBox(Frame3, "0", arial(14.25));
-    Frame4 = frame(this, "Timer", twipsRect(6360, 4320, 2280, 825));
-    txtTimer = valueBox(Frame4, "00:00:00", sansSerif(13.5));
-    Frame5 = frame(this, "Score", twipsRect(6360, 5280, 2280, 825));
-    txtScore = valueBox(Frame5, "0", sansSerif(13.5));
+    Frame3 = makeFrame(this, "Moves", twipsRect(6360, 3360, 2280, 825));
+    txtMoves = makeValueBox(Frame3, "0", arialFont(14.25));
+    Frame4 = makeFrame(this, "Timer", twipsRect(6360, 4320, 2280, 825));
+    txtTimer = makeValueBox(Frame4, "00:00:00", sansSerifFont(13.5));
+    Frame5 = makeFrame(this, "Score", twipsRect(6360, 5280, 2280, 825));
+    txtScore = makeValueBox(Frame5, "0", sansSerifFont(13.5));
 }
 
 void Form1::buildButtons() {
@@ -126,7 +67,7 @@ void Form1::buildButtons() {
     for (const auto& b : buttons) {
         auto* button = new HoverPushButton(b.caption, this);
         button->setGeometry(b.geometry);
-        button->setFont(arial(11.25));
+        button->setFont(arialFont(11.25));
         QPalette palette = button->palette();
         palette.setColor(QPalette::Button, Qt::white);
         button->setPalette(palette);

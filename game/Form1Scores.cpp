@@ -16,7 +16,7 @@ void Form1::PushButton3_Click() {
                       [&] { database.openScoreDatabase(programFolderPath(kScoreFileName)); })) {
         return;
     }
-    if (!routine.step(102, [&] { rows = database.selectAll(scoreTable_); })) {
+    if (!routine.step(102, [&] { rows = database.selectAll(game_.scoreTable()); })) {
         return;
     }
     routine.step(104, [&] { text = highScoreListHeading(); });
@@ -25,7 +25,7 @@ void Form1::PushButton3_Click() {
     }
     routine.step(114, [&] { database.closeScoreDatabase(); });
     bool slide = false;
-    routine.step(116, [&] { slide = slideSelected(); });
+    routine.step(116, [&] { slide = game_.type() == GameType::Slide; });
     const QRadioButton* option = slide ? Option1 : Option2;
     routine.step(slide ? 118 : 120, [&] {
         services_.dialogs.showMessage(text, highScoreListTitle(option->text().toStdString()),

@@ -5,7 +5,7 @@
 
 TileLabel::TileLabel(int index, QWidget* parent) : QLabel(parent), index_(index) {
     setProperty("imageControl", true);
-    setThreeDimensional(false);
+    applyFrame();
 }
 
 void TileLabel::setCell(const QPixmap& cell) {
@@ -14,7 +14,14 @@ void TileLabel::setCell(const QPixmap& cell) {
 }
 
 void TileLabel::setThreeDimensional(bool raised) {
-    if (raised) {
+    if (raised != raised_) {
+        raised_ = raised;
+        applyFrame();
+    }
+}
+
+void TileLabel::applyFrame() {
+    if (raised_) {
         setFrameStyle(QFrame::Panel | QFrame::Raised);
         setLineWidth(2);
     } else {
@@ -25,7 +32,7 @@ void TileLabel::setThreeDimensional(bool raised) {
 }
 
 bool TileLabel::isThreeDimensional() const {
-    return frameShape() == QFrame::Panel;
+    return raised_;
 }
 
 void TileLabel::paintEvent(QPaintEvent* /*event*/) {

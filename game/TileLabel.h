@@ -26,6 +26,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void applyFrame();
+
     int index_;
     bool pressed_ = false;
+    bool raised_ = false;
 };

@@ -4,10 +4,14 @@
 #include <cmath>
 #include <cstdio>
 #include <string_view>
+#include <vector>
 
 namespace {
 
 constexpr int kSignificantDigits = 15;
+// Every double's fractional part ends within 1074 binary places, and so within 1074 decimal ones.
+constexpr int kExactFractionDigits = 1074;
+constexpr std::size_t kExactDigitsBuffer = 309 + 2 + kExactFractionDigits + 1;
 
 // Digits of |value| rounded to 15 significant ones, trailing zeros dropped, and the power of ten
 // of the first digit.
@@ -42,31 +46,22 @@ Decimal toDecimal(double value) {
     return d;
 }
 
-}  // namespace
-
-double gameScore(double moves, Int16 elapsedSeconds, const clsBoard& board, bool formedBonus) {
-    // A picture can be formed, or a game ended, before the clock counts its first second; that
-    // game is scored as one second long rather than failing on the division.
-    const int seconds = elapsedSeconds.value() == 0 ? 1 : elapsedSeconds.value();
-    double score = moves / seconds * 50;
-    if (formedBonus) {
-        score += 100;
-    }
-    const int rows = board.totalRows().value();
-    const int columns = board.totalColumns().value();
-    int k = 0;
-    for (int row = 1; row <= rows; ++row) {
-        for (int column = 1; column <= columns; ++column) {
-            const clsBoard::TileRef tile = board.Tile(row, column);
-            // The bonus is added one tile at a time so the sum rounds the same way in every game.
-            if (tile && tile->imageIndex().value() == k) {
-                score += 30;
-            }
-            ++k;
+// "12.99" becomes "13.00", "99.99" becomes "100.00".
+void addOneInLastPlace(std::string& digits) {
+    for (std::size_t i = digits.size(); i-- > 0;) {
+        if (digits[i] == '.') {
+            continue;
         }
+        if (digits[i] != '9') {
+            ++digits[i];
+            return;
+        }
+        digits[i] = '0';
     }
-    return score;
+    digits.insert(0, "1");
 }
+
+}  // namespace
 
 std::string scoreText(double score) {
     if (!std::isfinite(score)) {
@@ -106,11 +101,23 @@ double storedScore(double score) {
 }
 
 std::string scoreDisplay(double score) {
-    char buffer[512];  // enough for the largest double in fixed notation
-    std::snprintf(buffer, sizeof buffer, "%.2f", score);
-    std::string text = buffer;
-    if (text == "-0.00") {
-        return "0.00";
+    if (!std::isfinite(score)) {
+        return scoreText(score);
     }
-    return text;
+    // printf rounds an exact half to even ("583.12" for 583.125). The exact decimal expansion of
+    // the double tells whether what lies past the second decimal reaches a half, so the rounding
+    // is done by hand, away from zero.
+    std::vector<char> buffer(kExactDigitsBuffer);
+    std::snprintf(buffer.data(), buffer.size(), "%.*f", kExactFractionDigits, std::fabs(score));
+    std::string digits = buffer.data();
+    const std::size_t point = digits.find('.');
+    const bool roundUp = digits[point + 3] >= '5';
+    digits.resize(point + 3);
+    if (roundUp) {
+        addOneInLastPlace(digits);
+    }
+    if (score < 0 && digits.find_first_not_of("0.") != std::string::npos) {
+        digits.insert(0, "-");
+    }
+    return digits;
 }

@@ -5,20 +5,17 @@
 
 #include "board/clsBoard.h"
 #include "platform/SequenceRandom.h"
-#include "tests/support/FakeDialogs.h"
 
 // A 4 by 4 board filled in the formed order, tile k in cell k, tile 15 the empty one.
 struct FilledBoard {
-    FakeDialogs dialogs;
-    SequenceRandom random{{0.0}};
-    clsBoard board{dialogs, random};
+    clsBoard board;
     std::vector<clsBoard::TileRef> tiles;
 
     FilledBoard() {
         board.setBoardSize(4, 4);
         for (int k = 0; k < 16; ++k) {
             tiles.push_back(std::make_shared<clsTile>(k, k == 15));
-            board.addTile(k / 4, k % 4, tiles.back());
+            (void)board.addTile(k / 4, k % 4, tiles.back());
         }
     }
 

@@ -38,7 +38,7 @@ TEST(SwapTile, RowEndsAndDistantCellsCountAsReachable) {
 
     FilledBoard g;
     g.moveEmptyTo(0);
-    EXPECT_TRUE(g.board.swapTile(0, 15));  // not neighbours: the caller decides adjacency
+    EXPECT_TRUE(g.board.swapTile(0, 15));  // the exchange itself asks for no neighbourhood
     EXPECT_TRUE(g.at(15)->isEmpty());
 }
 

@@ -11,13 +11,9 @@ namespace {
 TEST(MixTiles, KeepsEveryTileObjectExactlyOnceAndLeavesNoPlaceholder) {
     FilledBoard f;
     TimeSeededRandom random;
-    clsBoard board(f.dialogs, random);
-    board.setBoardSize(4, 4);
-    for (int k = 0; k < 16; ++k) {
-        board.addTile(k / 4, k % 4, f.tiles[static_cast<size_t>(k)]);
-    }
+    clsBoard& board = f.board;
     for (int round = 0; round < 50; ++round) {
-        board.mixTiles();
+        board.mixTiles(random);
         std::set<clsTile*> seen;
         for (int r = 1; r <= 4; ++r) {
             for (int c = 1; c <= 4; ++c) {
@@ -41,12 +37,11 @@ std::vector<double> knownDeal() {
 }
 
 std::vector<int> dealWith(SequenceRandom& random) {
-    FakeDialogs dialogs;
-    clsBoard board(dialogs, random);
+    clsBoard board;
     for (int k = 0; k < 16; ++k) {
-        board.addTile(k / 4, k % 4, std::make_shared<clsTile>(k, k == 15));
+        EXPECT_TRUE(board.addTile(k / 4, k % 4, std::make_shared<clsTile>(k, k == 15)));
     }
-    board.mixTiles();
+    board.mixTiles(random);
     std::vector<int> images;
     for (int k = 0; k < 16; ++k) {
         images.push_back(board.Tile(k / 4 + 1, k % 4 + 1)->imageIndex().value());
@@ -92,10 +87,8 @@ TEST(IsImageFormed, FollowsExchangesAndChecksEveryCell) {
 }
 
 TEST(IsImageFormed, CellWithoutTileIsAMissingObject) {
-    FakeDialogs dialogs;
-    SequenceRandom random({0.5});
-    clsBoard board(dialogs, random);
-    board.addTile(0, 0, std::make_shared<clsTile>(0, false));
+    clsBoard board;
+    EXPECT_TRUE(board.addTile(0, 0, std::make_shared<clsTile>(0, false)));
     try {
         board.isImageFormed();
         ADD_FAILURE() << "expected a failure";

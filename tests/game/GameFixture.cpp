@@ -15,7 +15,7 @@ void GameTest::openWindow(std::vector<double> draws) {
         draws = dealDraws({5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
     }
     random = std::make_unique<SequenceRandom>(std::move(draws));
-    form = std::make_unique<Form1>(Form1Services{dialogs, *random, urlOpener, skin});
+    form = makeForm(Form1Services{dialogs, *random, urlOpener, skin});
     form->Form_Load();
     form->show();
     QApplication::processEvents();

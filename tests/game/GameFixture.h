@@ -37,6 +37,9 @@ protected:
     // tiles 0 and 5 exchanged and the rest at home.
     void openWindow(std::vector<double> draws = {});
     QString folderPath(const QString& name) const { return folder.path() + name; }
+    virtual std::unique_ptr<Form1> makeForm(Form1Services services) {
+        return std::make_unique<Form1>(services);
+    }
 
     void click(QWidget* widget);
     void clickTile(int cell);

@@ -437,7 +437,7 @@ TEST_F(HardeningWindowTest, FortyThousandTicksAndClicksInOneSwapGame) {
     EXPECT_EQ(table(kSwapTable).back().name, "Marathon");
     EXPECT_EQ(table(kSwapTable).back().score, score);
     expectNoGame();
-    EXPECT_EQ(form->currentBoard(), nullptr);
+    EXPECT_FALSE(form->game().hasBoard());
 }
 
 }  // namespace

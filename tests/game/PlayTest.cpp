@@ -1,5 +1,7 @@
 #include <QFile>
 
+#include "platform/Failure.h"
+
 #include "tests/game/GameFixture.h"
 
 namespace {
@@ -34,7 +36,7 @@ protected:
         EXPECT_EQ(form->PushButton2->text(), "Start Game");
         EXPECT_TRUE(form->PushButton1->isEnabled());
         EXPECT_EQ(form->timerInterval(), 0);
-        EXPECT_EQ(form->currentBoard(), nullptr);
+        EXPECT_FALSE(form->game().hasBoard());
         EXPECT_EQ(visibleTiles(), 0);
         EXPECT_EQ(form->boardView().controlCount(), 1);
     }
@@ -46,7 +48,7 @@ TEST_F(PlayTest, StartGameWithoutPictureDoesNothing) {
     EXPECT_EQ(form->PushButton2->text(), "Start Game");
     EXPECT_TRUE(form->PushButton1->isEnabled());
     EXPECT_EQ(form->timerInterval(), 0);
-    EXPECT_EQ(form->currentBoard(), nullptr);
+    EXPECT_FALSE(form->game().hasBoard());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -63,12 +65,12 @@ TEST_F(PlayTest, StartGameDealsTheBoardAndStartsTheClock) {
     for (int k = 0; k < 16; ++k) {
         EXPECT_EQ(form->boardView().control(k)->geometry(),
                   QRect(1 + (k % 4) * 100, 1 + (k / 4) * 100, 100, 100));
-        const int image = form->currentBoard()->Tile(k / 4 + 1, k % 4 + 1)->imageIndex().value();
+        const int image = form->game().imageAt(k);
         EXPECT_EQ(image, k < 12 ? k : (k == 12 ? 15 : k - 1));
         EXPECT_EQ(shownCell(k), image);
     }
-    EXPECT_EQ(form->selectedIndex(), -1);
-    EXPECT_EQ(form->scoreTable(), "tblSlide");
+    EXPECT_EQ(form->game().selectedIndex(), -1);
+    EXPECT_EQ(form->game().scoreTable(), "tblSlide");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -77,27 +79,27 @@ TEST_F(PlayTest, ClockCountsAndRollsOver) {
     EXPECT_EQ(form->txtTimer->text(), "00:00:00");
     tick();
     EXPECT_EQ(form->txtTimer->text(), "00:00:01");
-    EXPECT_EQ(form->elapsedSeconds(), 1);
-    form->setClockForTesting(59, 0, 0, 59);
+    EXPECT_EQ(form->game().elapsedSeconds(), 1);
+    form->game().setClock(59, {0, 0, 59});
     tick();
     EXPECT_EQ(form->txtTimer->text(), "00:01:00");
-    form->setClockForTesting(3599, 0, 59, 59);
+    form->game().setClock(3599, {0, 59, 59});
     tick();
     EXPECT_EQ(form->txtTimer->text(), "01:00:00");
-    EXPECT_EQ(form->elapsedSeconds(), 3600);
-    form->setClockForTesting(3600 + 120 + 4, 1, 2, 4);
+    EXPECT_EQ(form->game().elapsedSeconds(), 3600);
+    form->game().setClock(3600 + 120 + 4, {1, 2, 4});
     tick();
     EXPECT_EQ(form->txtTimer->text(), "01:02:05");
-    form->setClockForTesting(32767, 23, 59, 59);
+    form->game().setClock(32767, {23, 59, 59});
     tick();
     EXPECT_EQ(form->txtTimer->text(), "24:00:00");
-    EXPECT_EQ(form->elapsedSeconds(), 32767);
+    EXPECT_EQ(form->game().elapsedSeconds(), 32767);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(PlayTest, SlideGamePlayedToTheFormedPicture) {
     startSlide();
-    form->setMoveCountForTesting(117);
+    form->game().setMoveCount(117);
     tick(240);
     EXPECT_EQ(form->txtTimer->text(), "00:04:00");
 
@@ -186,7 +188,7 @@ TEST_F(PlayTest, EndGameAtOnceCountsThisGamesMovesAndOneSecond) {
     EXPECT_EQ(form->txtMoves->text(), "1");
     int home = 0;
     for (int k = 0; k < 16; ++k) {
-        home += form->currentBoard()->Tile(k / 4 + 1, k % 4 + 1)->imageIndex() == k ? 1 : 0;
+        home += form->game().imageAt(k) == k ? 1 : 0;
     }
     click(form->PushButton2);
     EXPECT_TRUE(dialogs.errorReports().empty());
@@ -198,7 +200,7 @@ TEST_F(PlayTest, SwitchingTypeMidGameTakesEffectAtTheNextClickAndPicksTheTable) 
     startSlide();
     tick(5);
     selectSwap();
-    EXPECT_EQ(form->scoreTable(), "tblSwap");
+    EXPECT_EQ(form->game().scoreTable(), "tblSwap");
     EXPECT_EQ(visibleTiles(), 15);  // not redrawn yet
     clickTile(3);
     EXPECT_EQ(visibleTiles(), 16);
@@ -231,6 +233,45 @@ TEST_F(PlayTest, UnwritableScoreFileIsReportedAndTheGameStillEnds) {
     EXPECT_TRUE(congratulated());
     expectNoGame();
     EXPECT_FALSE(QFile::exists(folderPath("/hiscore.mdb")));
+}
+
+// A window whose score cannot be worked out when its game ends.
+class ScorelessForm : public Form1 {
+public:
+    using Form1::Form1;
+
+protected:
+    double computeScore(bool /*formedBonus*/) const override { throw Failure("Overflow"); }
+};
+
+class ScorelessPlayTest : public PlayTest {
+protected:
+    std::unique_ptr<Form1> makeForm(Form1Services services) override {
+        return std::make_unique<ScorelessForm>(services);
+    }
+};
+
+TEST_F(ScorelessPlayTest, ScoreThatCannotBeWorkedOutIsNeitherShownNorOffered) {
+    startSlide();
+    tick(3);
+    clickTile(13);
+    clickTile(14);
+    clickTile(15);
+    const auto reports = dialogs.errorReports();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].text.rfind(
+                  "Overflow\r\nin Tavlora2021/08/31.Form1.imgTile_Click at line 112\r\r", 0),
+              0u);
+    EXPECT_EQ(form->txtScore->text(), "0");
+    EXPECT_TRUE(dialogs.questions.empty());
+    for (const char* name : {"tblSlide", "tblSwap"}) {
+        for (const ScoreRow& row : table(name)) {
+            EXPECT_EQ(row.score, 0.0);
+            EXPECT_EQ(row.name, "");
+        }
+    }
+    EXPECT_TRUE(congratulated());
+    expectNoGame();
 }
 
 TEST_F(PlayTest, EventsDuringTheNameBoxCannotTouchTheEndingGame) {

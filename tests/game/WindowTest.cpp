@@ -28,12 +28,12 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_EQ(form->PushButton3->text(), "High Scores");
     EXPECT_TRUE(form->PushButton1->isEnabled());
     EXPECT_TRUE(form->Option1->isChecked());
-    EXPECT_EQ(form->scoreTable(), "tblSlide");
+    EXPECT_EQ(form->game().scoreTable(), "tblSlide");
     EXPECT_EQ(form->txtMoves->text(), "0");
     EXPECT_EQ(form->txtTimer->text(), "00:00:00");
     EXPECT_EQ(form->txtScore->text(), "0");
     EXPECT_EQ(form->timerInterval(), 0);
-    EXPECT_EQ(form->currentBoard(), nullptr);
+    EXPECT_FALSE(form->game().hasBoard());
     EXPECT_TRUE(form->puzzlePicture().isNull());
     EXPECT_EQ(form->boardView().controlCount(), 1);
     EXPECT_EQ(visibleTiles(), 0);
@@ -122,9 +122,9 @@ TEST_F(GameTest, SkinFileRestylesTheWindow) {
 TEST_F(GameTest, OptionClicksFollowTheGameType) {
     openWindow();
     selectSwap();
-    EXPECT_EQ(form->scoreTable(), "tblSwap");
+    EXPECT_EQ(form->game().scoreTable(), "tblSwap");
     click(form->Option1);
-    EXPECT_EQ(form->scoreTable(), "tblSlide");
+    EXPECT_EQ(form->game().scoreTable(), "tblSlide");
 }
 
 }  // namespace

@@ -1,69 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
-#include <memory>
 
-#include "board/clsBoard.h"
-#include "platform/Failure.h"
-#include "platform/SequenceRandom.h"
 #include "scores/Score.h"
-#include "tests/support/FakeDialogs.h"
 
 namespace {
 
-// A 4 by 4 board whose cell k (row-major) holds the tile with image index layout[k]; tile 15 is
-// the empty one wherever it lies.
-struct Board {
-    explicit Board(const std::array<int, 16>& layout) {
-        for (int k = 0; k < 16; ++k) {
-            board.addTile(k / 4, k % 4, std::make_shared<clsTile>(layout[k], layout[k] == 15));
-        }
-    }
-    FakeDialogs dialogs;
-    SequenceRandom random{{0.0}};
-    clsBoard board{dialogs, random};
-};
-
-constexpr std::array<int, 16> kFormed = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-
-TEST(GameScore, FormedGameOf120MovesIn240SecondsScores605) {
-    Board formed(kFormed);
-    const double score = gameScore(120, 240, formed.board, true);
-    EXPECT_EQ(score, 605.0);
-    EXPECT_EQ(scoreDisplay(score), "605.00");
-    EXPECT_EQ(scoreText(score), "605");
-}
-
-TEST(GameScore, BonusOnlyOnFormedPathAndThirtyPerTileAtHomeEmptyTileIncluded) {
-    // Cells 0 and 1 exchanged, and the empty tile moved from 15 to 14: twelve tiles at home,
-    // the empty one among them only while it sits in its own cell.
-    Board mixed({1, 0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 14});
-    const double rate = 60.0 / 100 * 50;
-    EXPECT_DOUBLE_EQ(gameScore(60, 100, mixed.board, false), rate + 12 * 30);
-    EXPECT_DOUBLE_EQ(gameScore(60, 100, mixed.board, true), rate + 100 + 12 * 30);
-
-    Board formed(kFormed);
-    EXPECT_DOUBLE_EQ(gameScore(60, 100, formed.board, false), rate + 16 * 30);
-
-    Board reversed({15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0});
-    EXPECT_DOUBLE_EQ(gameScore(60, 100, reversed.board, false), rate);
-}
-
-TEST(GameScore, GameShorterThanOneSecondIsScoredAsOneSecondOnBothPaths) {
-    Board formed(kFormed);
-    for (bool formedPath : {true, false}) {
-        SCOPED_TRACE(formedPath);
-        double score = 0;
-        EXPECT_NO_THROW(score = gameScore(7, 0, formed.board, formedPath));
-        EXPECT_EQ(score, gameScore(7, 1, formed.board, formedPath));
-        EXPECT_TRUE(std::isfinite(score));
-    }
-}
-
 TEST(ScoreText, ShortestFifteenDigitFormWithPointAndNoExponent) {
-    Board formed(kFormed);
-    EXPECT_EQ(scoreText(gameScore(97, 143, formed.board, false)), "513.916083916084");
+    // 97 moves in 143 s with every tile at home, ended by the button.
+    const double score = 97.0 / 143 * 50 + 16 * 30;
+    EXPECT_EQ(scoreText(score), "513.916083916084");
     EXPECT_EQ(scoreText(0.0), "0");
     EXPECT_EQ(scoreText(-0.0), "0");
     EXPECT_EQ(scoreText(580), "580");
@@ -91,13 +37,22 @@ TEST(ScoreText, StoredValueIsTheFifteenDigitValueAndReadsBackTheSame) {
     EXPECT_NE(0.1 + 0.2, 0.3);
 }
 
-TEST(ScoreDisplay, TwoDecimals) {
-    Board formed(kFormed);
-    EXPECT_EQ(scoreDisplay(gameScore(97, 143, formed.board, false)), "513.92");
+TEST(ScoreDisplay, TwoDecimalsWithExactHalvesRoundedAwayFromZero) {
+    EXPECT_EQ(scoreDisplay(97.0 / 143 * 50 + 16 * 30), "513.92");
+    // 5 moves in 80 s on a formed picture: 583.125 exactly, stored in full, shown rounded up.
+    EXPECT_EQ(scoreDisplay(5.0 / 80 * 50 + 100 + 16 * 30), "583.13");
+    EXPECT_EQ(scoreText(583.125), "583.125");
+    EXPECT_EQ(scoreDisplay(0.125), "0.13");
+    EXPECT_EQ(scoreDisplay(-0.125), "-0.13");
+    EXPECT_EQ(scoreDisplay(99.995), "100.00");  // just above the half in binary
+    EXPECT_EQ(scoreDisplay(1.005), "1.00");     // just below it
+    EXPECT_EQ(scoreDisplay(9.999), "10.00");
     EXPECT_EQ(scoreDisplay(0), "0.00");
     EXPECT_EQ(scoreDisplay(-0.0), "0.00");
+    EXPECT_EQ(scoreDisplay(-0.001), "0.00");
     EXPECT_EQ(scoreDisplay(2.5), "2.50");
     EXPECT_EQ(scoreDisplay(1638930), "1638930.00");
+    EXPECT_EQ(scoreDisplay(1e300).size(), 301u + 3u);
 }
 
 }  // namespace

@@ -1,0 +1,188 @@
+#include "board/PuzzleGame.h"
+
+#include <cstdio>
+#include <utility>
+
+#include "platform/Failure.h"
+
+void PuzzleGame::changeType(GameType type) {
+    type_ = type;
+    scoreTable_ = type == GameType::Slide ? kSlideTable : kSwapTable;
+}
+
+void PuzzleGame::newBoard() {
+    ++serial_;
+    board_ = std::make_unique<clsBoard>();
+}
+
+void PuzzleGame::sizeBoard() {
+    board().setBoardSize(kSide, kSide);
+}
+
+std::shared_ptr<clsTile> PuzzleGame::makeTile(int k) const {
+    return std::make_shared<clsTile>(k, k >= board().totalTiles().value() - 1);
+}
+
+bool PuzzleGame::addTile(Int16 row, Int16 column, std::shared_ptr<clsTile> tile) {
+    return board().addTile(row, column, std::move(tile));
+}
+
+void PuzzleGame::shuffle(RandomSource& random) {
+    board().mixTiles(random);
+}
+
+void PuzzleGame::resetClock() {
+    elapsedSeconds_ = 0;
+    clockHours_ = 0;
+    clockMinutes_ = 0;
+    clockSeconds_ = 0;
+}
+
+void PuzzleGame::deal(RandomSource& random) {
+    newBoard();
+    sizeBoard();
+    for (int k = 0; k < kCells; ++k) {
+        if (!addTile(k / kSide, k % kSide, makeTile(k))) {
+            throw Failure("Board is already full.");
+        }
+    }
+    shuffle(random);
+    resetMoves();
+    resetClock();
+    clearChoice();
+    changeType(type_);
+}
+
+clsBoard& PuzzleGame::board() {
+    return const_cast<clsBoard&>(std::as_const(*this).board());
+}
+
+const clsBoard& PuzzleGame::board() const {
+    if (!board_) {
+        throw Failure(failures::kObjectNotSet);
+    }
+    return *board_;
+}
+
+CellOutcome PuzzleGame::actOn(int cell) {
+    CellOutcome outcome = type_ == GameType::Slide ? slideInto(cell) : swapWith(cell);
+    outcome.formed = isFormed();
+    return outcome;
+}
+
+// The tile moves into the empty cell when that lies above, below, or just before or after it in
+// reading order; row ends count as neighbours.
+CellOutcome PuzzleGame::slideInto(int cell) {
+    clsBoard& b = board();
+    const int side = b.totalRows().value();
+    const Int16 source = cell;
+    for (int target : {cell - side, cell + side, cell - 1, cell + 1}) {
+        if (b.swapTile(target, source)) {
+            countMove();
+            return {.counted = true, .moved = true};
+        }
+    }
+    return {};
+}
+
+// Every click counts: the first chooses a tile, the second exchanges it with the chosen one.
+CellOutcome PuzzleGame::swapWith(int cell) {
+    clsBoard& b = board();
+    countMove();
+    if (selectedIndex_ == -1) {
+        selectedIndex_ = cell;
+        return {.counted = true, .chosen = true};
+    }
+    b.swapTile2(cell, selectedIndex_);
+    const bool moved = selectedIndex_ != cell;
+    selectedIndex_ = -1;
+    return {.counted = true, .moved = moved, .choiceCleared = true};
+}
+
+void PuzzleGame::countMove() {
+    // The count stops at 32767 so a marathon game never overflows.
+    if (moveCount_ < Int16::kMax) {
+        ++moveCount_;
+    }
+}
+
+void PuzzleGame::tick() {
+    // The score's clock stops counting at 32767 s, so a long game never overflows; the display
+    // clock keeps going.
+    if (elapsedSeconds_ < Int16::kMax) {
+        ++elapsedSeconds_;
+    }
+    if (clockSeconds_ < 59) {
+        ++clockSeconds_;
+        return;
+    }
+    clockSeconds_ = 0;
+    if (clockMinutes_ < 59) {
+        ++clockMinutes_;
+        return;
+    }
+    clockMinutes_ = 0;
+    if (clockHours_ < Int16::kMax) {
+        ++clockHours_;
+    }
+}
+
+bool PuzzleGame::isFormed() const {
+    return board().isImageFormed();
+}
+
+int PuzzleGame::cellCount() const {
+    return board().totalTiles().value();
+}
+
+int PuzzleGame::imageAt(int cell) const {
+    return board().tileInCell(cell).imageIndex().value();
+}
+
+bool PuzzleGame::isEmptyAt(int cell) const {
+    return board().tileInCell(cell).isEmpty();
+}
+
+bool PuzzleGame::isHiddenAt(int cell) const {
+    return type_ == GameType::Slide && isEmptyAt(cell);
+}
+
+std::string PuzzleGame::clockText() const {
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", clockHours_.value(), clockMinutes_.value(),
+                  clockSeconds_.value());
+    return text;
+}
+
+int PuzzleGame::tilesAtHome() const {
+    const clsBoard& b = board();
+    const int rows = b.totalRows().value();
+    const int columns = b.totalColumns().value();
+    int home = 0;
+    int k = 0;
+    for (int row = 1; row <= rows; ++row) {
+        for (int column = 1; column <= columns; ++column) {
+            const auto tile = b.Tile(row, column);
+            if (tile && tile->imageIndex() == k) {
+                ++home;
+            }
+            ++k;
+        }
+    }
+    return home;
+}
+
+double PuzzleGame::score(bool formedBonus) const {
+    const int home = tilesAtHome();
+    return gameScore({.moves = moveCount_.value(),
+                      .elapsedSeconds = elapsedSeconds_.value(),
+                      .tilesAtHome = home,
+                      .formed = formedBonus});
+}
+
+void PuzzleGame::setClock(Int16 elapsed, Clock clock) {
+    elapsedSeconds_ = elapsed;
+    clockHours_ = clock.hours;
+    clockMinutes_ = clock.minutes;
+    clockSeconds_ = clock.seconds;
+}
