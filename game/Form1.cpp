@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QTimer>
 #include <cmath>
 
 #include "game/WindowIcon.h"
@@ -31,6 +33,8 @@ void Form1::connectEvents() {
     connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
     connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
+            &Form1::Form_Paste);
     for (auto* box : {Frame1, Frame2, Frame3, Frame4, Frame5}) {
         box->installEventFilter(this);
     }
@@ -104,6 +108,21 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         showDefaultPointer();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        QTimer::singleShot(0, this, [this] { applyPixelRatio(devicePixelRatioF()); });
+    }
+    return QWidget::event(event);
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    // However the ratio changed (another screen, a changed scale), the window repaints.
+    if (!puzzlePicture_.isNull() && puzzlePicture_.devicePixelRatio() != devicePixelRatioF()) {
+        QTimer::singleShot(0, this, [this] { applyPixelRatio(devicePixelRatioF()); });
+    }
+    QWidget::paintEvent(event);
 }
 
 void Form1::showEvent(QShowEvent* event) {

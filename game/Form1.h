@@ -10,6 +10,7 @@
 
 #include "board/PuzzleGame.h"
 #include "game/BoardView.h"
+#include "game/PictureSource.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureClip.h"
 #include "platform/RandomSource.h"
@@ -56,12 +57,20 @@ public:
     void Option1_Click();
     void Option2_Click();
 
+    // A picture named on the command line, a file dropped on the window, a pasted picture: each
+    // loads like "Load Picture", and only while no game runs.
+    void Form_CommandLine(const QStringList& arguments);
+    void Form_OLEDragDrop(const QString& path);
+    void Form_Paste();
+
     void newGame();
     void endGame();
     void drawBoard();
     void removeTiles();
     void setApplicationTitle();
     void maybeOpenHomePage();
+    // Makes the picture and the tiles again for another device pixel ratio.
+    void applyPixelRatio(qreal ratio);
 
     // The controls, under the names the game's code uses.
     QLabel* picBack = nullptr;
@@ -97,6 +106,11 @@ protected:
     // The score of the game being ended; a Failure when it cannot be worked out.
     virtual double computeScore(bool formedBonus) const;
 
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -113,6 +127,8 @@ private:
     void showDefaultPointer();
     void showHandPointer();
 
+    void showPicture(ReportingRoutine& routine, PictureSource source);
+    bool picturesWelcome() const;
     void createTileControls(ReportingRoutine& routine);
     void addTileToBoard(int k, Int16 row, Int16 column);
     void completeGame(ReportingRoutine& routine);
@@ -122,7 +138,8 @@ private:
     std::unique_ptr<BoardView> view_;
     PictureClip clpImage_;
     QImage puzzlePicture_;  // the picture imgImage holds; null until a picture was loaded
-    QImage creator_;        // the last picture read from a file
+    QImage creator_;        // the last picture read
+    PictureSource pictureSource_;
     std::optional<QCursor> handCursor_;
     PuzzleGame game_;
     bool firstShow_ = true;

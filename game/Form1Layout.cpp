@@ -16,6 +16,7 @@ void Form1::buildLayout() {
     setFont(arialFont(9));
     paintWhite(this);
     setMouseTracking(true);
+    setAcceptDrops(true);
 
     picBack = new QLabel(this);
     picBack->setGeometry(twipsRect(120, 120, 6045, 6045));

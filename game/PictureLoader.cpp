@@ -1,5 +1,6 @@
 #include "game/PictureLoader.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <memory>
 
@@ -47,12 +48,7 @@ QString readerFailure(const QImageReader& reader) {
     return reader.errorString();
 }
 
-}  // namespace
-
-QImage loadPuzzlePicture(const QString& path) {
-    const std::unique_ptr<QImageReader> opened = openReader(path);
-    QImageReader& reader = *opened;
-
+QImage readPuzzlePicture(QImageReader& reader, const QString& path, int side) {
     // The header alone tells the size, so a picture too large to hold is refused before any of
     // it is decoded.
     const QSize size = reader.size();
@@ -66,7 +62,7 @@ QImage loadPuzzlePicture(const QString& path) {
                                 .arg(size.height()));
     }
 
-    const QSize square(kPuzzlePictureSide, kPuzzlePictureSide);
+    const QSize square(side, side);
     reader.setScaledSize(square);
     QImage picture;
     {
@@ -83,4 +79,20 @@ QImage loadPuzzlePicture(const QString& path) {
     }
     return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                              : QImage::Format_RGB32);
+}
+
+}  // namespace
+
+QImage loadPuzzlePicture(const QString& path, int side) {
+    const std::unique_ptr<QImageReader> reader = openReader(path);
+    return readPuzzlePicture(*reader, path, side);
+}
+
+QImage loadPuzzlePictureData(const QByteArray& data, const QString& name, int side) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    return readPuzzlePicture(reader, name, side);
 }

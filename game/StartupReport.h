@@ -15,17 +15,21 @@
 
 using StartupClock = std::chrono::steady_clock;
 
-// One line on stderr: the moment on the monotonic clock (the launcher subtracts its own exec time),
-// the milliseconds since main() began and the processor time used so far.
-inline void reportFirstPaint(StartupClock::time_point mainBegan) {
+// One line on stderr: the moment `what` happened on the monotonic clock (the launcher subtracts its
+// own exec time), the milliseconds since main() began and the processor time used so far.
+inline void reportStartupMoment(const char* what, StartupClock::time_point mainBegan) {
     const StartupClock::time_point now = StartupClock::now();
     std::fprintf(
-        stderr, "tavlora-startup first-paint-monotonic-ns=%lld main-ms=%.2f cpu-ms=%.2f\n",
+        stderr, "tavlora-startup %s-monotonic-ns=%lld main-ms=%.2f cpu-ms=%.2f\n", what,
         static_cast<long long>(
             std::chrono::duration_cast<std::chrono::nanoseconds>(now.time_since_epoch()).count()),
         std::chrono::duration<double, std::milli>(now - mainBegan).count(),
         1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC);
     std::fflush(stderr);
+}
+
+inline void reportFirstPaint(StartupClock::time_point mainBegan) {
+    reportStartupMoment("first-paint", mainBegan);
 }
 
 // Calls `then` once, in the event after the window's first paint has been handled.
