@@ -1,12 +1,13 @@
 #include "game/BoardView.h"
 
-#include <QFrame>
 #include <utility>
+#include "game/BoardArea.h"
 
 #include "platform/Failure.h"
 
-BoardView::BoardView(QWidget* boardArea, std::function<void(int)> onClick)
+BoardView::BoardView(BoardArea* boardArea, std::function<void(int)> onClick)
     : area_(boardArea), onClick_(std::move(onClick)) {
+    QObject::connect(area_, &BoardArea::activated, area_, [this](int cell) { onClick_(cell); });
     controls_.push_back(makeControl(0));
     controls_[0]->move(origin());
     controls_[0]->hide();
@@ -14,14 +15,15 @@ BoardView::BoardView(QWidget* boardArea, std::function<void(int)> onClick)
 
 TileLabel* BoardView::makeControl(int index) {
     auto* label = new TileLabel(index, area_);
-    QObject::connect(label, &TileLabel::clicked, label, [this](int i) { onClick_(i); });
+    QObject::connect(label, &TileLabel::clicked, label, [this](int i) {
+        area_->setCursorCell(i);
+        onClick_(i);
+    });
     return label;
 }
 
 QPoint BoardView::origin() const {
-    const auto* frame = qobject_cast<const QFrame*>(area_);
-    const int border = frame ? frame->frameWidth() : 0;
-    return {border, border};
+    return {area_->frameWidth(), area_->frameWidth()};
 }
 
 bool BoardView::hasControl(int index) const {
@@ -88,6 +90,7 @@ void BoardView::drawBoard(const PuzzleGame& game, PictureClip& clip) {
         label->setVisible(!game.isHiddenAt(k));
         label->setThreeDimensional(k == chosen);
     }
+    area_->showGame(game);
 }
 
 void BoardView::removeControl(int index) {
@@ -100,6 +103,7 @@ void BoardView::removeControl(int index) {
 }
 
 void BoardView::removeTiles(int total) {
+    area_->hideGame();
     controls_[0]->hide();
     for (int i = 1; i <= total; ++i) {
         removeControl(i);
@@ -107,6 +111,7 @@ void BoardView::removeTiles(int total) {
 }
 
 void BoardView::removeLeftovers() {
+    area_->hideGame();
     controls_[0]->hide();
     controls_[0]->setThreeDimensional(false);
     for (int i = 1; i < static_cast<int>(controls_.size()); ++i) {

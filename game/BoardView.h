@@ -7,14 +7,15 @@
 #include "game/TileLabel.h"
 #include "platform/PictureClip.h"
 
-class QWidget;
+class BoardArea;
 
 // The control array of tile labels inside the board area. Control i always shows cell i; element
 // 0 lives as long as the window, the others exist per game.
 class BoardView {
 public:
-    // `onClick` hears every click on every element, with the element's index.
-    BoardView(QWidget* boardArea, std::function<void(int)> onClick);
+    // `onClick` hears every click on every element, with the element's index, and every cell the
+    // keyboard plays.
+    BoardView(BoardArea* boardArea, std::function<void(int)> onClick);
 
     TileLabel* control(int index) const;  // a Failure when that element does not exist
     bool hasControl(int index) const;
@@ -45,7 +46,7 @@ private:
 
     TileLabel* makeControl(int index);
 
-    QWidget* area_;
+    BoardArea* area_;
     std::function<void(int)> onClick_;
     std::vector<TileLabel*> controls_;  // null where an element does not exist
 };

@@ -17,6 +17,7 @@
 #include "platform/SkinFramework.h"
 #include "platform/UrlOpener.h"
 
+class BoardArea;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -73,7 +74,7 @@ public:
     void applyPixelRatio(qreal ratio);
 
     // The controls, under the names the game's code uses.
-    QLabel* picBack = nullptr;
+    BoardArea* picBack = nullptr;
     QGroupBox* Frame1 = nullptr;
     QLabel* imgImage = nullptr;
     QGroupBox* Frame2 = nullptr;

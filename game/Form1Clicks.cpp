@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <optional>
 
+#include "game/BoardArea.h"
 #include "game/Form1.h"
 #include "platform/HoverPushButton.h"
 #include "scores/HighScoreEntry.h"

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "game/BoardArea.h"
 #include "game/Form1.h"
 #include "platform/HoverPushButton.h"
 #include "shell/ErrorReport.h"

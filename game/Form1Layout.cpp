@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "game/BoardArea.h"
 #include "game/Form1.h"
 #include "game/WindowLook.h"
 #include "platform/HoverPushButton.h"
@@ -18,7 +19,10 @@ void Form1::buildLayout() {
     setMouseTracking(true);
     setAcceptDrops(true);
 
-    picBack = new QLabel(this);
+    picBack = new BoardArea(this);
+    picBack->setAccessibleName("Puzzle board");
+    picBack->setAccessibleDescription(
+        "Arrow keys move between the tiles; Space or Enter plays the tile");
     picBack->setGeometry(twipsRect(120, 120, 6045, 6045));
     picBack->setFrameStyle(QFrame::Box | QFrame::Plain);
     picBack->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -53,6 +57,10 @@ void Form1::buildFrames() {
     txtTimer = makeValueBox(Frame4, "00:00:00", sansSerifFont(13.5));
     Frame5 = makeFrame(this, "Score", twipsRect(6360, 5280, 2280, 825));
     txtScore = makeValueBox(Frame5, "0", sansSerifFont(13.5));
+    // Screen readers read each box with its frame's caption.
+    for (QGroupBox* box : {Frame3, Frame4, Frame5}) {
+        box->findChild<QLineEdit*>()->setAccessibleName(box->title());
+    }
 }
 
 void Form1::buildButtons() {

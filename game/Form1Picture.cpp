@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "game/BoardArea.h"
 #include "game/Form1.h"
 #include "game/PictureLoader.h"
 #include "platform/Failure.h"

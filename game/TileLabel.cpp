@@ -10,7 +10,8 @@ TileLabel::TileLabel(int index, QWidget* parent) : QLabel(parent), index_(index)
 
 void TileLabel::setCell(const QPixmap& cell) {
     setPixmap(cell);
-    resize(cell.size());
+    // A cell made for a high-density screen has more pixels than logical size.
+    resize(cell.deviceIndependentSize().toSize());
 }
 
 void TileLabel::setThreeDimensional(bool raised) {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "game/BoardArea.h"
 #include "game/Form1.h"
 #include "platform/HoverPushButton.h"
 #include "platform/SequenceRandom.h"

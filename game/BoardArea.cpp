@@ -1,0 +1,193 @@
+#include "game/BoardArea.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "board/PuzzleGame.h"
+#include "game/BoardAccessible.h"
+
+namespace {
+
+// The keyboard cursor: a band of yellow and black dashes inside the cell's edge, plain on any
+// picture and unlike the raised edge of a chosen tile. It lets every click through.
+class CursorMark : public QWidget {
+public:
+    explicit CursorMark(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        const QRectF band = QRectF(rect()).adjusted(4.5, 4.5, -4.5, -4.5);
+        painter.setPen(QPen(Qt::black, 5));
+        painter.drawRect(band);
+        QPen dashes(QColor(255, 214, 0), 3, Qt::CustomDashLine);
+        dashes.setDashPattern({3, 2});
+        painter.setPen(dashes);
+        painter.drawRect(band);
+    }
+};
+
+}  // namespace
+
+BoardArea::BoardArea(QWidget* parent) : QLabel(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(boardAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
+}
+
+void BoardArea::showGame(const PuzzleGame& game) {
+    const bool starting = game_ == nullptr;
+    game_ = &game;
+    if (starting) {
+        if (cursorMark_ == nullptr) {
+            // Made with the first game, like the tiles, so the window's tab order stays its own.
+            cursorMark_ = new CursorMark(this);
+        }
+        cursor_ = 0;
+        setFocusPolicy(Qt::StrongFocus);
+        setFocus(Qt::OtherFocusReason);
+    }
+    updateCursorMark();
+    announceChanges();
+}
+
+void BoardArea::hideGame() {
+    game_ = nullptr;
+    cursor_ = -1;
+    setFocusPolicy(Qt::TabFocus);
+    updateCursorMark();
+    announced_.clear();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void BoardArea::setCursorCell(int cell) {
+    if (game_ == nullptr || cell < 0 || cell >= kSide * kSide || cell == cursor_) {
+        return;
+    }
+    cursor_ = cell;
+    updateCursorMark();
+    announceFocus();
+}
+
+QRect BoardArea::cellRect(int cell) const {
+    return {frameWidth() + cell % kSide * kCellSide, frameWidth() + cell / kSide * kCellSide,
+            kCellSide, kCellSide};
+}
+
+void BoardArea::activate(int cell) {
+    if (game_ != nullptr && cell >= 0 && cell < kSide * kSide) {
+        emit activated(cell);
+    }
+}
+
+void BoardArea::keyPressEvent(QKeyEvent* event) {
+    if (game_ == nullptr) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Left:
+            moveCursor(0, -1);
+            break;
+        case Qt::Key_Right:
+            moveCursor(0, 1);
+            break;
+        case Qt::Key_Up:
+            moveCursor(-1, 0);
+            break;
+        case Qt::Key_Down:
+            moveCursor(1, 0);
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // A held key plays its cell once; the repeats never pile up moves.
+            if (!event->isAutoRepeat()) {
+                activate(cursor_);
+            }
+            break;
+        default:
+            QLabel::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void BoardArea::moveCursor(int rows, int columns) {
+    // The cursor stops at the edges.
+    const int row = std::clamp(cursor_ / kSide + rows, 0, kSide - 1);
+    const int column = std::clamp(cursor_ % kSide + columns, 0, kSide - 1);
+    setCursorCell(row * kSide + column);
+}
+
+void BoardArea::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    updateCursorMark();
+    announceFocus();
+}
+
+void BoardArea::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    updateCursorMark();
+}
+
+void BoardArea::updateCursorMark() {
+    if (cursorMark_ == nullptr) {
+        return;
+    }
+    if (game_ == nullptr || cursor_ < 0 || !hasFocus()) {
+        cursorMark_->hide();
+        return;
+    }
+    cursorMark_->setGeometry(cellRect(cursor_));
+    cursorMark_->raise();
+    cursorMark_->show();
+}
+
+void BoardArea::announceFocus() {
+    if (QAccessible::isActive() && game_ != nullptr && cursor_ >= 0 && hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(cursor_);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// Tells screen readers which cells now read differently: tiles moved, a tile was chosen.
+void BoardArea::announceChanges() {
+    if (!QAccessible::isActive() || game_ == nullptr) {
+        return;
+    }
+    const bool first = announced_.isEmpty();
+    if (first) {
+        // A new game: the board has cells again.
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+        announceFocus();
+    }
+    for (int cell = 0; cell < kSide * kSide; ++cell) {
+        const QString now = cellName(*game_, cell) + '\n' + cellDescription(*game_, cell);
+        if (!first && announced_.value(cell) != now) {
+            QAccessibleEvent named(this, QAccessible::NameChanged);
+            named.setChild(cell);
+            QAccessible::updateAccessibility(&named);
+            QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+            described.setChild(cell);
+            QAccessible::updateAccessibility(&described);
+        }
+        if (announced_.size() <= cell) {
+            announced_.append(now);
+        } else {
+            announced_[cell] = now;
+        }
+    }
+}
