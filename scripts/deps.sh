@@ -7,6 +7,8 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
+    qt6-image-formats-plugins
+    desktop-file-utils appstream
     xvfb xauth
 )
 
