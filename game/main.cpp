@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "game/Fonts.h"
 #include "game/Form1.h"
 #include "game/StartupReport.h"
 #include "platform/QtDialogs.h"
@@ -69,6 +70,7 @@ std::optional<AfterFirstPaint> startupHooks(Form1& form, StartupClock::time_poin
 int main(int argc, char** argv) {
     const StartupClock::time_point mainBegan = StartupClock::now();
     QApplication app(argc, argv);
+    substituteMissingFonts();
     QtDialogs dialogs;
     TimeSeededRandom random;
     DesktopUrlOpener urlOpener;
