@@ -12,10 +12,17 @@
 
 namespace {
 
+// As in main: once, before any window or font is made. Qt keeps a font once resolved, so a later
+// call would not reach fonts that earlier tests of this program have used.
+class FontsAsInMain : public ::testing::Environment {
+public:
+    void SetUp() override { substituteMissingFonts(); }
+};
+const auto* const fontsEnvironment = ::testing::AddGlobalTestEnvironment(new FontsAsInMain);
+
 // On a machine whose fontconfig answers a missing face with a monospaced one (a bare Debian with
 // only Liberation fonts), this fails without the substitutions.
 TEST(FreshMachineFonts, EveryBoxAndTheDialogsUseProportionalFaces) {
-    substituteMissingFonts();
     LoadedWindow window;
     int checked = 0;
     for (QWidget* widget : window.form().findChildren<QWidget*>()) {
