@@ -4,12 +4,10 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace {
-
-QPixmap drawIcon(int side) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+QImage drawTavloraIcon(int side) {
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient sky(0, 0, side, side);
@@ -27,15 +25,13 @@ QPixmap drawIcon(int side) {
     // The empty cell, outlined.
     painter.setPen(QPen(QColor(60, 70, 160), side / 48.0));
     painter.drawRect(QRectF(3 * cell + gap, 3 * cell + gap, cell - 2 * gap, cell - 2 * gap));
-    return pixmap;
+    return image;
 }
-
-}  // namespace
 
 QIcon tavloraIcon() {
     QIcon icon;
     for (int side : {16, 32, 48, 64, 128}) {
-        icon.addPixmap(drawIcon(side));
+        icon.addPixmap(QPixmap::fromImage(drawTavloraIcon(side)));
     }
     return icon;
 }

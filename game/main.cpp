@@ -2,6 +2,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "game/Fonts.h"
 #include "game/Form1.h"
 #include "game/StartupReport.h"
 #include "platform/QtDialogs.h"
@@ -26,6 +27,7 @@ QStringList pictureArguments(const QStringList& arguments) {
 int main(int argc, char** argv) {
     const StartupClock::time_point mainBegan = StartupClock::now();
     QApplication app(argc, argv);
+    substituteMissingFonts();
     QtDialogs dialogs;
     TimeSeededRandom random;
     DesktopUrlOpener urlOpener;

@@ -2,12 +2,20 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStringList>
 
 namespace {
+
+constexpr const char* kLastFolderKey = "FileBox/lastFolder";
+
+QSettings userSettings() {
+    return QSettings(QSettings::UserScope, QStringLiteral("Tavlora"), QStringLiteral("Tavlora"));
+}
 
 QString titleOrApplication(const std::string& title) {
     return title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
@@ -80,6 +88,17 @@ QString toDisplayLines(const std::string& text) {
     return lines;
 }
 
+QtDialogs::QtDialogs(QWidget* parent)
+    : parent_(parent), firstFolder_(QCoreApplication::applicationDirPath() + "/pictures") {}
+
+QString QtDialogs::startFolder() const {
+    const QString last = userSettings().value(kLastFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) {
+        return last;
+    }
+    return QFileInfo(firstFolder_).isDir() ? firstFolder_ : QString();
+}
+
 void QtDialogs::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(toQtIcon(icon), titleOrApplication(title), toDisplayLines(text),
                     QMessageBox::Ok, parent_);
@@ -98,7 +117,10 @@ std::string QtDialogs::askText(const std::string& prompt, const std::string& tit
 }
 
 std::string QtDialogs::chooseOpenFile(const std::string& title, const std::string& filter) {
-    return QFileDialog::getOpenFileName(parent_, titleOrApplication(title), QString(),
-                                        toQtFileFilter(filter))
-        .toStdString();
+    const QString chosen = QFileDialog::getOpenFileName(parent_, titleOrApplication(title),
+                                                        startFolder(), toQtFileFilter(filter));
+    if (!chosen.isEmpty()) {
+        userSettings().setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+    }
+    return chosen.toStdString();
 }

@@ -16,10 +16,15 @@ QString toDisplayLines(const std::string& text);
 
 // The real boxes: QMessageBox, QInputDialog and QFileDialog, modal over `parent`. An empty title
 // shows the application's title (QCoreApplication::applicationName()).
+//
+// The file box opens in the folder of the last file the player chose in it, which the user's
+// settings remember from run to run (Tavlora/Tavlora.conf). Until then, or when that folder is
+// gone, it opens in the first folder: the stock pictures beside the program.
 class QtDialogs : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtDialogs(QWidget* parent = nullptr);
     void setParent(QWidget* parent) { parent_ = parent; }
+    void setFirstFolder(const QString& folder) { firstFolder_ = folder; }
 
     void showMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
     std::string askText(const std::string& prompt, const std::string& title,
@@ -27,5 +32,8 @@ public:
     std::string chooseOpenFile(const std::string& title, const std::string& filter) override;
 
 private:
+    QString startFolder() const;
+
     QWidget* parent_;
+    QString firstFolder_;
 };

@@ -3,14 +3,82 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <functional>
+
+#include "tests/support/TestFiles.h"
 
 namespace {
+
+// Qt's file dialog writes its history into the user's settings whenever one closes, and ours keep
+// the last folder; every settings file of this program goes into a temporary folder instead.
+class SettingsInTemporaryFolder : public ::testing::Environment {
+public:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+const auto* const settingsEnvironment =
+    ::testing::AddGlobalTestEnvironment(new SettingsInTemporaryFolder);
+
+// Waits for the modal file dialog, notes into `visit` what it shows, then lets `answer` close it.
+struct FileBoxVisit {
+    QString folder;
+    QString title;
+    QStringList filters;
+};
+
+void answerFileBox(FileBoxVisit& visit, const std::function<void(QFileDialog&)>& answer) {
+    auto* poll = new QTimer;
+    QElapsedTimer waited;
+    waited.start();
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [&visit, waited, poll, answer] {
+        auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (box == nullptr && waited.elapsed() < 2000) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        if (box != nullptr) {
+            visit.folder = box->directory().absolutePath();
+            visit.title = box->windowTitle();
+            visit.filters = box->nameFilters();
+            answer(*box);
+        }
+    });
+    poll->start();
+}
+
+void cancel(QFileDialog& box) {
+    box.reject();
+}
+
+// Types the path and presses Return, as a player would; typing at once races the file model.
+std::function<void(QFileDialog&)> choose(const QString& path) {
+    return [path](QFileDialog& box) {
+        QTimer::singleShot(100, &box, [&box, path] {
+            auto* name = box.findChild<QLineEdit*>("fileNameEdit");
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    };
+}
 
 TEST(FileFilter, ProgramFiltersBecomeQtFiltersWhosePatternsQtReads) {
     const std::string pictures =
@@ -92,6 +160,53 @@ TEST(QtDialogsBox, MessageShowsPlainTextWithApplicationTitleIconAndOneOkButton) 
     EXPECT_EQ(shownIcon, QMessageBox::Warning);
     EXPECT_EQ(shownFormat, Qt::PlainText);
     EXPECT_EQ(buttonCount, 1);
+}
+
+TEST(QtDialogsFileBox, OpensInStockPicturesUntilThePlayerChoosesAFileElsewhere) {
+    QTemporaryDir root;
+    const QString stock = root.filePath("pictures");
+    const QString own = root.filePath("own pictures");
+    ASSERT_TRUE(QDir().mkpath(stock) && QDir().mkpath(own));
+    testfiles::writeCellPicture(own + "/cat.jpg", 40, 40, "JPEG");
+    const std::string title = "Add File(s) - Use Ctrl & Shift to select multiple files";
+    const std::string filter = "Pictures (*.jpg)|*.jpg";
+
+    auto ask = [&](QtDialogs& dialogs, const std::function<void(QFileDialog&)>& answer,
+                   std::string* chosen = nullptr) {
+        FileBoxVisit visit;
+        answerFileBox(visit, answer);
+        const std::string result = dialogs.chooseOpenFile(title, filter);
+        if (chosen != nullptr) {
+            *chosen = result;
+        }
+        return visit;
+    };
+
+    QtDialogs dialogs;
+    dialogs.setFirstFolder(stock);
+    // A cancelled box does not count as a choice.
+    for (int k = 0; k < 2; ++k) {
+        std::string chosen = "unset";
+        const FileBoxVisit visit = ask(dialogs, cancel, &chosen);
+        EXPECT_EQ(visit.folder, stock);
+        EXPECT_EQ(chosen, "");
+        EXPECT_EQ(visit.title.toStdString(), title);
+        EXPECT_EQ(visit.filters, QStringList{"Pictures (*.jpg)"});
+    }
+
+    std::string chosen;
+    ask(dialogs, choose(own + "/cat.jpg"), &chosen);
+    EXPECT_EQ(chosen, (own + "/cat.jpg").toStdString());
+    EXPECT_EQ(ask(dialogs, cancel).folder, own);
+
+    // Remembered from run to run.
+    QtDialogs afterRestart;
+    afterRestart.setFirstFolder(stock);
+    EXPECT_EQ(ask(afterRestart, cancel).folder, own);
+
+    // A remembered folder that is gone gives way to the stock pictures again.
+    ASSERT_TRUE(QDir(own).removeRecursively());
+    EXPECT_EQ(ask(afterRestart, cancel).folder, stock);
 }
 
 }  // namespace
