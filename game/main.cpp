@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     const StartupClock::time_point mainBegan = StartupClock::now();
     QApplication app(argc, argv);
     substituteMissingFonts();
+    QGuiApplication::setDesktopFileName("org.tavlora.Tavlora");
     QtDialogs dialogs;
     TimeSeededRandom random;
     DesktopUrlOpener urlOpener;
