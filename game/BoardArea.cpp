@@ -85,7 +85,9 @@ QRect BoardArea::cellRect(int cell) const {
 }
 
 void BoardArea::activate(int cell) {
-    if (game_ != nullptr && cell >= 0 && cell < kSide * kSide) {
+    // The gap in Slide has no tile to click, so playing it does nothing.
+    if (game_ != nullptr && cell >= 0 && cell < kSide * kSide && game_->hasBoard() &&
+        !game_->isHiddenAt(cell)) {
         emit activated(cell);
     }
 }
