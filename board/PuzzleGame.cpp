@@ -13,6 +13,7 @@ void PuzzleGame::changeType(GameType type) {
 void PuzzleGame::newBoard() {
     ++serial_;
     board_ = std::make_unique<clsBoard>();
+    selectedIndex_ = -1;  // no tile of a new board is chosen, even before the counters reset
 }
 
 void PuzzleGame::sizeBoard() {

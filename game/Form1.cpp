@@ -30,8 +30,18 @@ void Form1::connectEvents() {
     for (auto* button : {PushButton1, PushButton2, PushButton3}) {
         connect(button, &HoverPushButton::mouseMoved, this, &Form1::showHandPointer);
     }
-    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
-    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+    // Whichever way an option gets selected (a click, the arrow keys, a screen reader), the game
+    // type follows it.
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            Option1_Click();
+        }
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            Option2_Click();
+        }
+    });
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
             &Form1::Form_Paste);

@@ -129,7 +129,8 @@ TEST_F(KeyboardTest, SlideGapAndTilesReadTheirPlaceAndPressPlaysACell) {
     EXPECT_EQ(cursor(), 6);
     EXPECT_EQ(form->game().moveCount(), 1);
 
-    for (auto [box, caption] : {std::pair{form->txtMoves, "Moves"}, {form->txtTimer, "Timer"},
+    for (auto [box, caption] : {std::pair{form->txtMoves, "Moves"},
+                                {form->txtTimer, "Timer"},
                                 {form->txtScore, "Score"}}) {
         auto* read = QAccessible::queryAccessibleInterface(box);
         EXPECT_EQ(read->text(QAccessible::Name), caption);
@@ -137,6 +138,20 @@ TEST_F(KeyboardTest, SlideGapAndTilesReadTheirPlaceAndPressPlaysACell) {
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form->PushButton2)->text(QAccessible::Name),
               "End Game");
+}
+
+TEST_F(KeyboardTest, GameTypeFollowsTheOptionsHoweverTheyAreSelected) {
+    openWindow();
+    auto* swap = QAccessible::queryAccessibleInterface(form->Option2)->actionInterface();
+    swap->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(form->Option2->isChecked());
+    EXPECT_EQ(form->game().type(), GameType::Swap);
+    EXPECT_EQ(form->game().scoreTable(), "tblSwap");
+    form->Option2->setFocus();
+    QTest::keyClick(form->Option2, Qt::Key_Left);  // arrow keys move the choice within the frame
+    EXPECT_TRUE(form->Option1->isChecked());
+    EXPECT_EQ(form->game().type(), GameType::Slide);
+    EXPECT_EQ(form->game().scoreTable(), "tblSlide");
 }
 
 }  // namespace

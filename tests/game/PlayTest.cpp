@@ -68,6 +68,7 @@ TEST_F(PlayTest, StartGameDealsTheBoardAndStartsTheClock) {
         const int image = form->game().imageAt(k);
         EXPECT_EQ(image, k < 12 ? k : (k == 12 ? 15 : k - 1));
         EXPECT_EQ(shownCell(k), image);
+        EXPECT_FALSE(form->boardView().control(k)->isThreeDimensional());
     }
     EXPECT_EQ(form->game().selectedIndex(), -1);
     EXPECT_EQ(form->game().scoreTable(), "tblSlide");
@@ -293,6 +294,18 @@ TEST_F(PlayTest, EventsDuringTheNameBoxCannotTouchTheEndingGame) {
     EXPECT_TRUE(dialogs.errorReports().empty());
     EXPECT_EQ(dialogs.questions.size(), 1u);
     expectNoGame();
+}
+
+TEST_F(PlayTest, ATileChosenWhenAGameEndsIsNotChosenInTheNext) {
+    startSwap();
+    tick(2);
+    clickTile(7);
+    click(form->PushButton2);  // "End Game" with tile 7 chosen
+    startGame();
+    for (int k = 0; k < 16; ++k) {
+        EXPECT_FALSE(form->boardView().control(k)->isThreeDimensional()) << k;
+    }
+    EXPECT_EQ(form->game().selectedIndex(), -1);
 }
 
 TEST_F(PlayTest, NewGameReplacesLeftoverTileControls) {
