@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "game/WindowIcon.h"
+#include "game/WindowWatch.h"
 #include "platform/CursorFile.h"
 #include "platform/HoverPushButton.h"
 #include "shell/ErrorReport.h"
@@ -45,6 +46,10 @@ void Form1::connectEvents() {
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
             &Form1::Form_Paste);
+    new PictureDropTarget(
+        this, [this] { return picturesWelcome(); },
+        [this](const QString& path) { Form_OLEDragDrop(path); });
+    new PixelRatioWatch(this, [this](qreal ratio) { applyPixelRatio(ratio); });
     for (auto* box : {Frame1, Frame2, Frame3, Frame4, Frame5}) {
         box->installEventFilter(this);
     }
@@ -118,21 +123,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         showDefaultPointer();
     }
     return QWidget::eventFilter(watched, event);
-}
-
-bool Form1::event(QEvent* event) {
-    if (event->type() == QEvent::ScreenChangeInternal) {
-        QTimer::singleShot(0, this, [this] { applyPixelRatio(devicePixelRatioF()); });
-    }
-    return QWidget::event(event);
-}
-
-void Form1::paintEvent(QPaintEvent* event) {
-    // However the ratio changed (another screen, a changed scale), the window repaints.
-    if (!puzzlePicture_.isNull() && puzzlePicture_.devicePixelRatio() != devicePixelRatioF()) {
-        QTimer::singleShot(0, this, [this] { applyPixelRatio(devicePixelRatioF()); });
-    }
-    QWidget::paintEvent(event);
 }
 
 void Form1::showEvent(QShowEvent* event) {

@@ -107,11 +107,6 @@ protected:
     // The score of the game being ended; a Failure when it cannot be worked out.
     virtual double computeScore(bool formedBonus) const;
 
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -17,7 +17,6 @@ void Form1::buildLayout() {
     setFont(arialFont(9));
     paintWhite(this);
     setMouseTracking(true);
-    setAcceptDrops(true);
 
     picBack = new BoardArea(this);
     picBack->setAccessibleName("Puzzle board");

@@ -1,18 +1,12 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QFileInfo>
 #include <QLabel>
-#include <QMimeData>
 #include <QPainter>
-#include <QTimer>
-#include <cmath>
 
 #include "game/BoardArea.h"
 #include "game/Form1.h"
 #include "game/PictureLoader.h"
-#include "platform/Failure.h"
+#include "game/PuzzlePicture.h"
 #include "platform/HoverPushButton.h"
 #include "shell/ErrorReport.h"
 
@@ -30,21 +24,6 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
-
-// The side of the puzzle picture in device pixels: 400 logical pixels, each cell a whole number
-// of device pixels so the 4 x 4 cells stay equal at any ratio.
-int pictureSide(qreal ratio) {
-    return 4 * static_cast<int>(std::lround(kPuzzlePictureSide / 4 * ratio));
-}
-
-// The read picture drawn on a white square, so a transparent picture shows on white.
-QImage onWhite(const QImage& picture, int side) {
-    QImage square(side, side, QImage::Format_RGB32);
-    square.fill(Qt::white);
-    QPainter painter(&square);
-    painter.drawImage(QRect(0, 0, side, side), picture);
-    return square;
-}
 
 }  // namespace
 
@@ -129,50 +108,13 @@ bool Form1::picturesWelcome() const {
     return PushButton1->isEnabled() && !game_.hasBoard();
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
-    dragMoveEvent(event);
-}
-
-void Form1::dragMoveEvent(QDragMoveEvent* event) {
-    const auto path = localFileIn(event->mimeData());
-    if (path && picturesWelcome() && !QFileInfo(*path).isDir()) {
-        event->acceptProposedAction();
-    } else {
-        event->ignore();
-    }
-}
-
-void Form1::dropEvent(QDropEvent* event) {
-    const auto path = localFileIn(event->mimeData());
-    if (!path || !picturesWelcome()) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    // The drag source waits until the drop returns, so the picture loads, and any report shows,
-    // once it has.
-    QTimer::singleShot(0, this, [this, file = *path] { Form_OLEDragDrop(file); });
-}
-
 // The picture and its cells are made for the screen's device pixel ratio; on another ratio they
 // are made again from the picture's source.
 void Form1::applyPixelRatio(qreal ratio) {
     if (puzzlePicture_.isNull() || puzzlePicture_.devicePixelRatio() == ratio) {
         return;
     }
-    const int side = pictureSide(ratio);
-    try {
-        if (!pictureSource_.unchangedSinceLoad()) {
-            throw Failure("changed");
-        }
-        creator_ = pictureSource_.load(side);
-    } catch (const std::exception&) {
-        // Gone or changed since it was read: the picture in hand is scaled instead.
-        creator_ =
-            puzzlePicture_.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    QImage picture = onWhite(creator_, side);
-    picture.setDevicePixelRatio(ratio);
+    const QImage picture = remadePicture(pictureSource_, puzzlePicture_, ratio);
     const bool wholePictureShown = !picBack->pixmap().isNull();
     puzzlePicture_ = picture;
     imgImage->setPixmap(QPixmap::fromImage(puzzlePicture_));
