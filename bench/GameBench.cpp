@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "bench/BenchSettings.h"
 #include "bench/BenchSupport.h"
 #include "bench/SyntheticPhoto.h"
 #include "board/PuzzleGame.h"
+#include "game/BoardArea.h"
 #include "game/TileLabel.h"
 #include "platform/PictureClip.h"
 #include "platform/SequenceRandom.h"
@@ -88,6 +90,68 @@ void clickAlternately(benchmark::State& state, bool swap, int first, int second)
         state.SkipWithError("the clicks did not move tiles in a running game");
     }
 }
+
+// The same alternation from the keyboard: the cursor is put on the cell, as a click also puts it,
+// and Space plays it; each iteration is the key press and the repaint it causes.
+void pressAlternately(benchmark::State& state, bool swap, int first, int second) {
+    BenchWindow window(dealWithTwoTilesExchanged());
+    startGame(window, swap);
+    Form1& form = window.form();
+    if (!dealtWithTwoTilesExchanged(form)) {
+        state.SkipWithError("the game did not start with the planned deal");
+        return;
+    }
+    bool useFirst = true;
+    for (auto _ : state) {
+        form.picBack->setCursorCell(useFirst ? first : second);
+        QTest::keyClick(form.picBack, Qt::Key_Space);
+        settleEvents();
+        useFirst = !useFirst;
+    }
+    if (!window.problems().empty()) {
+        state.SkipWithError(window.problems().c_str());
+    } else if (!form.game().hasBoard() || form.game().moveCount() == 0) {
+        state.SkipWithError("the key presses did not move tiles in a running game");
+    }
+}
+
+// Real mouse clicks on the tile controls, as the player makes them, for comparison with the keys.
+void mouseAlternately(benchmark::State& state, bool swap, int first, int second) {
+    BenchWindow window(dealWithTwoTilesExchanged());
+    startGame(window, swap);
+    Form1& form = window.form();
+    bool useFirst = true;
+    for (auto _ : state) {
+        QTest::mouseClick(form.boardView().control(useFirst ? first : second), Qt::LeftButton);
+        settleEvents();
+        useFirst = !useFirst;
+    }
+    if (!window.problems().empty()) {
+        state.SkipWithError(window.problems().c_str());
+    } else if (!form.game().hasBoard() || form.game().moveCount() == 0) {
+        state.SkipWithError("the clicks did not move tiles in a running game");
+    }
+}
+
+void BM_MouseClickSwap(benchmark::State& state) {
+    mouseAlternately(state, true, 0, 1);
+}
+BENCHMARK(BM_MouseClickSwap)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
+void BM_MouseClickSlide(benchmark::State& state) {
+    mouseAlternately(state, false, 14, 15);
+}
+BENCHMARK(BM_MouseClickSlide)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
+void BM_KeyPressSwap(benchmark::State& state) {
+    pressAlternately(state, true, 0, 1);
+}
+BENCHMARK(BM_KeyPressSwap)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
+void BM_KeyPressSlide(benchmark::State& state) {
+    pressAlternately(state, false, 14, 15);
+}
+BENCHMARK(BM_KeyPressSlide)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
 
 void BM_TileClickSwap(benchmark::State& state) {
     clickAlternately(state, true, 0, 1);

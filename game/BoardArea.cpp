@@ -50,6 +50,7 @@ void BoardArea::showGame(const PuzzleGame& game) {
             // Made with the first game, like the tiles, so the window's tab order stays its own.
             cursorMark_ = new CursorMark(this);
         }
+        cursorMark_->hide();
         cursor_ = 0;
         setFocusPolicy(Qt::StrongFocus);
         setFocus(Qt::OtherFocusReason);
@@ -151,9 +152,13 @@ void BoardArea::updateCursorMark() {
         cursorMark_->hide();
         return;
     }
-    cursorMark_->setGeometry(cellRect(cursor_));
-    cursorMark_->raise();
-    cursorMark_->show();
+    if (cursorMark_->geometry() != cellRect(cursor_)) {
+        cursorMark_->setGeometry(cellRect(cursor_));
+    }
+    if (cursorMark_->isHidden()) {
+        cursorMark_->raise();  // above the tiles, which a new game makes anew
+        cursorMark_->show();
+    }
 }
 
 void BoardArea::announceFocus() {
