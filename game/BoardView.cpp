@@ -1,8 +1,8 @@
 #include "game/BoardView.h"
 
 #include <utility>
-#include "game/BoardArea.h"
 
+#include "game/BoardArea.h"
 #include "platform/Failure.h"
 
 BoardView::BoardView(BoardArea* boardArea, std::function<void(int)> onClick)

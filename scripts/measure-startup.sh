@@ -5,6 +5,8 @@
 #                 takes the clock just before it starts the program); also the part of it spent
 #                 in main() and the processor time the program had used by then
 #   idle RSS      VmRSS one second after exec, no picture loaded
+#   with picture  exec of `tavlora PICTURE` to the end of loading that picture, which starts right
+#                 after the first paint; and its memory as above
 #   game RSS      VmRSS one second after exec of bench/autostart_game (the game's window, started
 #                 like the game, that loads a 6000 x 4000 photo-like JPEG through "Load Picture"
 #                 and starts a game right after its first paint); also its peak (VmHWM) by then
@@ -81,8 +83,9 @@ def status_kb(pid, field):
                 return int(line.split()[1])
     return -1
 
-def measure(command, extra_env, expect_game):
-    """One start: milliseconds to the first paint, and memory one second after exec."""
+def measure(command, extra_env, end, expect_game):
+    """One start: milliseconds to `end` (the first paint, or a picture named on the command line
+    loaded after it), and memory one second after exec."""
     env = dict(os.environ, DISPLAY=display, XDG_RUNTIME_DIR=runtime_dir,
                TAVLORA_REPORT_STARTUP="1", **extra_env)
     env.pop("QT_QPA_PLATFORM", None)
@@ -92,7 +95,7 @@ def measure(command, extra_env, expect_game):
     watcher.register(child.stderr, selectors.EVENT_READ)
     fields, pending = {}, b""
     deadline = started + 10_000_000_000
-    wanted = {"first-paint-monotonic-ns"} | ({"game-running"} if expect_game else set())
+    wanted = {f"{end}-monotonic-ns"} | ({"game-running"} if expect_game else set())
     while not wanted <= fields.keys() and time.monotonic_ns() < deadline:
         if not watcher.select(timeout=0.05):
             continue
@@ -112,7 +115,7 @@ def measure(command, extra_env, expect_game):
         time.sleep(max(0.0, (started + 1_000_000_000 - time.monotonic_ns()) / 1e9))
         if child.poll() is None:
             result = {
-                "startup_ms": (int(fields["first-paint-monotonic-ns"]) - started) / 1e6,
+                "startup_ms": (int(fields[f"{end}-monotonic-ns"]) - started) / 1e6,
                 "main_ms": float(fields["main-ms"]),
                 "cpu_ms": float(fields["cpu-ms"]),
                 "rss_mb": status_kb(child.pid, "VmRSS") / 1024,
@@ -127,7 +130,7 @@ def measure(command, extra_env, expect_game):
     watcher.close()
     child.stderr.close()
     if result is None:
-        sys.exit(f"measure-startup: {command} did not report its first paint"
+        sys.exit(f"measure-startup: {command} did not report {end}"
                  + (" and a running game" if expect_game else ""))
     return result
 
@@ -135,19 +138,22 @@ runtime_dir = os.path.join(work, "runtime")
 os.mkdir(runtime_dir, 0o700)
 server, display = start_xvfb()
 try:
-    subjects = [("tavlora", [game], {}, False)]
+    subjects = [("tavlora", [game], {}, "first-paint", False)]
     if trivial:
-        subjects.append(("trivial Qt window", [trivial], {}, False))
+        subjects.append(("trivial Qt window", [trivial], {}, "first-paint", False))
+    if picture:
+        subjects.append(("tavlora PICTURE, to the picture loaded", [game, picture], {},
+                         "picture-loaded", False))
     if picture and autostart:
-        subjects.append(("tavlora, game running", [autostart, picture], {}, True))
+        subjects.append(("tavlora, game running", [autostart, picture], {}, "first-paint", True))
     else:
         print("no picture or no autostart_game: the game-running figure is left out (set BENCH_DIR)")
-    for _, command, env, game_mode in subjects:
-        measure(command, env, game_mode)  # warm-up: font and shader caches, page cache
+    for _, command, env, end, game_mode in subjects:
+        measure(command, env, end, game_mode)  # warm-up: font and shader caches, page cache
     results = {name: [] for name, *_ in subjects}
     for run in range(runs):
-        for name, command, env, game_mode in subjects:
-            results[name].append(measure(command, env, game_mode))
+        for name, command, env, end, game_mode in subjects:
+            results[name].append(measure(command, env, end, game_mode))
 finally:
     server.terminate()
     server.wait()
