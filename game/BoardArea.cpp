@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPixmap>
+#include <QRegion>
 #include <algorithm>
 
 #include "board/PuzzleGame.h"
@@ -11,7 +13,9 @@
 namespace {
 
 // The keyboard cursor: a band of yellow and black dashes inside the cell's edge, plain on any
-// picture and unlike the raised edge of a chosen tile. It lets every click through.
+// picture and unlike the raised edge of a chosen tile. It lets every click through. Every click
+// repaints the tiles beneath it, so the band is drawn once into a picture, and the widget is only
+// the band: the tile shows through the middle untouched.
 class CursorMark : public QWidget {
 public:
     explicit CursorMark(QWidget* parent) : QWidget(parent) {
@@ -20,16 +24,36 @@ public:
     }
 
 protected:
+    void resizeEvent(QResizeEvent* /*event*/) override {
+        constexpr int kBand = 7;
+        setMask(QRegion(rect()) - QRegion(rect().adjusted(kBand, kBand, -kBand, -kBand)));
+        band_ = QPixmap();
+    }
     void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        const QRectF band = QRectF(rect()).adjusted(4.5, 4.5, -4.5, -4.5);
+        const qreal ratio = devicePixelRatioF();
+        if (band_.isNull() || band_.devicePixelRatio() != ratio) {
+            band_ = drawBand(size(), ratio);
+        }
+        QPainter(this).drawPixmap(0, 0, band_);
+    }
+
+private:
+    static QPixmap drawBand(QSize size, qreal ratio) {
+        QPixmap band(size * ratio);
+        band.setDevicePixelRatio(ratio);
+        band.fill(Qt::transparent);
+        QPainter painter(&band);
+        const QRectF edge = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(4.5, 4.5, -4.5, -4.5);
         painter.setPen(QPen(Qt::black, 5));
-        painter.drawRect(band);
+        painter.drawRect(edge);
         QPen dashes(QColor(255, 214, 0), 3, Qt::CustomDashLine);
         dashes.setDashPattern({3, 2});
         painter.setPen(dashes);
-        painter.drawRect(band);
+        painter.drawRect(edge);
+        return band;
     }
+
+    QPixmap band_;
 };
 
 }  // namespace

@@ -9,6 +9,10 @@ TileLabel::TileLabel(int index, QWidget* parent) : QLabel(parent), index_(index)
 }
 
 void TileLabel::setCell(const QPixmap& cell) {
+    // Handing a tile the cell it already shows repaints nothing; only moved tiles are painted.
+    if (!pixmap().isNull() && pixmap().cacheKey() == cell.cacheKey()) {
+        return;
+    }
     setPixmap(cell);
     // A cell made for a high-density screen has more pixels than logical size.
     resize(cell.deviceIndependentSize().toSize());
