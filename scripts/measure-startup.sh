@@ -20,6 +20,8 @@
 #                -DTAVLORA_BENCH=ON (default build-bench/bench); without them the baseline and the
 #                game-running figure are left out
 #   PICTURE      the picture for the game-running figure (default: written by make_bench_photo)
+#   OTHER_BIN    another build of the game (an earlier one, say) started the same way beside it,
+#                without a picture
 # Needs Xvfb (package xvfb) and python3. MB here are MiB (1024 x 1024 bytes).
 set -euo pipefail
 
@@ -53,12 +55,13 @@ trivial=""
 [ -x "$bench_dir/trivial_window" ] && trivial="$bench_dir/trivial_window"
 autostart=""
 [ -x "$bench_dir/autostart_game" ] && autostart="$bench_dir/autostart_game"
+other=""
+[ -n "${OTHER_BIN:-}" ] && other="$(from_caller "$OTHER_BIN")"
 
-python3 - "$runs" "$game" "$trivial" "$picture" "$work" "$autostart" <<'PY'
+python3 - "$runs" "$game" "$trivial" "$picture" "$work" "$autostart" "$other" <<'PY'
 import os, selectors, signal, statistics, subprocess, sys, time
 
-runs, game, trivial, picture, work, autostart = (int(sys.argv[1]), sys.argv[2], sys.argv[3],
-                                                 sys.argv[4], sys.argv[5], sys.argv[6])
+runs, game, trivial, picture, work, autostart, other = (int(sys.argv[1]), *sys.argv[2:8])
 PREFIX = "tavlora-startup "
 
 def start_xvfb():
@@ -141,6 +144,8 @@ try:
     subjects = [("tavlora", [game], {}, "first-paint", False)]
     if trivial:
         subjects.append(("trivial Qt window", [trivial], {}, "first-paint", False))
+    if other:
+        subjects.append((f"other build ({other})", [other], {}, "first-paint", False))
     if picture:
         subjects.append(("tavlora PICTURE, to the picture loaded", [game, picture], {},
                          "picture-loaded", False))
