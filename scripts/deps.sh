@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libqt6sql6-sqlite libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-image-formats-plugins libjpeg-dev libtiff-dev
     fonts-liberation
     xvfb xauth
 )
