@@ -184,10 +184,13 @@ PictureDemand pictureDemand(const QByteArray& format, QIODevice& inspect, QImage
                             int side) {
     std::optional<PictureDemand> demand;
     if (format == "jpeg" || format == "jpg") {
+        // The reduced picture and the square made of it are counted with the decoder's holdings.
         if (const std::optional<JpegDemand> jpeg = jpegDemand(inspect, side)) {
-            demand = PictureDemand{jpeg->size, jpeg->bytes};
+            return PictureDemand{jpeg->size, jpeg->bytes};
         }
-    } else if (format == "tiff" || format == "tif") {
+        return PictureDemand{};
+    }
+    if (format == "tiff" || format == "tif") {
         // Most kinds of TIFF pass through libtiff's picture-sized strips or tiles on their way.
         if (const std::optional<TiffLayout> layout = tiffLayout(inspect)) {
             const QImage::Format decoded = reader.imageFormat();
@@ -213,5 +216,10 @@ PictureDemand pictureDemand(const QByteArray& format, QIODevice& inspect, QImage
             demand->bytes += demand->size.height() * qint64{8};  // a pointer to every row
         }
     }
-    return demand.value_or(PictureDemand{});
+    if (!demand) {
+        return PictureDemand{};
+    }
+    // The square is made while the decoded picture is still held.
+    demand->bytes += qint64{side} * side * 4;
+    return *demand;
 }

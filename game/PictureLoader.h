@@ -12,8 +12,8 @@ inline constexpr long long kMaxPicturePixels = 100'000'000;
 // the largest picture at 4 bytes a pixel, and a little for the decoder's own working space. A
 // picture whose headers say its decoder would need more is refused before decoding.
 inline constexpr long long kMaxDecodeBytes = kMaxPicturePixels * 4 + 8 * 1024 * 1024;
-// The largest square a picture is made into (a 4K screen at 2.5x would ask for 1000).
-inline constexpr int kMaxPuzzlePictureSide = 4000;
+// The largest square a picture is made into; a 4K screen at 2.5x asks for 1000.
+inline constexpr int kMaxPuzzlePictureSide = 2000;
 
 // Reads the file (its content decides the format, not its name) and returns it stretched to a
 // `side` x `side` square, turned the way the file's orientation tag says, decoded at a reduced size
