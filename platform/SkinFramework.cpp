@@ -17,11 +17,12 @@ constexpr qint64 kMaxSkinBytes = 1024 * 1024;
     throw Failure(QStringLiteral("Cannot load the skin %1: %2").arg(path, reason).toStdString());
 }
 
-// Keeps every control of a fixed-size window within the window's size, whatever size a style sheet
-// gives it (min-width: 99999px). Qt's styles paint a control's whole face into one image, so such a
-// control would take gigabytes to paint, and in a window of fixed size none of it beyond the window
-// would show. Controls made later, and sizes a style sheet sets again on a change of state, are
-// held the same way.
+// Keeps a fixed-size window at its size, and every control in it within that size, whatever size a
+// style sheet gives them (min-width: 99999px, for the window itself or its controls). Qt's styles
+// paint a control's whole face into one image and the window is painted whole into its backing
+// store, so either would take up to gigabytes, and in a window of fixed size none of it beyond the
+// window would show. Controls made later, and sizes a style sheet sets again on a change of
+// state, are held the same way.
 class ControlSizeLimit : public QObject {
 public:
     explicit ControlSizeLimit(QWidget* window) : QObject(window), limit_(window->maximumSize()) {
@@ -30,6 +31,7 @@ public:
             watch(control);
         }
         window->installEventFilter(this);
+        holdWithinLimit(window);
     }
 
     static constexpr const char* kName = "tavlora-control-size-limit";
@@ -40,7 +42,7 @@ protected:
             if (auto* control = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) {
                 watch(control);
             }
-        } else if (event->type() == QEvent::Resize && watched != parent()) {
+        } else if (event->type() == QEvent::Resize) {
             holdWithinLimit(static_cast<QWidget*>(watched));
         }
         return false;

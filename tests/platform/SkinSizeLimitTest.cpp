@@ -1,5 +1,6 @@
-// A skin may give a control any size, but in the game's fixed-size window no control grows beyond
-// the window: a button as large as a style sheet may ask would take gigabytes to paint.
+// A skin may give the window or a control any size, but the game's fixed-size window keeps its size
+// and no control grows beyond it: a button as large as a style sheet may ask would take gigabytes
+// to paint.
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@
 
 namespace {
 
-TEST(SkinSizeLimit, ControlsOfAFixedSizeWindowStayWithinItWhateverSizeTheSkinAsks) {
+TEST(SkinSizeLimit, AFixedSizeWindowAndItsControlsKeepItsSizeWhateverSizeTheSkinAsks) {
     QTemporaryDir folder;
     const QString path = folder.filePath("o.cjs");
     QFile file(path);
@@ -36,7 +37,7 @@ TEST(SkinSizeLimit, ControlsOfAFixedSizeWindowStayWithinItWhateverSizeTheSkinAsk
     skin.applyWindow(&window);  // applying it again adds nothing
 
     const QSize limit(584, 451);
-    EXPECT_FALSE(window.grab().isNull());
+    EXPECT_EQ(window.grab().size(), limit);
     EXPECT_EQ(button->size(), limit);
     EXPECT_EQ(button->palette().color(QPalette::ButtonText), QColor(0x10, 0x20, 0x30));
     // A control made later, and a size set again when a control changes state, are held too.
@@ -46,6 +47,18 @@ TEST(SkinSizeLimit, ControlsOfAFixedSizeWindowStayWithinItWhateverSizeTheSkinAsk
     window.grab();
     EXPECT_EQ(later->size(), limit);
     EXPECT_LE(caption->height(), limit.height());
+
+    // A style sheet of bare declarations styles the window itself, which keeps its size too.
+    QFile bare(path);
+    ASSERT_TRUE(bare.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bare.write("min-width: 30000px; min-height: 99999px; background: #e0e0e0");
+    bare.close();
+    skin.loadSkin(path, QString());
+    QWidget fixed;
+    fixed.setFixedSize(limit);
+    skin.applyWindow(&fixed);
+    EXPECT_EQ(fixed.grab().size(), limit);
+    EXPECT_EQ(fixed.size(), limit);
 
     // A window that may grow is left to its layout.
     QWidget free;
