@@ -280,8 +280,11 @@ void writePluginPictureSeeds(const QImage& landscape, const QImage& ring) {
     writeSeed("landscape-lzw.tif", lzw);
     writeSeed("landscape-grey.tif",
               encode(landscape.convertToFormat(QImage::Format_Grayscale8), "tiff"));
-    writeSeed("landscape-indexed.tif",
-              encode(landscape.convertToFormat(QImage::Format_Indexed8), "tiff"));
+    // Qt's TIFF writer always writes 256 palette entries, so the palette is filled out to 256 here
+    // for the seed to come out the same every time.
+    QImage indexed = landscape.convertToFormat(QImage::Format_Indexed8);
+    indexed.setColorCount(256);
+    writeSeed("landscape-indexed.tif", encode(indexed, "tiff"));
     writeSeed("landscape-mono.tif", encode(landscape.convertToFormat(QImage::Format_Mono), "tiff"));
     writeSeed("landscape-16bit.tif",
               encode(landscape.convertToFormat(QImage::Format_RGBX64), "tiff"));
@@ -524,6 +527,7 @@ void writeSkinSeeds() {
     writeSeed("skin-height-99999.cjs", "height:99999");
     writeSeed("skin-padding-99999.cjs", "QWidget{padding:99999px}");
     writeSeed("skin-min-size-99999.cjs", "QPushButton{min-width:99999px;min-height:99999px}");
+    writeSeed("skin-window-min-height-99999.cjs", "min-height:99999px");
     writeSeed("skin-margin-99999.cjs", "*{margin:99999px}");
     writeSeed("skin-border-99999.cjs", "QGroupBox{border:99999px solid red}");
     writeSeed("skin-font-9999.cjs", "QLineEdit{font-size:9999px}");
