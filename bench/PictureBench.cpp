@@ -160,6 +160,8 @@ BENCHMARK_CAPTURE(BM_PeakMemoryGrowth, loader_jpeg_6000x4000_side_800, kJpeg24, 
     ->Apply(peakMemoryRuns);
 BENCHMARK_CAPTURE(BM_PeakMemoryGrowth, loader_jpeg_6000x4000_upright, kJpeg24Upright, "loader")
     ->Apply(peakMemoryRuns);
+BENCHMARK_CAPTURE(BM_PeakMemoryGrowth, loader_png_6000x4000, kPng24, "loader")
+    ->Apply(peakMemoryRuns);
 BENCHMARK_CAPTURE(BM_PeakMemoryGrowth, full_decode_jpeg_6000x4000, kJpeg24, "full")
     ->Apply(peakMemoryRuns);
 BENCHMARK_CAPTURE(BM_PeakMemoryGrowth, loader_jpeg_10000x10000, kJpeg100, "loader")
