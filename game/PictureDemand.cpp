@@ -166,6 +166,33 @@ std::optional<PictureDemand> webpDemand(QIODevice& inspect) {
     return demand;
 }
 
+// Qt's PNG decoder scales an 8-bit RGB picture, with or without transparency or as grey with
+// transparency, down to the square row by row as it reads, when its rows are not interlaced and
+// the square is no larger either way. It then holds two rows and the square, not the picture.
+std::optional<PictureDemand> pngDemandAtSquare(QIODevice& inspect, int side) {
+    const QByteArray header = headerBytesAt(inspect, 0, 29);
+    if (header.size() < 29 || header.mid(12, 4) != "IHDR") {
+        return std::nullopt;
+    }
+    const qint64 width = u32BigEndianAt(header, 16);
+    const qint64 height = u32BigEndianAt(header, 20);
+    const quint32 bitDepth = byteAt(header, 24);
+    const quint32 colourType = byteAt(header, 25);
+    const bool interlaced = byteAt(header, 28) != 0;
+    constexpr quint32 kGreyAlpha = 4;
+    constexpr quint32 kRgb = 2;
+    constexpr quint32 kRgbAlpha = 6;
+    if (bitDepth != 8 || interlaced || width < side || height < side ||
+        (colourType != kRgb && colourType != kGreyAlpha && colourType != kRgbAlpha)) {
+        return std::nullopt;
+    }
+    PictureDemand demand;
+    demand.size = clampedSize(width, height);
+    demand.bytes = 2 * width * 4 + qint64{side} * side * 4 * 2;
+    demand.decodesToSquare = true;
+    return demand;
+}
+
 // An icon image is decoded to 4 bytes a pixel and then has its mask applied to a copy.
 std::optional<PictureDemand> iconDemand(QIODevice& inspect) {
     const QSize claimed = largestClaimedIconImage(inspect);
@@ -186,9 +213,14 @@ PictureDemand pictureDemand(const QByteArray& format, QIODevice& inspect, QImage
     if (format == "jpeg" || format == "jpg") {
         // The reduced picture and the square made of it are counted with the decoder's holdings.
         if (const std::optional<JpegDemand> jpeg = jpegDemand(inspect, side)) {
-            return PictureDemand{jpeg->size, jpeg->bytes};
+            return PictureDemand{jpeg->size, jpeg->bytes, QImage::Format_Invalid, true};
         }
         return PictureDemand{};
+    }
+    if (format == "png") {
+        if (std::optional<PictureDemand> reduced = pngDemandAtSquare(inspect, side)) {
+            return *reduced;
+        }
     }
     if (format == "tiff" || format == "tif") {
         // Most kinds of TIFF pass through libtiff's picture-sized strips or tiles on their way.

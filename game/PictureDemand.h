@@ -18,6 +18,9 @@ struct PictureDemand {
     // The decoder may leave pixels unwritten (a run-length bitmap may skip them), so it decodes
     // into a picture of this format filled beforehand; Format_Invalid when it writes them all.
     QImage::Format fillFormat = QImage::Format_Invalid;
+    // The decoder makes the square itself while it decodes, holding no picture at full size, and
+    // is to be asked for it (QImageReader::setScaledSize).
+    bool decodesToSquare = false;
 };
 
 // `format` is the reader's name for it. `inspect` is a second device over the same bytes as the

@@ -187,7 +187,7 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
     checkDemand(name, format, demand);
 
     const QImageIOHandler::Transformations orientation = reader->transformation();
-    if (format == "jpeg" || format == "jpg") {
+    if (demand.decodesToSquare) {
         reader->setScaledSize(QSize(side, side));
     }
     QImage decoded;

@@ -7,6 +7,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImageWriter>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <filesystem>
@@ -83,6 +86,40 @@ TEST(PicturePeak, NoPictureRaisesPeakMemoryBeyondTheDecodingBudget) {
         largest = std::max(largest, peak.growthBytes);
     }
     RecordProperty("largest_growth_MiB", static_cast<int>(largest >> 20));
+}
+
+// JPEG, and 8-bit RGB PNG with or without transparency, are made into the square while they
+// decode, which the loader counts on: loading one holds nothing near its full size.
+TEST(PicturePeak, PicturesScaledWhileDecodingHoldNoFullSizeCopy) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer's shadow memory and quarantine hide the loader's own";
+#endif
+    QImage picture(4000, 3000, QImage::Format_ARGB32);
+    QPainter painter(&picture);
+    QLinearGradient gradient(0, 0, 4000, 3000);
+    gradient.setColorAt(0, QColor(200, 40, 10, 255));
+    gradient.setColorAt(1, QColor(10, 90, 220, 120));
+    painter.fillRect(picture.rect(), gradient);
+    painter.end();
+    QTemporaryDir folder;
+    const struct {
+        const char* name;
+        const char* format;
+        QImage::Format pixels;
+    } kinds[] = {{"photo.jpg", "jpeg", QImage::Format_RGB32},
+                 {"opaque.png", "png", QImage::Format_RGB32},
+                 {"transparent.png", "png", QImage::Format_ARGB32}};
+    // A full-size copy would take 46 MiB.
+    constexpr long long kFarBelowFullSize = 16LL << 20;
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        const QString path = folder.filePath(kind.name);
+        ASSERT_TRUE(QImageWriter(path, kind.format).write(picture.convertToFormat(kind.pixels)));
+        const Peak peak = peakOfLoading(path);
+        EXPECT_EQ(peak.outcome, "loaded");
+        EXPECT_GE(peak.growthBytes, 0);
+        EXPECT_LE(peak.growthBytes, kFarBelowFullSize) << (peak.growthBytes >> 20) << " MiB";
+    }
 }
 
 }  // namespace
