@@ -492,6 +492,15 @@ void writeCursorSeeds() {
               cursorFile({{32, 32, 1, 1, image32}, {0, 0, 1, 1, pngClaiming(4000, 4000)}}));
 }
 
+// An icon among the pictures whose bitmap header claims the largest sizes there are: what the
+// picture loader works out decoding it takes must not overflow.
+void writeIconPictureSeeds() {
+    QByteArray icon = cursorFile({{32, 32, 0, 0, bitmapCursorImage(drawRing(32), 32)}}, 1);
+    setU32At(icon, 22 + 4, 0x7fffffff);
+    setU32At(icon, 22 + 8, 0x7ffffffe);
+    writeSeed("icon-claims-huge-bitmap.ico", icon);
+}
+
 // --- Skins ---------------------------------------------------------------------------------------
 
 void writeSkinSeeds() {
@@ -551,6 +560,7 @@ int main(int argc, char** argv) {
     }
     gOut = QDir(root.filePath("picture"));
     writePictureSeeds();
+    writeIconPictureSeeds();
     gOut = QDir(root.filePath("cursor"));
     writeCursorSeeds();
     gOut = QDir(root.filePath("skin"));

@@ -13,10 +13,15 @@
 
 namespace {
 
-// A picture of this size and format as QImage stores it, rows padded to 4 bytes.
+// A picture of this size and format as QImage stores it, rows padded to 4 bytes. A side beyond any
+// picture the game takes counts as 2^27 pixels, which keeps every sum of such figures far from
+// overflowing while the picture is still refused as too large.
 qint64 imageBytes(QSize size, QImage::Format format) {
+    constexpr qint64 kLargestCountedSide = qint64{1} << 27;
+    const qint64 width = std::min<qint64>(size.width(), kLargestCountedSide);
+    const qint64 height = std::min<qint64>(size.height(), kLargestCountedSide);
     const qint64 bits = QImage::toPixelFormat(format).bitsPerPixel();
-    return (size.width() * bits + 31) / 32 * 4 * size.height();
+    return (width * bits + 31) / 32 * 4 * height;
 }
 
 QSize clampedSize(qint64 width, qint64 height) {

@@ -91,7 +91,11 @@ std::optional<TiffLayout> tiffLayout(QIODevice& device) {
     layout.size = QSize(static_cast<int>(std::min<quint32>(width, INT_MAX)),
                         static_cast<int>(std::min<quint32>(height, INT_MAX)));
     const quint64 planeCount = planes == PLANARCONFIG_SEPARATE ? std::max<quint16>(samples, 1) : 1;
-    layout.blockBytes = static_cast<qint64>(std::min<quint64>(block, LLONG_MAX / 256) * planeCount);
+    // libtiff's sizes stop at what its own arithmetic holds; bounded here so that the sums made of
+    // them cannot overflow either.
+    constexpr quint64 kLargestCountedBlock = quint64{1} << 40;
+    layout.blockBytes =
+        static_cast<qint64>(std::min<quint64>(block, kLargestCountedBlock) * planeCount);
     layout.storedBlockBytes = static_cast<qint64>(
         std::min<quint64>(stored, static_cast<quint64>(std::max<qint64>(device.size(), 0))));
     return layout;

@@ -131,6 +131,8 @@ TEST(FuzzCorpusReplay, ReproducersKeepTheOutcomeTheirFixGaveThem) {
          "the picture is too large (10000 x 10000 pixels stored this way need"},
         {"picture", "webp-claims-16383x16383.webp",
          "the picture is too large (16383 x 16383 pixels)"},
+        {"picture", "icon-claims-huge-bitmap.ico",
+         "the picture is too large (2147483647 x 1073741823 pixels)"},
         {"picture", "cut-short-400x400-24bit.bmp", kDamaged},
         {"picture", "cut-short-rle.bmp", kDamaged},
         {"picture", "cut-short.gif", kDamaged},
