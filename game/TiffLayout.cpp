@@ -32,8 +32,11 @@ toff_t seekTo(thandle_t handle, toff_t offset, int whence) {
     } else if (whence == SEEK_END) {
         base = device->size();
     }
+    if (offset > static_cast<toff_t>(LLONG_MAX - base)) {
+        return static_cast<toff_t>(-1);
+    }
     const qint64 target = base + static_cast<qint64>(offset);
-    if (offset > static_cast<toff_t>(LLONG_MAX) || target < 0 || !device->seek(target)) {
+    if (!device->seek(target)) {
         return static_cast<toff_t>(-1);
     }
     return static_cast<toff_t>(target);
