@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "bench/BenchSupport.h"
@@ -12,8 +13,8 @@
 
 namespace {
 
-QImage load(const QString& path, bool full) {
-    return full ? fullDecodeThenScale(path) : loadPuzzlePicture(path);
+QImage load(const QString& path, bool full, int side) {
+    return full ? fullDecodeThenScale(path) : loadPuzzlePicture(path, side);
 }
 
 // The peak resident size counts from here on (Linux 4.0 and later); false if it cannot be reset.
@@ -24,16 +25,18 @@ bool resetPeak() {
 
 }  // namespace
 
-// picture_peak <file> loader|full
-// Loads the picture one way in this fresh process and prints how far the peak resident memory
-// rose above the idle process: "idle-kb=<VmRSS> peak-kb=<VmHWM> growth-kb=<difference>". The
-// idle process has already loaded a small picture of the same format the same way, so the
-// decoder's code and tables count as idle.
+// picture_peak <file> loader|full [side]
+// Loads the picture one way (the loader for a square of `side`, 400 unless given) in this fresh
+// process and prints how far the peak resident memory rose above the idle process:
+// "idle-kb=<VmRSS> peak-kb=<VmHWM> growth-kb=<difference>". The idle process has already loaded a
+// small picture of the same format the same way, so the decoder's code and tables count as idle.
 int main(int argc, char** argv) {
-    if (argc != 3 || (std::strcmp(argv[2], "loader") != 0 && std::strcmp(argv[2], "full") != 0)) {
-        std::fprintf(stderr, "usage: %s <picture> loader|full\n", argv[0]);
+    if (argc < 3 || argc > 4 ||
+        (std::strcmp(argv[2], "loader") != 0 && std::strcmp(argv[2], "full") != 0)) {
+        std::fprintf(stderr, "usage: %s <picture> loader|full [side]\n", argv[0]);
         return 2;
     }
+    const int side = argc == 4 ? std::atoi(argv[3]) : kPuzzlePictureSide;
     QCoreApplication app(argc, argv);
     const QString path = QString::fromLocal8Bit(argv[1]);
     const bool full = std::strcmp(argv[2], "full") == 0;
@@ -42,7 +45,7 @@ int main(int argc, char** argv) {
         const QString small = folder.path() + "/small";
         const QByteArray format = QImageReader::imageFormat(path);
         writeSyntheticPhoto(small, 64, 48, format.isEmpty() ? "png" : format.constData());
-        load(small, full);
+        load(small, full, side);
         QFile::remove(small);
 
         const long idle = statusKilobytes("VmRSS");
@@ -50,7 +53,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot reset the peak resident size\n");
             return 1;
         }
-        const QImage picture = load(path, full);
+        const QImage picture = load(path, full, side);
         const long peak = statusKilobytes("VmHWM");
         if (picture.isNull() || idle < 0 || peak < 0) {
             std::fprintf(stderr, "no picture or no memory figures\n");

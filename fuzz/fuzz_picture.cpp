@@ -1,4 +1,6 @@
-// Any file the player picks in "Load Picture" reaches loadPuzzlePicture.
+// Any file the player picks in "Load Picture" reaches loadPuzzlePicture, and picture data from the
+// clipboard or a drop reaches loadPuzzlePictureData. Inputs of odd length take the second way,
+// for the square of a 2x screen.
 
 #include <QImageReader>
 #include <cstddef>
@@ -26,10 +28,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QChar sizeClasses[] = {sizeClass(claimed.width()), sizeClass(claimed.height())};
         noteOutcome(u"claimed", QStringView(sizeClasses, 2));
     }
+    const bool fromMemory = size % 2 == 1;
+    const int side = fromMemory ? 2 * kPuzzlePictureSide : kPuzzlePictureSide;
     try {
-        const QImage picture = loadPuzzlePicture(path);
-        // Everything after loading cuts the picture into 100 x 100 cells and trusts its size.
-        if (picture.width() != kPuzzlePictureSide || picture.height() != kPuzzlePictureSide) {
+        const QImage picture =
+            fromMemory
+                ? loadPuzzlePictureData(QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                                                static_cast<qsizetype>(size)),
+                                        path, side)
+                : loadPuzzlePicture(path, side);
+        // Everything after loading cuts the picture into cells and trusts its size.
+        if (picture.width() != side || picture.height() != side) {
             std::fprintf(stderr, "loaded a %d x %d picture\n", picture.width(), picture.height());
             std::abort();
         }

@@ -2,39 +2,17 @@
 // the whole window, so the style sheet goes on through Qt's parser and onto a painted window.
 
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
 #include <QWidget>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "fuzz/FuzzInput.h"
+#include "fuzz/GameLikeWindow.h"
 #include "platform/Failure.h"
 #include "platform/SkinFramework.h"
-
-namespace {
-
-// The kinds of control the main window is made of.
-void fillWindow(QWidget& window) {
-    auto* layout = new QVBoxLayout(&window);
-    auto* frame = new QGroupBox(QStringLiteral("Game Type"));
-    auto* frameLayout = new QVBoxLayout(frame);
-    frameLayout->addWidget(new QRadioButton(QStringLiteral("Slide")));
-    frameLayout->addWidget(new QRadioButton(QStringLiteral("Swap")));
-    layout->addWidget(frame);
-    layout->addWidget(new QLabel(QStringLiteral("Moves")));
-    auto* moves = new QLineEdit(QStringLiteral("0"));
-    moves->setReadOnly(true);
-    layout->addWidget(moves);
-    layout->addWidget(new QPushButton(QStringLiteral("Start Game")));
-    window.resize(160, 200);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     startFuzzApplication(true);
@@ -52,9 +30,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         noteRefusal(u"refused", failure.description(), path);
         return 0;
     }
-    QWidget window;
-    fillWindow(window);
-    skin.applyWindow(&window);
-    window.grab();
+    const std::unique_ptr<QWidget> window = gamelike::buildWindow();
+    skin.applyWindow(window.get());
+    window->grab();
+    // The window keeps its size; which sizes the skin gave its controls tells skins apart.
+    const QWidget* button = window->findChild<QPushButton*>();
+    const QWidget* frame = window->findChild<QGroupBox*>();
+    const QChar sizeClasses[] = {sizeClass(button->width()), sizeClass(button->height()),
+                                 sizeClass(frame->width()), sizeClass(frame->height())};
+    noteOutcome(u"painted", QStringView(sizeClasses, 4));
     return 0;
 }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "tests/support/FileBytes.h"
+#include "tests/support/HandMadePictures.h"
 
 namespace {
 
@@ -33,13 +34,16 @@ void writeSeed(const QString& name, const QByteArray& bytes) {
 }
 
 QByteArray encode(const QImage& image, const char* format, int quality = -1,
-                  bool progressive = false) {
+                  bool progressive = false, int compression = -1) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
     writer.setProgressiveScanWrite(progressive);
+    if (compression >= 0) {
+        writer.setCompression(compression);
+    }
     if (!writer.write(image)) {
         std::fprintf(stderr, "cannot encode %s: %s\n", format, qPrintable(writer.errorString()));
         std::exit(1);
@@ -134,6 +138,175 @@ QByteArray jpegClaiming(QByteArray jpeg, int width, int height) {
     std::exit(1);
 }
 
+// Overwrites the width and height in the first directory of a little-endian TIFF (as Qt writes
+// it), and makes the whole picture one strip when `oneStrip` is set.
+QByteArray tiffClaiming(QByteArray tiff, quint32 width, quint32 height, bool oneStrip) {
+    const auto u16 = [&](qsizetype at) {
+        return static_cast<quint16>(static_cast<quint8>(tiff[at]) |
+                                    static_cast<quint8>(tiff[at + 1]) << 8);
+    };
+    const qsizetype directory = u16(4) | static_cast<qsizetype>(u16(6)) << 16;
+    const int entries = u16(directory);
+    for (int entry = 0; entry < entries; ++entry) {
+        const qsizetype at = directory + 2 + entry * 12;
+        const int tag = u16(at);
+        if (tag == 256 || tag == 257 || (oneStrip && tag == 278)) {
+            setU16At(tiff, at + 2, 4);  // LONG, so any size fits
+            setU32At(tiff, at + 8, tag == 256 ? width : height);
+        }
+    }
+    return tiff;
+}
+
+// Overwrites the size in a WebP's first frame header, lossy or lossless.
+QByteArray webpClaiming(QByteArray webp, int width, int height) {
+    if (webp.mid(12, 4) == "VP8 ") {
+        setU16At(webp, 26, width & 0x3fff);
+        setU16At(webp, 28, height & 0x3fff);
+    } else if (webp.mid(12, 4) == "VP8L") {
+        const auto alphaAndVersion = static_cast<quint32>(static_cast<quint8>(webp[24]) >> 4) << 28;
+        setU32At(webp, 21,
+                 static_cast<quint32>((width - 1) & 0x3fff) |
+                     static_cast<quint32>((height - 1) & 0x3fff) << 14 | alphaAndVersion);
+    } else {
+        std::fprintf(stderr, "no frame header in the WebP\n");
+        std::exit(1);
+    }
+    return webp;
+}
+
+// An animated WebP with a canvas of `width` x `height` and one frame: the lossless bitstream of
+// `frame` (a Qt-written lossless WebP) placed at the canvas's top left corner.
+QByteArray animatedWebp(const QByteArray& frame, int width, int height) {
+    const QByteArray bitstream = frame.mid(12);  // the "VP8L" chunk, header and all
+    const int frameWidth =
+        static_cast<int>((static_cast<quint32>(static_cast<quint8>(frame[21])) |
+                          static_cast<quint32>(static_cast<quint8>(frame[22])) << 8) &
+                         0x3fff) +
+        1;
+    const int frameHeight =
+        static_cast<int>(((static_cast<quint32>(static_cast<quint8>(frame[22])) >> 6 |
+                           static_cast<quint32>(static_cast<quint8>(frame[23])) << 2 |
+                           static_cast<quint32>(static_cast<quint8>(frame[24])) << 10) &
+                          0x3fff)) +
+        1;
+    const auto u24 = [](QByteArray& bytes, int value) {
+        bytes.append(static_cast<char>(value & 0xff));
+        bytes.append(static_cast<char>((value >> 8) & 0xff));
+        bytes.append(static_cast<char>((value >> 16) & 0xff));
+    };
+    const auto chunk = [](const char* name, const QByteArray& body) {
+        QByteArray bytes(name, 4);
+        appendU32LittleEndian(bytes, static_cast<quint32>(body.size()));
+        bytes += body;
+        if (body.size() % 2 != 0) {
+            bytes.append('\0');
+        }
+        return bytes;
+    };
+    QByteArray features("\x12\0\0\0", 4);  // animation and transparency
+    u24(features, width - 1);
+    u24(features, height - 1);
+    QByteArray animation;
+    appendU32LittleEndian(animation, 0xffffffffU);  // background
+    appendU16LittleEndian(animation, 0);            // loop for ever
+    QByteArray frameHeader;
+    u24(frameHeader, 0);
+    u24(frameHeader, 0);
+    u24(frameHeader, frameWidth - 1);
+    u24(frameHeader, frameHeight - 1);
+    u24(frameHeader, 100);
+    frameHeader.append('\0');
+    const QByteArray body = "WEBP" + chunk("VP8X", features) + chunk("ANIM", animation) +
+                            chunk("ANMF", frameHeader + bitstream);
+    QByteArray riff("RIFF");
+    appendU32LittleEndian(riff, static_cast<quint32>(body.size()));
+    return riff + body;
+}
+
+// Reproducers of what an outside check of the loader found, each remade here, and neighbours of
+// each: other bit depths, components, canvases and claims.
+void writeFoundPictureSeeds(const QImage& landscape) {
+    const QImage square = drawLandscape(16, 16);
+    writeSeed("topdown-16x16-24bit.bmp", bitmapFile(square, 24, true));
+    for (int bits : {1, 4, 8, 16, 32}) {
+        writeSeed(QStringLiteral("topdown-%1bit.bmp").arg(bits), bitmapFile(landscape, bits, true));
+    }
+    writeSeed("rle-skips.bmp", runLengthBitmapWithSkips(40, 30));
+
+    const std::vector<JpegComponent> cmyk(4);
+    const std::vector<JpegComponent> ycbcr444(3);
+    const std::vector<JpegComponent> ycbcr420 = {{2, 2}, {1, 1}, {1, 1}};
+    const std::vector<JpegComponent> grey(1);
+    writeSeed("jpeg-progressive-cmyk-65500x1526.jpg",
+              coefficientHungryJpeg(65500, 1526, cmyk, true, 3800));
+    writeSeed("jpeg-progressive-rgb-65500x1526.jpg",
+              coefficientHungryJpeg(65500, 1526, ycbcr444, true, 3800));
+    writeSeed("jpeg-progressive-grey-65500x1526.jpg",
+              coefficientHungryJpeg(65500, 1526, grey, true, 3800));
+    writeSeed("jpeg-progressive-420-8000x6000.jpg",
+              coefficientHungryJpeg(8000, 6000, ycbcr420, true, 3800));
+    writeSeed("jpeg-scan-per-component-30000x3000.jpg",
+              coefficientHungryJpeg(30000, 3000, ycbcr444, false, 3800));
+
+    writeSeed("gif-canvas-10000-frame-1x1.gif", gifWithCanvas(10000, 10000, 0, 0, 1, 1));
+    writeSeed("gif-canvas-10001x10000-frame-1x1.gif", gifWithCanvas(10001, 10000, 0, 0, 1, 1));
+    writeSeed("gif-canvas-65535-frame-1x1.gif", gifWithCanvas(65535, 65535, 0, 0, 1, 1));
+    writeSeed("gif-no-canvas-frame-3000x2000.gif", gifWithCanvas(0, 0, 100, 50, 3000, 2000));
+    writeSeed("gif-canvas-10-frame-5000.gif", gifWithCanvas(10, 10, 0, 0, 5000, 5000));
+    writeSeed("gif-restore-canvas-10000-frame-10000.gif",
+              gifWithCanvas(10000, 10000, 0, 0, 10000, 10000, 3));
+    writeSeed("gif-restore-canvas-4000-frame-4000.gif",
+              gifWithCanvas(4000, 4000, 0, 0, 4000, 4000, 3));
+
+    const QByteArray bitmap = encode(drawLandscape(400, 400), "bmp");
+    writeSeed("cut-short-400x400-24bit.bmp", bitmap.left(20000));
+    const QByteArray progressive = encode(landscape, "jpeg", 60, true);
+    writeSeed("cut-short-progressive.jpg", progressive.left(progressive.size() * 2 / 3));
+
+    const QByteArray jpeg = encode(landscape, "jpeg", 80);
+    writeSeed("exif-orientation-6.jpg", withExifOrientation(jpeg, 6));
+    writeSeed("exif-orientation-5.jpg", withExifOrientation(jpeg, 5));
+    writeSeed("exif-directory-outside.jpg", withExifOrientation(jpeg, 8, 0xfffffff0U));
+    writeSeed("exif-orientation-99.jpg", withExifOrientation(jpeg, 99));
+}
+
+// TIFF and WebP, as the image format plugins write them, and claims beyond what the game holds.
+void writePluginPictureSeeds(const QImage& landscape, const QImage& ring) {
+    const QByteArray tiff = encode(landscape, "tiff");
+    // Compressed, so that libtiff keeps a strip whole instead of cutting it into rows.
+    const QByteArray lzw = encode(landscape, "tiff", -1, false, 1);
+    writeSeed("landscape.tif", tiff);
+    writeSeed("landscape-lzw.tif", lzw);
+    writeSeed("landscape-grey.tif",
+              encode(landscape.convertToFormat(QImage::Format_Grayscale8), "tiff"));
+    // Qt's TIFF writer always writes 256 palette entries, so the palette is filled out to 256 here
+    // for the seed to come out the same every time.
+    QImage indexed = landscape.convertToFormat(QImage::Format_Indexed8);
+    indexed.setColorCount(256);
+    writeSeed("landscape-indexed.tif", encode(indexed, "tiff"));
+    writeSeed("landscape-mono.tif", encode(landscape.convertToFormat(QImage::Format_Mono), "tiff"));
+    writeSeed("landscape-16bit.tif",
+              encode(landscape.convertToFormat(QImage::Format_RGBX64), "tiff"));
+    writeSeed("ring-alpha.tif", encode(ring, "tiff"));
+    writeSeed("tiff-claims-30000x30000.tif", tiffClaiming(tiff, 30000, 30000, false));
+    writeSeed("tiff-one-strip-9000x9000.tif", tiffClaiming(lzw, 9000, 9000, true));
+    writeSeed("tiff-strips-9000x9000.tif", tiffClaiming(tiff, 9000, 9000, false));
+    writeSeed("cut-short.tif", tiff.left(tiff.size() * 2 / 3));
+
+    const QByteArray lossy = encode(landscape, "webp", 80);
+    const QByteArray lossless = encode(landscape, "webp", 100);
+    writeSeed("landscape.webp", lossy);
+    writeSeed("landscape-lossless.webp", lossless);
+    writeSeed("ring-alpha.webp", encode(ring, "webp", 80));
+    writeSeed("webp-claims-16383x16383.webp", webpClaiming(lossy, 16383, 16383));
+    writeSeed("webp-lossless-claims-9000x9000.webp", webpClaiming(lossless, 9000, 9000));
+    const QByteArray dot = encode(drawRing(4), "webp", 100);
+    writeSeed("webp-animation-canvas-4000.webp", animatedWebp(dot, 4000, 4000));
+    writeSeed("webp-animation-canvas-10000.webp", animatedWebp(dot, 10000, 10000));
+    writeSeed("cut-short.webp", lossy.left(lossy.size() * 2 / 3));
+}
+
 void writePictureSeeds() {
     const QImage landscape = drawLandscape(40, 30);
     const QImage ring = drawRing(24);
@@ -172,6 +345,9 @@ void writePictureSeeds() {
     QByteArray jpeg = encode(landscape, "jpeg", 80);
     writeSeed("cut-short.jpg", jpeg.left(jpeg.size() * 2 / 3));
     writeSeed("not-a-picture.txt", "Only words, in a file that the player took for a picture.\n");
+
+    writeFoundPictureSeeds(landscape);
+    writePluginPictureSeeds(landscape, ring);
 }
 
 // --- Cursors -------------------------------------------------------------------------------------
@@ -302,6 +478,27 @@ void writeCursorSeeds() {
     setU16At(empty, 4, 0);
     writeSeed("no-images.cur", empty);
     writeSeed("cut-short.cur", cursorFile({{32, 32, 1, 1, image32}}).left(300));
+
+    // Images whose own headers claim more than any cursor is, whatever the directory says: the
+    // reproducer of an outside check's finding and its neighbours.
+    writeSeed("cursor-png-claims-5000x5000.cur",
+              cursorFile({{32, 32, 3, 3, pngClaiming(5000, 5000)}}));
+    writeSeed("cursor-png-claims-257x256.cur", cursorFile({{0, 0, 3, 3, pngClaiming(257, 256)}}));
+    QByteArray wideBitmap = bitmapCursorImage(arrow, 32);
+    setU32At(wideBitmap, 4, 300);
+    setU32At(wideBitmap, 8, 600);
+    writeSeed("cursor-bitmap-claims-300x300.cur", cursorFile({{0, 0, 1, 1, wideBitmap}}));
+    writeSeed("cursor-second-image-claims-4000x4000.cur",
+              cursorFile({{32, 32, 1, 1, image32}, {0, 0, 1, 1, pngClaiming(4000, 4000)}}));
+}
+
+// An icon among the pictures whose bitmap header claims the largest sizes there are: what the
+// picture loader works out decoding it takes must not overflow.
+void writeIconPictureSeeds() {
+    QByteArray icon = cursorFile({{32, 32, 0, 0, bitmapCursorImage(drawRing(32), 32)}}, 1);
+    setU32At(icon, 22 + 4, 0x7fffffff);
+    setU32At(icon, 22 + 8, 0x7ffffffe);
+    writeSeed("icon-claims-huge-bitmap.ico", icon);
 }
 
 // --- Skins ---------------------------------------------------------------------------------------
@@ -334,6 +531,15 @@ void writeSkinSeeds() {
     writeSeed("empty.cjs", "");
     writeSeed("latin1.cjs", "QLabel { font-family: \"Caf\xE9\"; }\n");
     writeSeed("nul.cjs", QByteArray("QWidget {\0}", 11));
+
+    // Sizes far beyond the window: the reproducers of an outside check's findings and neighbours.
+    writeSeed("skin-height-99999.cjs", "height:99999");
+    writeSeed("skin-padding-99999.cjs", "QWidget{padding:99999px}");
+    writeSeed("skin-min-size-99999.cjs", "QPushButton{min-width:99999px;min-height:99999px}");
+    writeSeed("skin-window-min-height-99999.cjs", "min-height:99999px");
+    writeSeed("skin-margin-99999.cjs", "*{margin:99999px}");
+    writeSeed("skin-border-99999.cjs", "QGroupBox{border:99999px solid red}");
+    writeSeed("skin-font-9999.cjs", "QLineEdit{font-size:9999px}");
 }
 
 }  // namespace
@@ -354,6 +560,7 @@ int main(int argc, char** argv) {
     }
     gOut = QDir(root.filePath("picture"));
     writePictureSeeds();
+    writeIconPictureSeeds();
     gOut = QDir(root.filePath("cursor"));
     writeCursorSeeds();
     gOut = QDir(root.filePath("skin"));

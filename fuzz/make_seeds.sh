@@ -29,5 +29,8 @@ im "$pictures/landscape.png" -strip -type Palette -colors 16 -compress RLE \
 im "$pictures/ring-alpha.png" -strip "BMP:$pictures/ring-bitfields.bmp"
 im "$pictures/landscape.png" -strip -colorspace CMYK -quality 70 "$pictures/landscape-cmyk.jpg"
 im "$pictures/landscape.png" -strip -resize 20x15 -compress none "$pictures/landscape-ascii.ppm"
+# Cut short, like an interrupted download.
+head -c 900 "$pictures/landscape.gif" >"$pictures/cut-short.gif"
+head -c 1000 "$pictures/landscape-rle.bmp" >"$pictures/cut-short-rle.bmp"
 
 du -sh "$corpus"

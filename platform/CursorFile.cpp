@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/Failure.h"
+#include "platform/IconImages.h"
 
 namespace {
 
@@ -76,6 +77,17 @@ QCursor loadCursorFile(const QString& path) {
 
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
+    // The decoder allocates what an image's own header claims, whatever the directory says, so a
+    // claim beyond any cursor is refused before anything is decoded.
+    const QSize claimed = largestClaimedIconImage(buffer);
+    if (claimed.width() > kMaxIconSide || claimed.height() > kMaxIconSide) {
+        refuseCursor(path, QStringLiteral("the cursor image is too large (%1 x %2 pixels; a cursor "
+                                          "is at most %3 x %3)")
+                               .arg(claimed.width())
+                               .arg(claimed.height())
+                               .arg(kMaxIconSide));
+    }
+    buffer.seek(0);
     QImageReader reader(&buffer, "ico");
     const QImage image = reader.read();
     if (image.isNull()) {

@@ -6,6 +6,7 @@
 #include "platform/Failure.h"
 #include "scores/Score.h"
 #include "scores/ScoreDatabase.h"
+#include "scores/ScoreFileErrors.h"
 
 namespace {
 
@@ -35,17 +36,25 @@ void enterHighScore(const QString& databasePath, const std::string& table, doubl
     // written.
     const double stored = storedScore(score);
 
-    ScoreDatabase db;  // closed on every way out, failures included
-    db.openScoreDatabase(databasePath);
-    const std::vector<ScoreRow> rows = db.selectAtOrBelow(table, stored);
-    if (rows.empty()) {
+    try {
+        ScoreDatabase db;  // closed on every way out, failures included
+        db.openScoreDatabase(databasePath);
+        const std::vector<ScoreRow> rows = db.selectAtOrBelow(table, stored);
+        if (rows.empty()) {
+            db.closeScoreDatabase();
+            return;
+        }
+        const std::string name =
+            dialogs.askText("You've got high score.\r\nEnter your name: ", "High Score", "");
+        // The row is chosen again under the write lock: another copy of the game may have stored
+        // a score while the name box was open.
+        db.updateChosenRow(table, stored, name, chosenRowId);
         db.closeScoreDatabase();
-        return;
+    } catch (const ScoreFileBusy& busy) {
+        // The game has ended, so trying again cannot bring its score back.
+        throw scoreFileFailure(busy.path(),
+                               "is in use by another program, so this game's score "
+                               "was not stored" +
+                                   busy.sqliteWords());
     }
-    const std::string name =
-        dialogs.askText("You've got high score.\r\nEnter your name: ", "High Score", "");
-    // The row is chosen again under the write lock: another copy of the game may have stored a
-    // score while the name box was open.
-    db.updateChosenRow(table, stored, name, chosenRowId);
-    db.closeScoreDatabase();
 }

@@ -81,7 +81,7 @@ void ScoreDatabase::openConnection(Mode mode) {
         QUrl::fromLocalFile(path_).toString(QUrl::FullyEncoded) +
         (mode == Mode::ReadOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
     if (!db.open()) {
-        throw scoreFileFailure(path_, "cannot be opened", db.lastError());
+        fail("cannot be opened", db.lastError());
     }
 }
 
@@ -93,7 +93,7 @@ void ScoreDatabase::checkTables() {
     {
         QSqlQuery check(db);
         if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()) {
-            throw scoreFileFailure(path_, "cannot be read", check.lastError());
+            fail("cannot be read", check.lastError());
         }
         if (check.value(0).toString() != QStringLiteral("ok")) {
             throw scoreFileFailure(path_,
@@ -104,8 +104,7 @@ void ScoreDatabase::checkTables() {
         QSqlQuery probe(db);
         if (!probe.exec(QStringLiteral("SELECT id, fldname, fldscore FROM %1 LIMIT 0")
                             .arg(QLatin1String(table)))) {
-            throw scoreFileFailure(
-                path_,
+            fail(
                 std::string("has no table ") + table + " with the columns id, fldname and fldscore",
                 probe.lastError());
         }
@@ -126,6 +125,15 @@ void ScoreDatabase::closeScoreDatabase() {
     path_.clear();
 }
 
+void ScoreDatabase::fail(const std::string& problem, const QSqlError& error) const {
+    // SQLite speaks of a read-only database when the file was deleted while it was open; the
+    // player can act on the real cause.
+    if (!QFileInfo::exists(path_)) {
+        throw scoreFileFailure(path_, "was not found");
+    }
+    throwScoreFileFailure(path_, problem, error);
+}
+
 void ScoreDatabase::requireOpen() const {
     if (!isOpen()) {
         throw Failure(failures::kObjectNotSet);
@@ -135,7 +143,7 @@ void ScoreDatabase::requireOpen() const {
 void ScoreDatabase::execOrThrow(const QString& sql, const std::string& problem) {
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
     if (!query.exec(sql)) {
-        throw scoreFileFailure(path_, problem, query.lastError());
+        fail(problem, query.lastError());
     }
 }
 
@@ -156,13 +164,13 @@ std::vector<ScoreRow> ScoreDatabase::selectRows(const std::string& sql, const do
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
     query.setForwardOnly(true);
     if (!query.prepare(QString::fromStdString(sql))) {
-        throw scoreFileFailure(path_, "cannot be read", query.lastError());
+        fail("cannot be read", query.lastError());
     }
     if (scoreLimit != nullptr) {
         query.addBindValue(*scoreLimit);
     }
     if (!query.exec()) {
-        throw scoreFileFailure(path_, "cannot be read", query.lastError());
+        fail("cannot be read", query.lastError());
     }
     std::vector<ScoreRow> rows;
     while (query.next()) {
@@ -170,7 +178,7 @@ std::vector<ScoreRow> ScoreDatabase::selectRows(const std::string& sql, const do
     }
     // next() also ends on a row that cannot be read; that must not pass as the end of the table.
     if (query.lastError().isValid()) {
-        throw scoreFileFailure(path_, "cannot be read", query.lastError());
+        fail("cannot be read", query.lastError());
     }
     return rows;
 }
@@ -209,7 +217,7 @@ void ScoreDatabase::writeRow(const char* table, int id, double score, const std:
     query.addBindValue(boundText(name));
     query.addBindValue(id);
     if (!prepared || !query.exec()) {
-        throw scoreFileFailure(path_, "cannot be written", query.lastError());
+        fail("cannot be written", query.lastError());
     }
 }
 

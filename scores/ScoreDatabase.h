@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class QSqlError;
+
 inline constexpr const char* kSlideTable = "tblSlide";
 inline constexpr const char* kSwapTable = "tblSwap";
 
@@ -51,6 +53,7 @@ public:
 private:
     void openConnection(Mode mode);
     void checkTables();
+    [[noreturn]] void fail(const std::string& problem, const QSqlError& error) const;
     void requireOpen() const;
     void execOrThrow(const QString& sql, const std::string& problem);
     std::vector<ScoreRow> selectRows(const std::string& sql, const double* scoreLimit);

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <utility>
 
 namespace {
 
@@ -15,16 +16,32 @@ constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADatabase = 26;
 
-std::string problemFor(const std::string& problem, const QSqlError& error) {
+constexpr const char* kInUse = "is in use by another program; try again in a moment";
+
+// SQLite's primary result code, or -1 when the error carries none.
+int primaryCode(const QSqlError& error) {
     bool isNumber = false;
-    const int code = error.nativeErrorCode().toInt(&isNumber) & 0xff;
-    if (!isNumber) {
-        return problem;
+    const int code = error.nativeErrorCode().toInt(&isNumber);
+    return isNumber ? code & 0xff : -1;
+}
+
+bool isBusy(const QSqlError& error) {
+    return primaryCode(error) == kSqliteBusy || primaryCode(error) == kSqliteLocked;
+}
+
+std::string sqliteWords(const QSqlError& error) {
+    QString detail = error.databaseText();
+    if (detail.isEmpty()) {
+        detail = error.driverText();
     }
-    switch (code) {
+    return detail.isEmpty() ? std::string() : " (" + detail.toStdString() + ")";
+}
+
+std::string problemFor(const std::string& problem, const QSqlError& error) {
+    switch (primaryCode(error)) {
         case kSqliteBusy:
         case kSqliteLocked:
-            return "is in use by another program; try again in a moment";
+            return kInUse;
         case kSqliteReadOnly:
             return "cannot be written";
         case kSqliteCorrupt:
@@ -43,15 +60,20 @@ Failure scoreFileFailure(const QString& path, const std::string& problem) {
 }
 
 Failure scoreFileFailure(const QString& path, const std::string& problem, const QSqlError& error) {
-    QString detail = error.databaseText();
-    if (detail.isEmpty()) {
-        detail = error.driverText();
+    return scoreFileFailure(path, problemFor(problem, error) + sqliteWords(error));
+}
+
+ScoreFileBusy::ScoreFileBusy(const QString& path, const std::string& description,
+                             std::string sqliteWords)
+    : Failure(description), path_(path), sqliteWords_(std::move(sqliteWords)) {}
+
+void throwScoreFileFailure(const QString& path, const std::string& problem,
+                           const QSqlError& error) {
+    if (isBusy(error)) {
+        throw ScoreFileBusy(path, scoreFileFailure(path, problem, error).description(),
+                            sqliteWords(error));
     }
-    std::string text = problemFor(problem, error);
-    if (!detail.isEmpty()) {
-        text += " (" + detail.toStdString() + ")";
-    }
-    return scoreFileFailure(path, text);
+    throw scoreFileFailure(path, problem, error);
 }
 
 void checkLooksLikeScoreFile(const QString& path) {

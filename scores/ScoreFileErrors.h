@@ -14,6 +14,24 @@ Failure scoreFileFailure(const QString& path, const std::string& problem);
 // such whatever the step that met it.
 Failure scoreFileFailure(const QString& path, const std::string& problem, const QSqlError& error);
 
+// Another program held the file past the wait. The description asks the player to try again, which
+// suits a listing; a caller for whom trying again cannot help says so in its own words.
+class ScoreFileBusy : public Failure {
+public:
+    ScoreFileBusy(const QString& path, const std::string& description, std::string sqliteWords);
+    const QString& path() const { return path_; }
+    // SQLite's own words in brackets, as the description gives them.
+    const std::string& sqliteWords() const { return sqliteWords_; }
+
+private:
+    QString path_;
+    std::string sqliteWords_;
+};
+
+// Throws scoreFileFailure(path, problem, error), as a ScoreFileBusy when the file was busy.
+[[noreturn]] void throwScoreFileFailure(const QString& path, const std::string& problem,
+                                        const QSqlError& error);
+
 // Fails unless `path` is a non-empty file that starts like an SQLite database. Reads the file
 // only, so nothing can touch a file that is not ours.
 void checkLooksLikeScoreFile(const QString& path);

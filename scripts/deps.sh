@@ -6,8 +6,8 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libqt6sql6-sqlite libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-image-formats-plugins libjpeg-dev libtiff-dev
     fonts-liberation fonts-dejavu-core
-    qt6-image-formats-plugins
     desktop-file-utils appstream
     xvfb xauth
 )

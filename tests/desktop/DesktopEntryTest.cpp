@@ -35,10 +35,11 @@ QString writeSample(const QString& type, const QDir& folder) {
     QImage picture(64, 48, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     if (type == "image/gif") {
-        // Qt reads GIF but cannot write it: one white pixel, by hand.
+        // Qt reads GIF but cannot write it: one white pixel, by hand, its data ended by an empty
+        // block.
         const QString path = folder.filePath("sample.gif");
         testfiles::writeBytes(path, QByteArray::fromHex("47494638396101000100800000ffffff000000"
-                                                        "2c000000000100010000020244003b"));
+                                                        "2c00000000010001000002024400003b"));
         return path;
     }
     // Any of the three Netpbm kinds is a .pnm file.

@@ -4,18 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QGroupBox>
+#include <QFileInfo>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPixmap>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 #include <string>
 
+#include "fuzz/GameLikeWindow.h"
 #include "game/PictureLoader.h"
 #include "platform/CursorFile.h"
 #include "platform/Failure.h"
@@ -24,10 +21,14 @@
 namespace {
 
 // The corpus sits in the source tree, beside this test's folder.
-QStringList corpusFiles(const char* target) {
+QDir corpusFolder(const char* target) {
     const std::filesystem::path folder =
         std::filesystem::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus" / target;
-    const QDir dir(QString::fromStdString(folder.string()));
+    return QDir(QString::fromStdString(folder.string()));
+}
+
+QStringList corpusFiles(const char* target) {
+    const QDir dir = corpusFolder(target);
     QStringList files;
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
         files.append(dir.filePath(name));
@@ -91,23 +92,81 @@ TEST(FuzzCorpusReplay, EverySkinStylesAndPaintsTheWindowOrFailsNamingTheFile) {
             continue;
         }
         ++loaded;
-        // The kinds of control the main window is made of, styled and painted.
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* frame = new QGroupBox("Game Type");
-        auto* frameLayout = new QVBoxLayout(frame);
-        frameLayout->addWidget(new QRadioButton("Slide"));
-        frameLayout->addWidget(new QRadioButton("Swap"));
-        layout->addWidget(frame);
-        layout->addWidget(new QLabel("Moves"));
-        layout->addWidget(new QLineEdit("0"));
-        layout->addWidget(new QPushButton("Start Game"));
-        window.resize(160, 200);
-        skin.applyWindow(&window);
-        EXPECT_EQ(window.styleSheet(), skin.styleSheet());
-        EXPECT_FALSE(window.grab().isNull());
+        // Styled and painted in a window built like the game's, which keeps its size.
+        const std::unique_ptr<QWidget> window = gamelike::buildWindow();
+        skin.applyWindow(window.get());
+        EXPECT_EQ(window->styleSheet(), skin.styleSheet());
+        const QPixmap painted = window->grab();
+        EXPECT_EQ(painted.size(), QSize(gamelike::kWindowWidth, gamelike::kWindowHeight));
     }
     EXPECT_GT(loaded, 0);
+}
+
+// The reproducers of what an outside check of the loaders found, remade by the seed maker, and
+// their neighbours: each must keep the outcome its fix gave it.
+TEST(FuzzCorpusReplay, ReproducersKeepTheOutcomeTheirFixGaveThem) {
+    const std::string kDamaged = "the file is damaged or is not a picture";
+    const struct {
+        const char* target;
+        const char* file;
+        std::string reason;  // after "<path>: "; empty for a file that loads
+    } cases[] = {
+        {"picture", "topdown-16x16-24bit.bmp", ""},
+        {"picture", "topdown-1bit.bmp", ""},
+        {"picture", "topdown-32bit.bmp", ""},
+        {"picture", "jpeg-progressive-cmyk-65500x1526.jpg",
+         "the picture is too large (65500 x 1526 pixels stored this way need"},
+        {"picture", "jpeg-progressive-rgb-65500x1526.jpg",
+         "the picture is too large (65500 x 1526 pixels stored this way need"},
+        {"picture", "jpeg-scan-per-component-30000x3000.jpg",
+         "the picture is too large (30000 x 3000 pixels stored this way need"},
+        {"picture", "gif-canvas-10000-frame-1x1.gif", ""},
+        {"picture", "gif-canvas-10001x10000-frame-1x1.gif",
+         "the picture is too large (10001 x 10000 pixels)"},
+        {"picture", "gif-restore-canvas-10000-frame-10000.gif",
+         "the picture is too large (10000 x 10000 pixels stored this way need"},
+        {"picture", "tiff-one-strip-9000x9000.tif",
+         "the picture is too large (9000 x 9000 pixels stored this way need"},
+        {"picture", "webp-animation-canvas-10000.webp",
+         "the picture is too large (10000 x 10000 pixels stored this way need"},
+        {"picture", "webp-claims-16383x16383.webp",
+         "the picture is too large (16383 x 16383 pixels)"},
+        {"picture", "icon-claims-huge-bitmap.ico",
+         "the picture is too large (2147483647 x 1073741823 pixels)"},
+        {"picture", "cut-short-400x400-24bit.bmp", kDamaged},
+        {"picture", "cut-short-rle.bmp", kDamaged},
+        {"picture", "cut-short.gif", kDamaged},
+        {"picture", "cut-short-progressive.jpg", kDamaged},
+        {"picture", "cut-short.png", kDamaged},
+        {"picture", "cut-short.tif", kDamaged},
+        {"picture", "cut-short.webp", kDamaged},
+        {"cursor", "cursor-png-claims-5000x5000.cur",
+         "the cursor image is too large (5000 x 5000 pixels"},
+        {"cursor", "cursor-second-image-claims-4000x4000.cur",
+         "the cursor image is too large (4000 x 4000 pixels"},
+    };
+    for (const auto& reproducer : cases) {
+        SCOPED_TRACE(reproducer.file);
+        const QString path = corpusFolder(reproducer.target).filePath(reproducer.file);
+        ASSERT_TRUE(QFileInfo::exists(path)) << "run fuzz/make_seeds.sh";
+        std::string outcome;
+        try {
+            if (std::string(reproducer.target) == "picture") {
+                loadPuzzlePicture(path);
+            } else {
+                loadCursorFile(path);
+            }
+        } catch (const Failure& failure) {
+            outcome = failure.description();
+        }
+        if (reproducer.reason.empty()) {
+            EXPECT_EQ(outcome, "");
+        } else {
+            EXPECT_TRUE(outcome.starts_with("Cannot load the " + std::string(reproducer.target) +
+                                            " " + path.toStdString() + ": " + reproducer.reason))
+                << outcome;
+        }
+    }
 }
 
 }  // namespace

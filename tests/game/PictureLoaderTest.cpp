@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
@@ -12,6 +13,7 @@
 
 #include "platform/Failure.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/HandMadePictures.h"
 
 namespace {
 
@@ -228,12 +230,55 @@ TEST_F(PictureLoaderTest, FilesThatHoldNoPictureFailNamingTheFile) {
     }
 }
 
-TEST_F(PictureLoaderTest, TruncatedJpegGivesWhatWasDecodedAtFullSize) {
-    QByteArray jpeg = bytesOf(save("whole.jpg", halves(300, 200), "jpeg"));
-    jpeg.truncate(jpeg.size() * 2 / 3);
-    const QImage picture = loadPuzzlePicture(write("cut.jpg", jpeg));
-    EXPECT_EQ(picture.size(), QSize(kPuzzlePictureSide, kPuzzlePictureSide));
-    EXPECT_TRUE(near(picture.pixel(20, 5), qRgb(255, 0, 0), 40));
+// One rule for every format: a file that ends before its picture does is refused as damaged, so no
+// part of a picture ever shows memory that no file wrote, or a decoder's guess at what was lost.
+TEST_F(PictureLoaderTest, PicturesCutShortAreRefusedAsDamagedInEveryFormat) {
+    // A colourful picture first, so that memory a decoder might leave unwritten holds colour.
+    loadPuzzlePicture(save("colourful.bmp", halves(400, 400), "bmp"));
+
+    const QImage source = halves(400, 400);
+    QBuffer progressiveBytes;
+    progressiveBytes.open(QIODevice::WriteOnly);
+    QImageWriter progressive(&progressiveBytes, "jpeg");
+    progressive.setProgressiveScanWrite(true);
+    ASSERT_TRUE(progressive.write(source));
+    const std::array<QRgb, 4> palette = {qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 0),
+                                         qRgb(0, 0, 0)};
+    const struct {
+        const char* name;
+        QByteArray whole;
+    } pictures[] = {
+        {"bitmap.bmp", bytesOf(save("whole.bmp", source, "bmp"))},
+        {"picture.png", bytesOf(save("whole.png", source, "png"))},
+        {"picture.gif", gif(60, 20, palette, [](int x, int) { return x < 30 ? 0 : 1; })},
+        {"photo.jpg", bytesOf(save("whole.jpg", source, "jpeg"))},
+        {"progressive.jpg", progressiveBytes.data()},
+        {"picture.tif", bytesOf(save("whole.tif", source, "tiff"))},
+        {"picture.webp", bytesOf(save("whole.webp", source, "webp"))},
+    };
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.name);
+        expectHalves(
+            loadPuzzlePicture(write(QStringLiteral("whole-") + picture.name, picture.whole)), 40);
+        for (const qsizetype kept : {picture.whole.size() * 2 / 3, picture.whole.size() - 20}) {
+            const QString cut = write(picture.name, picture.whole.left(kept));
+            EXPECT_EQ(refusal(cut), "Cannot load the picture " + cut.toStdString() +
+                                        ": the file is damaged or is not a picture");
+        }
+    }
+}
+
+// A run-length bitmap may skip pixels, which the decoder then never writes; they show the first
+// colour of the file's palette, not what the memory held before.
+TEST_F(PictureLoaderTest, PixelsARunLengthBitmapSkipsShowItsFirstColour) {
+    loadPuzzlePicture(
+        save("colourful.bmp", halves(40, 30).convertToFormat(QImage::Format_Indexed8), "bmp"));
+    const QImage picture = loadPuzzlePicture(write("skips.bmp", runLengthBitmapWithSkips(40, 30)));
+    // Rows run bottom up: the first run is the bottom row's first ten pixels.
+    EXPECT_EQ(picture.pixel(50, 395), qRgb(255, 0, 0));
+    for (const QPoint skipped : {QPoint(5, 5), QPoint(200, 200), QPoint(395, 395)}) {
+        EXPECT_EQ(picture.pixel(skipped), qRgb(255, 255, 255)) << skipped.x() << "," << skipped.y();
+    }
 }
 
 TEST_F(PictureLoaderTest, OversizedHeaderIsRefusedBeforeDecodingAndLargePicturesStillLoad) {
@@ -252,6 +297,102 @@ TEST_F(PictureLoaderTest, OversizedHeaderIsRefusedBeforeDecodingAndLargePictures
     expectHalves(loadPuzzlePicture(large), 0);
 
     EXPECT_EQ(QImageReader::allocationLimit(), limitBefore);
+}
+
+// A picture that asks for more memory to decode than any picture may take is refused before
+// decoding, whatever the pixel count: a progressive JPEG holds every coefficient of the whole
+// picture, a GIF paints its whole canvas, a frame to be restored keeps a copy of what it covers.
+TEST_F(PictureLoaderTest, PicturesWhoseDecodingWouldTakeTooMuchMemoryAreRefusedBeforeDecoding) {
+    const std::vector<JpegComponent> cmyk(4);
+    const std::vector<JpegComponent> grey(1);
+    const QString hungry = write("cmyk.jpg", coefficientHungryJpeg(65500, 1526, cmyk, true, 4000));
+    EXPECT_TRUE(refusal(hungry).starts_with("Cannot load the picture " + hungry.toStdString() +
+                                            ": the picture is too large (65500 x 1526 pixels "
+                                            "stored this way need "))
+        << refusal(hungry);
+    // A quarter of that decodes, and ends where the file does.
+    EXPECT_NE(refusal(write("grey.jpg", coefficientHungryJpeg(65500, 1526, grey, true, 4000)))
+                  .find("damaged"),
+              std::string::npos);
+
+    const QString wideCanvas = write("canvas.gif", gifWithCanvas(10001, 10000, 0, 0, 1, 1));
+    EXPECT_EQ(refusal(wideCanvas), "Cannot load the picture " + wideCanvas.toStdString() +
+                                       ": the picture is too large (10001 x 10000 pixels)");
+    const QString restored =
+        write("restore.gif", gifWithCanvas(10000, 10000, 0, 0, 10000, 10000, 3));
+    EXPECT_NE(refusal(restored).find("too large (10000 x 10000 pixels stored this way"),
+              std::string::npos);
+    // Without a canvas size the frame's extent is the canvas.
+    EXPECT_EQ(
+        loadPuzzlePicture(write("frame.gif", gifWithCanvas(0, 0, 100, 50, 3000, 2000))).size(),
+        QSize(kPuzzlePictureSide, kPuzzlePictureSide));
+}
+
+TEST_F(PictureLoaderTest, SquareSideFollowsTheScreenAndHeldPicturesLoadLikeFiles) {
+    const QString photo = save("photo.jpg", halves(1200, 900), "jpeg");
+    for (const int side : {400, 600, 800}) {
+        const QImage picture = loadPuzzlePicture(photo, side);
+        EXPECT_EQ(picture.size(), QSize(side, side));
+        EXPECT_TRUE(near(picture.pixel(side / 10, side / 2), qRgb(255, 0, 0), 40));
+        EXPECT_TRUE(near(picture.pixel(side - side / 10, side / 2), qRgb(0, 0, 255), 40));
+    }
+    for (const int side : {0, kMaxPuzzlePictureSide + 1}) {
+        EXPECT_THROW(loadPuzzlePicture(photo, side), Failure);
+    }
+
+    // Bytes from a clipboard or a file go through the same checks, and reports name the name.
+    expectHalves(loadPuzzlePictureData(bytesOf(photo), "clipboard image"), 40);
+    const QByteArray bitmap = bytesOf(save("b.bmp", halves(30, 20), "bmp"));
+    expectHalves(loadPuzzlePictureData(bitmap.mid(14), "pasted.dib"), 0);
+    for (const QByteArray& bad : {QByteArray(), QByteArray("words"), bitmap.left(100)}) {
+        try {
+            loadPuzzlePictureData(bad, "clipboard image");
+            ADD_FAILURE() << "loaded " << bad.size() << " bytes";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.description(),
+                      "Cannot load the picture clipboard image: the file is "
+                      "damaged or is not a picture");
+        }
+    }
+    EXPECT_EQ(refusal(temp.path()), "Cannot load the picture " + temp.path().toStdString() +
+                                        ": it is a folder, not a picture");
+}
+
+TEST_F(PictureLoaderTest, WebpAndTiffLoadWithTheSameLimitsAndOtherPluginFormatsDoNot) {
+    const QImage source = halves(120, 80);
+    expectHalves(loadPuzzlePicture(save("p.webp", source, "webp")), 40);
+    QImageWriter lossless(temp.filePath("lossless.webp"), "webp");
+    lossless.setQuality(100);
+    ASSERT_TRUE(lossless.write(source));
+    expectHalves(loadPuzzlePicture(lossless.fileName()), 0);
+    expectHalves(loadPuzzlePicture(save("p.tif", source, "tiff")), 0);
+    expectHalves(loadPuzzlePicture(save("really-webp.png", source, "webp")), 40);
+
+    // A WebP frame header may claim up to 16383 x 16383.
+    QByteArray claims = bytesOf(save("claims.webp", source, "webp"));
+    ASSERT_EQ(claims.mid(12, 4), "VP8 ");
+    claims[26] = claims[28] = '\xff';
+    claims[27] = claims[29] = '\x3f';
+    const QString huge = write("huge.webp", claims);
+    EXPECT_EQ(refusal(huge), "Cannot load the picture " + huge.toStdString() +
+                                 ": the picture is too large (16383 x 16383 pixels)");
+
+    // Qt's plugins also read TGA, which is known by a footer; a small one, written by hand.
+    QByteArray tga("\x01\0\x02\0\0\0\0\0\0\0\0\0", 12);
+    appendU16LittleEndian(tga, 2);
+    appendU16LittleEndian(tga, 2);
+    tga.append("\x18\x20x", 3);
+    tga.append(QByteArray(12, '\x7f'));
+    tga.append(QByteArray(8, '\0') + QByteArray("TRUEVISION-XFILE.\0", 18));
+    const QString targa = write("p.tga", tga);
+    EXPECT_EQ(refusal(targa), "Cannot load the picture " + targa.toStdString() +
+                                  ": the game does not read TGA pictures");
+    const QStringList types = puzzlePictureMimeTypes();
+    for (const char* type :
+         {"image/bmp", "image/gif", "image/jpeg", "image/png", "image/tiff", "image/webp"}) {
+        EXPECT_TRUE(types.contains(type)) << type;
+    }
+    EXPECT_FALSE(types.contains("image/x-tga"));
 }
 
 }  // namespace

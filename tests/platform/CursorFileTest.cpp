@@ -137,6 +137,37 @@ TEST_F(CursorFileTest, FilesThatAreNotCursorsFailNamingTheFile) {
     }
 }
 
+// A cursor is at most 256 x 256; an image whose own header claims more is refused before the
+// decoder allocates for it, whatever size the directory gives.
+TEST_F(CursorFileTest, ImagesClaimingMoreThanACursorIsAreRefusedBeforeDecoding) {
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    QByteArray header;
+    appendU32BigEndian(header, 5000);
+    appendU32BigEndian(header, 5000);
+    header.append("\x08\x02\x00\x00\x00", 5);
+    png += pngChunk("IHDR", header) + pngChunk("IEND", QByteArray());
+    QByteArray wideBitmap = bitmapImage();
+    wideBitmap[4] = static_cast<char>(0x2c);  // 300 wide
+    wideBitmap[5] = 1;
+    const struct {
+        QString path;
+        std::string claim;
+    } cases[] = {
+        {write("png.cur", cursorFile(1, 1, png)), "5000 x 5000"},
+        {write("bitmap.cur", cursorFile(1, 1, wideBitmap)), "300 x 32"},
+    };
+    for (const auto& claim : cases) {
+        try {
+            loadCursorFile(claim.path);
+            ADD_FAILURE() << claim.path.toStdString() << " loaded";
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.description(), "Cannot load the cursor " + claim.path.toStdString() +
+                                                 ": the cursor image is too large (" + claim.claim +
+                                                 " pixels; a cursor is at most 256 x 256)");
+        }
+    }
+}
+
 // The build draws the game's own hand cursor into the program folder, beside the tests' folder.
 TEST(HandCursor, BuiltCursorLoadsAndPointsWithItsTopmostPixel) {
     const QString path = QCoreApplication::applicationDirPath() + "/../bin/HAND-M.CUR";

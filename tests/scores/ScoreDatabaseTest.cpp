@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <chrono>
 #include <future>
+#include <memory>
 #include <thread>
 
 #include "scores/HighScoreEntry.h"
@@ -303,6 +304,35 @@ TEST_F(ScoreDatabaseTest, ALockThatOutlastsTheWaitFailsNamingTheFile) {
     EXPECT_EQ(reader.selectAll(kSlideTable)[0].name, "");
     reader.closeScoreDatabase();
     EXPECT_EQ(fileBytes(path), before);
+}
+
+// When the name box closes the game has ended, so a lock that outlasts the wait loses this game's
+// score: the report says so instead of asking the player to try again.
+TEST_F(ScoreDatabaseTest, ALockOutlastingTheWaitAtTheEndOfAGameSaysTheScoreWasNotStored) {
+    const QByteArray before = fileBytes(path);
+    std::unique_ptr<FileLocker> locker;
+    FakeDialogs dialogs;
+    dialogs.textReplies.push_back("Locked out");
+    dialogs.whileAsking = [&] { locker = std::make_unique<FileLocker>(path, 60s); };
+    const std::string failure = failureOf([&] { enterHighScore(path, kSlideTable, 300, dialogs); });
+    locker.reset();
+    EXPECT_EQ(failure, "The high-score file \"" + QDir::toNativeSeparators(path).toStdString() +
+                           "\" is in use by another program, so this game's score was not stored "
+                           "(database is locked).");
+    EXPECT_EQ(fileBytes(path), before);
+}
+
+// SQLite calls a file deleted while it is open a read-only database; the player is told the file
+// is gone, and nothing makes a new one.
+TEST_F(ScoreDatabaseTest, AFileDeletedWhileTheNameBoxIsOpenIsReportedAsNotFound) {
+    FakeDialogs dialogs;
+    dialogs.textReplies.push_back("Too late");
+    dialogs.whileAsking = [&] { ASSERT_TRUE(QFile::remove(path)); };
+    EXPECT_EQ(failureOf([&] { enterHighScore(path, kSwapTable, 120, dialogs); }),
+              "The high-score file \"" + QDir::toNativeSeparators(path).toStdString() +
+                  "\" was not found.");
+    EXPECT_EQ(dialogs.questions.size(), 1U);
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 }  // namespace

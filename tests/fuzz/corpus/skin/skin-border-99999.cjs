@@ -1,0 +1,1 @@
+QGroupBox{border:99999px solid red}

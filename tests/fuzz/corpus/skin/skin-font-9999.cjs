@@ -1,0 +1,1 @@
+QLineEdit{font-size:9999px}

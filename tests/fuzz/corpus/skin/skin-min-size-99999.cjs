@@ -1,0 +1,1 @@
+QPushButton{min-width:99999px;min-height:99999px}

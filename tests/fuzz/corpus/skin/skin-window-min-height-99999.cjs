@@ -1,0 +1,1 @@
+min-height:99999px
