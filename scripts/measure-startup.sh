@@ -7,6 +7,8 @@
 #   idle RSS      VmRSS one second after exec, no picture loaded
 #   with picture  exec of `tavlora PICTURE` to the end of loading that picture, which starts right
 #                 after the first paint; and its memory as above
+#   then Load     exec of bench/autostart_game to the end of its "Load Picture" of the same picture
+#                 right after the first paint: start-up plus the picture's load, for comparison
 #   game RSS      VmRSS one second after exec of bench/autostart_game (the game's window, started
 #                 like the game, that loads a 6000 x 4000 photo-like JPEG through "Load Picture"
 #                 and starts a game right after its first paint); also its peak (VmHWM) by then
@@ -151,6 +153,8 @@ try:
                          "picture-loaded", False))
     if picture and autostart:
         subjects.append(("tavlora, game running", [autostart, picture], {}, "first-paint", True))
+        subjects.append(("start, then Load Picture at once, to the picture loaded",
+                         [autostart, picture], {}, "picture-loaded", True))
     else:
         print("no picture or no autostart_game: the game-running figure is left out (set BENCH_DIR)")
     for _, command, env, end, game_mode in subjects:
