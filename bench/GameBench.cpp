@@ -76,10 +76,12 @@ public:
     settleEvents();
 }
 
-// Each iteration is one click and the repaint it causes; the two cells alternate so that every
-// click changes the board (Swap: select, then exchange; Slide: a tile into the gap and back).
-// A few untimed clicks first count how many tile controls a click repaints.
-void clickAlternately(benchmark::State& state, bool swap, int first, int second) {
+// Each iteration is one action on a cell (`once`: a click, a key press, a mouse click) and the
+// repaint it causes; the two cells alternate so that every action changes the board (Swap: select,
+// then exchange; Slide: a tile into the gap and back). A few untimed actions first count how many
+// tile controls one repaints.
+void alternately(benchmark::State& state, bool swap, int first, int second,
+                 void (*once)(Form1&, int)) {
     BenchWindow window(dealWithTwoTilesExchanged());
     startGame(window, swap);
     Form1& form = window.form();
@@ -87,95 +89,56 @@ void clickAlternately(benchmark::State& state, bool swap, int first, int second)
         state.SkipWithError("the game did not start with the planned deal");
         return;
     }
-    constexpr int kCountedClicks = 20;
+    constexpr int kCounted = 20;
     int paints = 0;
     {
         TilePaintCounter counter;
-        for (int i = 0; i < kCountedClicks; ++i) {
-            clickOnce(form, i % 2 == 0 ? first : second);
+        for (int i = 0; i < kCounted; ++i) {
+            once(form, i % 2 == 0 ? first : second);
         }
         paints = counter.paints;
     }
     bool useFirst = true;
     for (auto _ : state) {
-        clickOnce(form, useFirst ? first : second);
+        once(form, useFirst ? first : second);
         useFirst = !useFirst;
     }
-    state.counters["tile_paints_per_click"] = static_cast<double>(paints) / kCountedClicks;
+    state.counters["tile_paints_per_click"] = static_cast<double>(paints) / kCounted;
     if (!window.problems().empty()) {
         state.SkipWithError(window.problems().c_str());
     } else if (!form.game().hasBoard() || form.game().moveCount() == 0) {
-        state.SkipWithError("the clicks did not move tiles in a running game");
-    }
-}
-
-// The same alternation from the keyboard: the cursor is put on the cell, as a click also puts it,
-// and Space plays it; each iteration is the key press and the repaint it causes.
-void pressAlternately(benchmark::State& state, bool swap, int first, int second) {
-    BenchWindow window(dealWithTwoTilesExchanged());
-    startGame(window, swap);
-    Form1& form = window.form();
-    if (!dealtWithTwoTilesExchanged(form)) {
-        state.SkipWithError("the game did not start with the planned deal");
-        return;
-    }
-    bool useFirst = true;
-    for (auto _ : state) {
-        pressOnce(form, useFirst ? first : second);
-        useFirst = !useFirst;
-    }
-    if (!window.problems().empty()) {
-        state.SkipWithError(window.problems().c_str());
-    } else if (!form.game().hasBoard() || form.game().moveCount() == 0) {
-        state.SkipWithError("the key presses did not move tiles in a running game");
-    }
-}
-
-// Real mouse clicks on the tile controls, as the player makes them, for comparison with the keys.
-void mouseAlternately(benchmark::State& state, bool swap, int first, int second) {
-    BenchWindow window(dealWithTwoTilesExchanged());
-    startGame(window, swap);
-    Form1& form = window.form();
-    bool useFirst = true;
-    for (auto _ : state) {
-        mouseClickOnce(form, useFirst ? first : second);
-        useFirst = !useFirst;
-    }
-    if (!window.problems().empty()) {
-        state.SkipWithError(window.problems().c_str());
-    } else if (!form.game().hasBoard() || form.game().moveCount() == 0) {
-        state.SkipWithError("the clicks did not move tiles in a running game");
+        state.SkipWithError("the actions did not move tiles in a running game");
     }
 }
 
 void BM_MouseClickSwap(benchmark::State& state) {
-    mouseAlternately(state, true, 0, 1);
+    alternately(state, true, 0, 1, mouseClickOnce);
 }
 BENCHMARK(BM_MouseClickSwap)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
 
 void BM_MouseClickSlide(benchmark::State& state) {
-    mouseAlternately(state, false, 14, 15);
+    alternately(state, false, 14, 15, mouseClickOnce);
 }
 BENCHMARK(BM_MouseClickSlide)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
 
 void BM_KeyPressSwap(benchmark::State& state) {
-    pressAlternately(state, true, 0, 1);
+    alternately(state, true, 0, 1, pressOnce);
 }
 BENCHMARK(BM_KeyPressSwap)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
 
 void BM_KeyPressSlide(benchmark::State& state) {
-    pressAlternately(state, false, 14, 15);
+    alternately(state, false, 14, 15, pressOnce);
 }
 BENCHMARK(BM_KeyPressSlide)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
 
 void BM_TileClickSwap(benchmark::State& state) {
-    clickAlternately(state, true, 0, 1);
+    alternately(state, true, 0, 1, clickOnce);
 }
 BENCHMARK(BM_TileClickSwap)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
 
 void BM_TileClickSlide(benchmark::State& state) {
     // The gap starts in cell 15, so cell 14's tile slides into it and back.
-    clickAlternately(state, false, 14, 15);
+    alternately(state, false, 14, 15, clickOnce);
 }
 BENCHMARK(BM_TileClickSlide)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
 

@@ -3,7 +3,7 @@
 set(launcher "${CMAKE_INSTALL_PREFIX}/${TAVLORA_BINDIR}/tavlora")
 get_filename_component(launcher "${launcher}" ABSOLUTE)
 
-# Exec quoting of the Desktop Entry Specification: a path with characters other than these is
+# Exec quoting of desktop entries: a path with characters other than these is
 # written in double quotes, with '"', '`', '$' and '\' escaped by a backslash; then, as in every
 # value, each backslash is doubled. A '%' is written '%%'.
 if(launcher MATCHES "^[A-Za-z0-9/._+,:@=-]+$")

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QMimeData>
 #include <QUrl>
+#include <utility>
 
 #include "game/PictureLoader.h"
 #include "platform/Failure.h"
@@ -35,27 +36,19 @@ constexpr const char* kClipboardName = "from the clipboard";
 
 }  // namespace
 
+PictureSource::PictureSource(Kind kind, QString name, QByteArray bytes, QImage image)
+    : kind_(kind), path_(std::move(name)), bytes_(std::move(bytes)), image_(std::move(image)) {}
+
 PictureSource PictureSource::file(const QString& path) {
-    PictureSource source;
-    source.kind_ = Kind::File;
-    source.path_ = path;
-    return source;
+    return {Kind::File, path, {}, {}};
 }
 
 PictureSource PictureSource::data(const QByteArray& bytes, const QString& name) {
-    PictureSource source;
-    source.kind_ = Kind::Data;
-    source.path_ = name;
-    source.bytes_ = bytes;
-    return source;
+    return {Kind::Data, name, bytes, {}};
 }
 
 PictureSource PictureSource::image(const QImage& picture, const QString& name) {
-    PictureSource source;
-    source.kind_ = Kind::Image;
-    source.path_ = name;
-    source.image_ = picture;
-    return source;
+    return {Kind::Image, name, {}, picture};
 }
 
 QImage PictureSource::load(int side) {

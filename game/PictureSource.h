@@ -12,6 +12,7 @@ class QMimeData;
 // already decoded. It is read again whenever the picture must be made at another pixel ratio.
 class PictureSource {
 public:
+    PictureSource() = default;
     static PictureSource file(const QString& path);
     static PictureSource data(const QByteArray& bytes, const QString& name);
     static PictureSource image(const QImage& picture, const QString& name);
@@ -25,6 +26,8 @@ public:
 
 private:
     enum class Kind { File, Data, Image };
+    PictureSource(Kind kind, QString name, QByteArray bytes, QImage image);
+
     Kind kind_ = Kind::File;
     QString path_;  // the file, or the name of the bytes or picture in reports
     QByteArray bytes_;
