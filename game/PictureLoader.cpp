@@ -12,13 +12,13 @@
 #include "platform/Failure.h"
 #include "platform/IconImages.h"
 
+void refusePicture(const QString& name, const QString& reason) {
+    throw Failure(QStringLiteral("Cannot load the picture %1: %2").arg(name, reason).toStdString());
+}
+
 namespace {
 
 const char* const kDamaged = "the file is damaged or is not a picture";
-
-[[noreturn]] void refusePicture(const QString& name, const QString& reason) {
-    throw Failure(QStringLiteral("Cannot load the picture %1: %2").arg(name, reason).toStdString());
-}
 
 // The formats read, as QImageReader names them, and their MIME types. Others Qt may read through
 // plugins (TGA, MNG, ICNS, WBMP) are left out: some claim files by very little of their content,
@@ -86,7 +86,11 @@ public:
     explicit FileBytes(const QString& path) : path_(path) {}
     const QString& name() const override { return path_; }
     std::unique_ptr<QIODevice> open() const override {
-        if (QFileInfo(path_).isDir()) {
+        const QFileInfo info(path_);
+        if (!info.exists()) {
+            refusePicture(path_, QStringLiteral("the file was not found"));
+        }
+        if (info.isDir()) {
             refusePicture(path_, QStringLiteral("it is a folder, not a picture"));
         }
         auto file = std::make_unique<QFile>(path_);

@@ -28,5 +28,8 @@ QImage loadPuzzlePicture(const QString& path, int side = kPuzzlePictureSide);
 QImage loadPuzzlePictureData(const QByteArray& data, const QString& name,
                              int side = kPuzzlePictureSide);
 
+// A Failure "Cannot load the picture <name>: <reason>", the form of every refusal.
+[[noreturn]] void refusePicture(const QString& name, const QString& reason);
+
 // The MIME types of the picture formats the loader reads.
 QStringList puzzlePictureMimeTypes();

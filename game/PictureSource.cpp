@@ -7,24 +7,19 @@
 #include <utility>
 
 #include "game/PictureLoader.h"
-#include "platform/Failure.h"
 
 namespace {
-
-[[noreturn]] void refuse(const QString& name, const QString& reason) {
-    throw Failure(QStringLiteral("Cannot load the picture %1: %2").arg(name, reason).toStdString());
-}
 
 // A picture another part of this program put on the clipboard arrives decoded already; it is held
 // to the same limits as a file.
 QImage scaledPicture(const QImage& picture, const QString& name, int side) {
     if (picture.isNull()) {
-        refuse(name, QStringLiteral("the file is damaged or is not a picture"));
+        refusePicture(name, QStringLiteral("the file is damaged or is not a picture"));
     }
     if (static_cast<long long>(picture.width()) * picture.height() > kMaxPicturePixels) {
-        refuse(name, QStringLiteral("the picture is too large (%1 x %2 pixels)")
-                         .arg(picture.width())
-                         .arg(picture.height()));
+        refusePicture(name, QStringLiteral("the picture is too large (%1 x %2 pixels)")
+                                .arg(picture.width())
+                                .arg(picture.height()));
     }
     return picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
@@ -60,14 +55,8 @@ QImage PictureSource::load(int side) {
         case Kind::File:
             break;
     }
-    const QFileInfo info(path_);
-    if (!info.exists()) {
-        refuse(path_, QStringLiteral("the file was not found"));
-    }
-    if (info.isDir()) {
-        refuse(path_, QStringLiteral("it is a folder, not a picture file"));
-    }
     const QImage picture = loadPuzzlePicture(path_, side);
+    const QFileInfo info(path_);
     fileSize_ = info.size();
     fileModified_ = info.lastModified();
     return picture;

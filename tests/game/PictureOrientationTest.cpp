@@ -15,6 +15,7 @@
 #include "game/PictureLoader.h"
 #include "platform/Failure.h"
 #include "tests/support/HandMadePictures.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -76,9 +77,7 @@ class PictureOrientationTest : public ::testing::Test {
 protected:
     QString write(const QString& name, const QByteArray& content) {
         const QString path = temp.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        testfiles::writeBytes(path, content);
         return path;
     }
 
