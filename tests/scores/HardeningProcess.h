@@ -6,13 +6,19 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 // One run of score_file_user, the second program that uses the high-score file during a test (see
 // tests/scores/tools/score_file_user.cpp). It is killed when the test lets go of it.
 class ScoreFileUser {
 public:
-    explicit ScoreFileUser(const QStringList& arguments) {
+    explicit ScoreFileUser(const QStringList& arguments) : ScoreFileUser(arguments, nullptr) {}
+    // `setup` prepares the process before it starts (its environment, the user it runs as).
+    ScoreFileUser(const QStringList& arguments, const std::function<void(QProcess&)>& setup) {
+        if (setup) {
+            setup(process_);
+        }
         process_.start(QStringLiteral(SCORE_FILE_USER), arguments);
         process_.waitForStarted();
     }
@@ -64,6 +70,7 @@ public:
         return process_.exitCode();
     }
     std::string errors() { return process_.readAllStandardError().toStdString(); }
+    QByteArray output() { return process_.readAllStandardOutput(); }
 
 private:
     QProcess process_;

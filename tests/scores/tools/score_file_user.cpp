@@ -14,6 +14,12 @@
 //       Opens the file once, prints "ready" and waits for one line on standard input; then offers
 //       the score as the game does at the end of a game, answering the name box with <name>.
 //       Prints "stored", or the failure on its error stream.
+//   score_file_user play-installed <program folder file> <table> <score> <name>
+//       A game of a player who may not be able to write in the program folder: prints "loaded",
+//       and at a first line on standard input finds the file the game uses (making the player's
+//       copy if it must), prints "ready"; at a second line offers the score as "play" does.
+//   score_file_user list-installed <program folder file> <table>
+//       Prints the high-score list of the table from the file the game uses.
 
 #include <poll.h>
 #include <unistd.h>
@@ -31,7 +37,9 @@
 #include "platform/Dialogs.h"
 #include "platform/Failure.h"
 #include "scores/HighScoreEntry.h"
+#include "scores/HighScoreList.h"
 #include "scores/ScoreDatabase.h"
+#include "scores/ScoreFileLocation.h"
 
 namespace {
 
@@ -153,10 +161,49 @@ int playOneEnd(const QString& path, const std::string& table, double score,
     return 0;
 }
 
+int playInstalled(const QString& programFolderFile, const std::string& table, double score,
+                  const std::string& name) {
+    AnsweringDialogs dialogs(name);
+    std::string line;
+    try {
+        ScoreDatabase warmUp;
+        warmUp.openScoreDatabase(programFolderFile, ScoreDatabase::Mode::ReadOnly);
+        warmUp.closeScoreDatabase();
+        say("loaded");
+        std::getline(std::cin, line);
+        scoreFileInUse(programFolderFile);
+        say("ready");
+        std::getline(std::cin, line);
+        enterHighScore(scoreFileInUse(programFolderFile), table, score, dialogs);
+    } catch (const Failure& failure) {
+        std::cerr << failure.description() << "\n";
+        return 1;
+    }
+    say("stored");
+    return dialogs.boxes == 0 ? 0 : 1;
+}
+
+int listInstalled(const QString& programFolderFile, const std::string& table) {
+    try {
+        ScoreDatabase db;
+        db.openScoreDatabase(scoreFileInUse(programFolderFile));
+        std::string text = highScoreListHeading();
+        for (const ScoreRow& row : db.selectAll(table)) {
+            text += highScoreListLine(row);
+        }
+        say(text);
+    } catch (const Failure& failure) {
+        std::cerr << failure.description() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);  // Qt loads its database drivers through the application
+    QCoreApplication::setApplicationName(QStringLiteral("Tavlora"));  // as the game's window does
     const std::string mode = argc > 1 ? argv[1] : "";
     const QString path = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     if (mode == "hold" && argc == 5) {
@@ -168,6 +215,13 @@ int main(int argc, char** argv) {
     if (mode == "play" && argc == 6) {
         return playOneEnd(path, argv[3], QByteArray(argv[4]).toDouble(), argv[5]);
     }
-    std::cerr << "usage: score_file_user hold|write|play <file> ...\n";
+    if (mode == "play-installed" && argc == 6) {
+        return playInstalled(path, argv[3], QByteArray(argv[4]).toDouble(), argv[5]);
+    }
+    if (mode == "list-installed" && argc == 4) {
+        return listInstalled(path, argv[3]);
+    }
+    std::cerr
+        << "usage: score_file_user hold|write|play|play-installed|list-installed <file> ...\n";
     return kBadUse;
 }

@@ -1,0 +1,146 @@
+#include "scores/ScoreFileLocation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "scores/ScoreDatabase.h"
+#include "scores/ScoreFileErrors.h"
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+constexpr qint64 kCopyChunk = 64 * 1024;
+
+std::string because(const QString& reason) {
+    return reason.isEmpty() ? std::string() : " (" + reason.toStdString() + ")";
+}
+
+// The system's words for the failure that just happened; Qt keeps none for a buffered write.
+std::string becauseOfSystem() {
+    return because(QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+// Opens the file read-only the way the game does, which checks it through and through.
+void checkCopyable(const QString& programFolderFile) {
+    ScoreDatabase source;
+    source.openScoreDatabase(programFolderFile, ScoreDatabase::Mode::ReadOnly);
+    source.closeScoreDatabase();
+}
+
+void copyBytes(QFile& from, QTemporaryFile& to, const QString& copyPath) {
+    while (!from.atEnd()) {
+        const QByteArray chunk = from.read(kCopyChunk);
+        if (chunk.isEmpty() && from.error() != QFileDevice::NoError) {
+            throw scoreFileFailure(from.fileName(), "cannot be read" + because(from.errorString()));
+        }
+        if (to.write(chunk) != chunk.size()) {
+            throw scoreFileFailure(copyPath, "cannot be created" + becauseOfSystem());
+        }
+    }
+    bool onDisk = to.flush();
+#ifdef Q_OS_UNIX
+    onDisk = onDisk && ::fsync(to.handle()) == 0;
+#endif
+    if (!onDisk) {
+        throw scoreFileFailure(copyPath, "cannot be created" + becauseOfSystem());
+    }
+}
+
+// Gives the finished scratch file its real name unless another game got there first, in which case
+// that game's copy stays and this one is dropped. False when the name was taken.
+bool publish(const QString& scratchPath, const QString& copyPath) {
+#ifdef Q_OS_UNIX
+    const QByteArray from = QFile::encodeName(scratchPath);
+    const QByteArray to = QFile::encodeName(copyPath);
+    // A hard link never replaces a file; a folder that takes none still moves without replacing.
+    int result = ::link(from.constData(), to.constData());
+    if (result != 0 && errno != EEXIST) {
+        result =
+            ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+    }
+    if (result == 0) {
+        return true;
+    }
+    if (errno == EEXIST) {
+        return false;
+    }
+    throw scoreFileFailure(copyPath, "cannot be created" + becauseOfSystem());
+#else
+    if (QFile::rename(scratchPath, copyPath)) {
+        return true;
+    }
+    if (QFileInfo::exists(copyPath)) {
+        return false;
+    }
+    throw scoreFileFailure(copyPath, "cannot be created");
+#endif
+}
+
+void makeCopy(const QString& programFolderFile, const QString& ownFolder, const QString& copyPath) {
+    checkCopyable(programFolderFile);
+    if (!QDir().mkpath(ownFolder)) {
+        throw scoreFileFailure(copyPath, "cannot be created (its folder cannot be made)");
+    }
+    QFile from(programFolderFile);
+    if (!from.open(QIODevice::ReadOnly)) {
+        throw scoreFileFailure(programFolderFile, "cannot be read" + because(from.errorString()));
+    }
+    QTemporaryFile scratch(ownFolder + QStringLiteral("/hiscore-XXXXXX.tmp"));
+    if (!scratch.open()) {
+        throw scoreFileFailure(copyPath, "cannot be created" + because(scratch.errorString()));
+    }
+    copyBytes(from, scratch, copyPath);
+    publish(scratch.fileName(), copyPath);
+    // The scratch name goes when `scratch` does; the copy keeps its own link to the bytes.
+}
+
+bool exists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+}  // namespace
+
+QString playerScoreFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString playerScoreFile(const QString& programFolderFile, const QString& ownFolder) {
+    // Without a home folder there is nowhere of the player's own to keep scores.
+    if (ownFolder.isEmpty()) {
+        throw scoreFileFailure(programFolderFile,
+                               "cannot be written, and there is no folder of your own for a copy");
+    }
+    const QString copyPath = ownFolder + QStringLiteral("/hiscore.mdb");
+    // A copy, once made, is the player's scores: whatever happens to the program folder's file
+    // later, it is never copied over them. A copy damaged since is reported when it is opened.
+    if (!exists(copyPath)) {
+        makeCopy(programFolderFile, ownFolder, copyPath);
+    }
+    return copyPath;
+}
+
+QString scoreFileInUse(const QString& programFolderFile, const QString& ownFolder) {
+    const QFileInfo folder(QFileInfo(programFolderFile).absolutePath());
+    // SQLite writes its journal beside the file, so the folder decides, not the file: a read-only
+    // file in a writable folder is still the one, and is reported as before.
+    if (folder.isWritable()) {
+        return programFolderFile;
+    }
+    return playerScoreFile(programFolderFile, ownFolder);
+}
+
+QString scoreFileInUse(const QString& programFolderFile) {
+    return scoreFileInUse(programFolderFile, playerScoreFolder());
+}
