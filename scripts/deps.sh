@@ -9,6 +9,7 @@ packages=(
     qt6-image-formats-plugins libjpeg-dev libtiff-dev
     fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream
+    dpkg-dev file lintian
     xvfb xauth
 )
 

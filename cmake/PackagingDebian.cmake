@@ -1,0 +1,27 @@
+# `cpack -G DEB` in the build folder makes tavlora_<version>_<arch>.deb: what
+# `cmake --install --prefix /usr` puts there (the program folder in /usr/lib/tavlora, the desktop
+# entry, icons, AppStream metadata and the manual page), but with the launcher where Debian keeps
+# games, /usr/games/tavlora, which the desktop entry then names.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_INSTALL_PREFIX /usr)
+# The install rules then see /usr as their prefix, as the desktop entry must, and write into the
+# staging folder through DESTDIR.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Everything but the launcher in bin/, in one package (desktop/CMakeLists.txt names them).
+set(CPACK_COMPONENTS_ALL Unspecified debian_launcher)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+# The libraries the program links decide most dependencies. The fonts the window asks for, the
+# decoders of the further picture formats and the driver of the score file are loaded at run time,
+# so they are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-image-formats-plugins, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+# Folders as Debian expects them, whatever the umask of the build.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
