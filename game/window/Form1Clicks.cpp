@@ -79,5 +79,5 @@ double Form1::computeScore(bool formedBonus) const {
 }
 
 void Form1::enterScore(double score) {
-    enterHighScore(programFolderPath(kScoreFileName), game_.scoreTable(), score, services_.dialogs);
+    enterHighScore(scoreFilePath(), game_.scoreTable(), score, services_.dialogs);
 }

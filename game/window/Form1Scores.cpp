@@ -3,8 +3,13 @@
 #include "game/window/Form1.h"
 #include "scores/HighScoreList.h"
 #include "scores/ScoreDatabase.h"
+#include "scores/ScoreFileLocation.h"
 #include "shell/ErrorReport.h"
 #include "shell/ProgramFolder.h"
+
+QString Form1::scoreFilePath() {
+    return scoreFileInUse(programFolderPath(kScoreFileName));
+}
 
 void Form1::PushButton3_Click() {
     ReportingRoutine routine(services_.dialogs, "PushButton3_Click");
@@ -12,8 +17,7 @@ void Form1::PushButton3_Click() {
     std::vector<ScoreRow> rows;
     std::string text;
     // A file that cannot be opened or read ends the listing after its one report.
-    if (!routine.step(100,
-                      [&] { database.openScoreDatabase(programFolderPath(kScoreFileName)); })) {
+    if (!routine.step(100, [&] { database.openScoreDatabase(scoreFilePath()); })) {
         return;
     }
     if (!routine.step(102, [&] { rows = database.selectAll(game_.scoreTable()); })) {
