@@ -1,7 +1,13 @@
 #include <QApplication>
 #include <QScreen>
 #include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "game/window/CommandLine.h"
 #include "game/window/Fonts.h"
 #include "game/window/Form1.h"
 #include "game/window/StartupReport.h"
@@ -12,21 +18,79 @@
 
 namespace {
 
-// Arguments after the program's name; a file:// address, as some launchers pass, becomes its path.
-QStringList pictureArguments(const QStringList& arguments) {
+// The pictures named; a file:// address, as some launchers pass, becomes its path.
+QStringList picturePaths(const QStringList& arguments) {
     QStringList paths;
-    for (const QString& argument : arguments.mid(1)) {
+    for (const QString& argument : arguments) {
         const QUrl url(argument);
         paths << (url.isLocalFile() ? url.toLocalFile() : argument);
     }
     return paths;
 }
 
+// The program's name and the Qt options, kept alive for as long as QApplication reads them.
+class QtArguments {
+public:
+    QtArguments(const char* program, const std::vector<std::string>& options) : strings_(options) {
+        strings_.insert(strings_.begin(), program);
+        for (std::string& text : strings_) {
+            pointers_.push_back(text.data());
+        }
+        pointers_.push_back(nullptr);
+        count = static_cast<int>(strings_.size());
+    }
+    char** values() { return pointers_.data(); }
+    int count = 0;
+
+private:
+    std::vector<std::string> strings_;
+    std::vector<char*> pointers_;
+};
+
+// A platform Qt cannot start (no display, or one a developer named that does not exist) ends the
+// program with Qt's own words and status 1, not an abort and a core file.
+void quitOnQtFatal(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    std::fprintf(stderr, "tavlora: %s\n", message.toLocal8Bit().constData());
+    if (type == QtFatalMsg) {
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+}
+
+// Answers --help, --version and a refused command line; the status to end with, if any.
+std::optional<int> answerWithoutWindow(const CommandLine& line) {
+    switch (line.action) {
+        case CommandLine::Action::Help:
+            std::fputs(commandLineUsage().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::fputs(commandLineVersion().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Refuse:
+            std::fprintf(
+                stderr, "tavlora: %s\n%s\n", line.problem.c_str(),
+                QCoreApplication::translate("CommandLine", "Try \"tavlora --help\" for more.")
+                    .toLocal8Bit()
+                    .constData());
+            return 2;
+        case CommandLine::Action::Play:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const StartupClock::time_point mainBegan = StartupClock::now();
-    QApplication app(argc, argv);
+    const CommandLine line = readCommandLine(argc, argv);
+    if (const std::optional<int> status = answerWithoutWindow(line)) {
+        return *status;
+    }
+    QtArguments qtArguments(argc > 0 ? argv[0] : "tavlora", line.qtArguments);
+    const QtMessageHandler previousHandler = qInstallMessageHandler(quitOnQtFatal);
+    QApplication app(qtArguments.count, qtArguments.values());
+    qInstallMessageHandler(previousHandler);
     substituteMissingFonts();
     QGuiApplication::setDesktopFileName("org.tavlora.Tavlora");
     QtDialogs dialogs;
@@ -42,7 +106,7 @@ int main(int argc, char** argv) {
     // Once the window has shown itself, a picture named on the command line loads.
     // TAVLORA_REPORT_STARTUP=1 reports the end of the first paint, and of that load, for
     // scripts/measure-startup.sh.
-    const QStringList pictures = pictureArguments(app.arguments());
+    const QStringList pictures = picturePaths(line.pictures);
     const bool report = qEnvironmentVariable("TAVLORA_REPORT_STARTUP") == "1";
     AfterFirstPaint afterFirstPaint(form, [&] {
         if (report) {
