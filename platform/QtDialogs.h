@@ -8,7 +8,8 @@
 class QWidget;
 
 // The program's filter "description|patterns" (patterns separated by ';', further pairs after more
-// '|') in Qt's form "description (*.a *.b)", pairs joined by ";;".
+// '|') in Qt's form "description (*.a *.b)", pairs joined by ";;". The file box hides the bracket,
+// so it lists each description exactly as written and filters on the patterns.
 QString toQtFileFilter(const std::string& filter);
 
 // Qt breaks lines at LF only, so CR LF and a lone CR each become one LF for display.
