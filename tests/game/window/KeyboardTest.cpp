@@ -23,7 +23,11 @@ protected:
             selectSwap();
         }
         loadPicture();
-        click(form->PushButton2);
+        pressStart(Qt::Key_Space);
+    }
+    void pressStart(Qt::Key k) {
+        form->PushButton2->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(form->PushButton2, k);
     }
     void key(Qt::Key k, int times = 1) {
         for (int i = 0; i < times; ++i) {
@@ -45,8 +49,9 @@ TEST_F(KeyboardTest, GameStartGivesTheBoardTheFocusAndArrowsStopAtTheEdges) {
     EXPECT_EQ(form->picBack->focusPolicy(), Qt::TabFocus);
     start(kEmptyInFive);
     EXPECT_EQ(QApplication::focusWidget(), form->picBack);
-    EXPECT_EQ(form->picBack->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(form->picBack->focusPolicy(), Qt::TabFocus);  // the mouse never moves it here
     EXPECT_EQ(cursor(), 0);
+    EXPECT_TRUE(form->picBack->cursorShown());
     key(Qt::Key_Left);
     key(Qt::Key_Up);
     EXPECT_EQ(cursor(), 0);
@@ -56,9 +61,54 @@ TEST_F(KeyboardTest, GameStartGivesTheBoardTheFocusAndArrowsStopAtTheEdges) {
     EXPECT_EQ(cursor(), 15);
     key(Qt::Key_Left);
     EXPECT_EQ(cursor(), 14);
-    clickTile(9);  // the mouse moves the cursor too
+    clickTile(9);  // the mouse moves the cursor too, and hides it until the next key
     EXPECT_EQ(cursor(), 9);
+    EXPECT_FALSE(form->picBack->cursorShown());
+    EXPECT_EQ(QApplication::focusWidget(), form->picBack);
     EXPECT_EQ(form->game().moveCount(), 1);
+    key(Qt::Key_Right);
+    EXPECT_EQ(cursor(), 10);
+    EXPECT_TRUE(form->picBack->cursorShown());
+
+    // Enter starts a game from the keyboard as Space does.
+    pressStart(Qt::Key_Return);  // "End Game"
+    ASSERT_EQ(form->PushButton2->text(), "Start Game");
+    pressStart(Qt::Key_Return);
+    EXPECT_EQ(form->PushButton2->text(), "End Game");
+    EXPECT_EQ(QApplication::focusWidget(), form->picBack);
+    EXPECT_EQ(cursor(), 0);
+    EXPECT_TRUE(form->picBack->cursorShown());
+}
+
+TEST_F(KeyboardTest, MouseStartedGameShowsNoCursorUntilTheKeyboardIsUsedOnTheBoard) {
+    openWindow();
+    QApplication::setActiveWindow(form.get());
+    selectSwap();
+    loadPicture();
+    startGame();
+    EXPECT_EQ(QApplication::focusWidget(), form->PushButton2);
+    EXPECT_FALSE(form->picBack->cursorShown());
+    clickTile(6);  // chosen: the raised edge alone marks it
+    EXPECT_TRUE(form->boardView().control(6)->isThreeDimensional());
+    EXPECT_FALSE(form->picBack->cursorShown());
+    clickTile(2);
+    EXPECT_FALSE(form->picBack->cursorShown());
+    EXPECT_EQ(QApplication::focusWidget(), form->PushButton2);
+    EXPECT_EQ(form->game().moveCount(), 2);
+
+    // Tab onto the board shows the cursor where the last click was.
+    form->PushButton3->setFocus(Qt::OtherFocusReason);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->picBack);
+    EXPECT_EQ(cursor(), 2);
+    EXPECT_TRUE(form->picBack->cursorShown());
+    EXPECT_TRUE(board()->child(2)->state().focused);
+    clickTile(7);
+    EXPECT_FALSE(form->picBack->cursorShown());
+    key(Qt::Key_Space);  // the key plays the clicked cell and shows the cursor there
+    EXPECT_TRUE(form->picBack->cursorShown());
+    EXPECT_EQ(cursor(), 7);
+    EXPECT_EQ(form->game().moveCount(), 4);
 }
 
 TEST_F(KeyboardTest, SpaceAndEnterPlayTheCursorsCellAndTheGapDoesNothing) {
