@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QStringList>
 
+#include "platform/HeldKeyGuard.h"
+
 namespace {
 
 constexpr const char* kLastFolderKey = "FileBox/lastFolder";
@@ -79,7 +81,10 @@ QString toDisplayLines(const std::string& text) {
 }
 
 QtDialogs::QtDialogs(QWidget* parent)
-    : parent_(parent), firstFolder_(QCoreApplication::applicationDirPath() + "/pictures") {}
+    : parent_(parent), firstFolder_(QCoreApplication::applicationDirPath() + "/pictures") {
+    // A key still held from before a box opened must not answer it.
+    HeldKeyGuard::install();
+}
 
 QString QtDialogs::startFolder() const {
     const QString last = userSettings().value(kLastFolderKey).toString();

@@ -21,6 +21,9 @@ QString toDisplayLines(const std::string& text);
 // The file box opens in the folder of the last file the player chose in it, which the user's
 // settings remember from run to run (Tavlora/Tavlora.conf). Until then, or when that folder is
 // gone, it opens in the first folder: the stock pictures beside the program.
+//
+// A key held down when a box opens does not act in it (HeldKeyGuard, installed with the first
+// QtDialogs).
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr);
