@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRegion>
+#include <QTimer>
 #include <algorithm>
 
 #include "board/PuzzleGame.h"
@@ -147,6 +148,18 @@ void BoardArea::activate(int cell) {
         !game_->isHiddenAt(cell)) {
         emit activated(cell);
     }
+}
+
+void BoardArea::pressSoon(int cell) {
+    if (game_ == nullptr) {
+        return;
+    }
+    QTimer::singleShot(0, this, [this, cell, serial = game_->serial()] {
+        if (game_ != nullptr && game_->serial() == serial) {
+            setCursorCell(cell);
+            activate(cell);
+        }
+    });
 }
 
 void BoardArea::keyPressEvent(QKeyEvent* event) {
