@@ -35,8 +35,11 @@ bool HeldKeyGuard::isStale(const QKeyEvent& event) {
     const int key = keyOf(event);
     QWidget* box = QApplication::activeModalWidget();
     auto held = find(key);
-    const bool pressed = event.type() != QEvent::KeyRelease;
-    if (pressed && !event.isAutoRepeat()) {
+    const bool release = event.type() == QEvent::KeyRelease;
+    if (!release && !event.isAutoRepeat()) {
+        if (held != held_.end() && held->released && held->releasedAt == event.timestamp()) {
+            return true;  // a repeat in disguise, for the shortcut check and the press alike
+        }
         // A fresh press: this key now belongs to whatever has the keys.
         if (held == held_.end()) {
             held_.push_back({key, box, box});
@@ -49,8 +52,13 @@ bool HeldKeyGuard::isStale(const QKeyEvent& event) {
         return false;
     }
     const bool sameBox = held->box == box && (box == nullptr || !held->boxAlive.isNull());
-    if (event.type() == QEvent::KeyRelease && !event.isAutoRepeat()) {
-        held_.erase(held);
+    if (release && !event.isAutoRepeat()) {
+        if (sameBox) {
+            held_.erase(held);
+        } else {
+            held->released = true;
+            held->releasedAt = event.timestamp();
+        }
     }
     return !sameBox;
 }
