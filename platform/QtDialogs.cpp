@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QStringList>
 
+#include "platform/HeldKeyGuard.h"
+
 namespace {
 
 constexpr const char* kLastFolderKey = "FileBox/lastFolder";
@@ -45,20 +47,6 @@ QStringList splitPatterns(const QString& patterns) {
     return result;
 }
 
-// Descriptions often repeat their patterns in brackets already; a second bracketed copy would
-// only clutter the dialog's list.
-QString withoutRepeatedPatterns(QString description, const QStringList& patterns) {
-    description = description.trimmed();
-    const qsizetype open = description.lastIndexOf(u'(');
-    if (open >= 0 && description.endsWith(u')')) {
-        const QString inside = description.mid(open + 1, description.size() - open - 2);
-        if (splitPatterns(inside) == patterns) {
-            description.truncate(open);
-        }
-    }
-    return description.trimmed();
-}
-
 }  // namespace
 
 QString toQtFileFilter(const std::string& filter) {
@@ -74,9 +62,13 @@ QString toQtFileFilter(const std::string& filter) {
         if (patterns.isEmpty()) {
             continue;
         }
-        const QString description = withoutRepeatedPatterns(parts[i], patterns);
-        const QString list = QLatin1Char('(') + patterns.join(u' ') + QLatin1Char(')');
-        entries << (description.isEmpty() ? list : description + QLatin1Char(' ') + list);
+        // The dialog shows the description exactly as written and hides the bracket after it,
+        // from which Qt reads the patterns (it takes the last bracket, split at blanks).
+        QString description = parts[i].trimmed();
+        if (description.isEmpty()) {
+            description = parts[i + 1].trimmed();
+        }
+        entries << description + QStringLiteral(" (") + patterns.join(u' ') + QLatin1Char(')');
     }
     return entries.join(QStringLiteral(";;"));
 }
@@ -89,7 +81,10 @@ QString toDisplayLines(const std::string& text) {
 }
 
 QtDialogs::QtDialogs(QWidget* parent)
-    : parent_(parent), firstFolder_(QCoreApplication::applicationDirPath() + "/pictures") {}
+    : parent_(parent), firstFolder_(QCoreApplication::applicationDirPath() + "/pictures") {
+    // A key still held from before a box opened must not answer it.
+    HeldKeyGuard::install();
+}
 
 QString QtDialogs::startFolder() const {
     const QString last = userSettings().value(kLastFolderKey).toString();
@@ -117,8 +112,9 @@ std::string QtDialogs::askText(const std::string& prompt, const std::string& tit
 }
 
 std::string QtDialogs::chooseOpenFile(const std::string& title, const std::string& filter) {
-    const QString chosen = QFileDialog::getOpenFileName(parent_, titleOrApplication(title),
-                                                        startFolder(), toQtFileFilter(filter));
+    const QString chosen = QFileDialog::getOpenFileName(
+        parent_, titleOrApplication(title), startFolder(), toQtFileFilter(filter), nullptr,
+        QFileDialog::HideNameFilterDetails);
     if (!chosen.isEmpty()) {
         userSettings().setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
     }

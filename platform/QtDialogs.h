@@ -8,7 +8,8 @@
 class QWidget;
 
 // The program's filter "description|patterns" (patterns separated by ';', further pairs after more
-// '|') in Qt's form "description (*.a *.b)", pairs joined by ";;".
+// '|') in Qt's form "description (*.a *.b)", pairs joined by ";;". The file box hides the bracket,
+// so it lists each description exactly as written and filters on the patterns.
 QString toQtFileFilter(const std::string& filter);
 
 // Qt breaks lines at LF only, so CR LF and a lone CR each become one LF for display.
@@ -20,6 +21,9 @@ QString toDisplayLines(const std::string& text);
 // The file box opens in the folder of the last file the player chose in it, which the user's
 // settings remember from run to run (Tavlora/Tavlora.conf). Until then, or when that folder is
 // gone, it opens in the first folder: the stock pictures beside the program.
+//
+// A key held down when a box opens does not act in it (HeldKeyGuard, installed with the first
+// QtDialogs).
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr);

@@ -64,7 +64,7 @@ void ScoreDatabase::openScoreDatabase(const QString& path, Mode mode) {
     path_ = absolutePath;
     try {
         openConnection(mode);
-        checkTables();
+        checkFile();
     } catch (...) {
         closeScoreDatabase();
         throw;
@@ -85,29 +85,29 @@ void ScoreDatabase::openConnection(Mode mode) {
     }
 }
 
-void ScoreDatabase::checkTables() {
+void ScoreDatabase::checkFile() {
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     // Every commit reaches the disk before an update counts as done, so a power cut leaves the
     // old row or the new one.
     execOrThrow(QStringLiteral("PRAGMA synchronous = FULL"), "cannot be read");
-    {
-        QSqlQuery check(db);
-        if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()) {
-            fail("cannot be read", check.lastError());
-        }
-        if (check.value(0).toString() != QStringLiteral("ok")) {
-            throw scoreFileFailure(path_,
-                                   "is damaged (" + check.value(0).toString().toStdString() + ")");
-        }
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()) {
+        fail("cannot be read", check.lastError());
     }
-    for (const char* table : {kSlideTable, kSwapTable}) {
-        QSqlQuery probe(db);
-        if (!probe.exec(QStringLiteral("SELECT id, fldname, fldscore FROM %1 LIMIT 0")
-                            .arg(QLatin1String(table)))) {
-            fail(
-                std::string("has no table ") + table + " with the columns id, fldname and fldscore",
-                probe.lastError());
-        }
+    if (check.value(0).toString() != QStringLiteral("ok")) {
+        throw scoreFileFailure(path_,
+                               "is damaged (" + check.value(0).toString().toStdString() + ")");
+    }
+}
+
+// Each action looks only for the table it uses, when it uses it: a file that lacks the other game
+// type's table still lists and stores this one's scores.
+void ScoreDatabase::checkTable(const char* table) {
+    QSqlQuery probe(QSqlDatabase::database(connectionName_, false));
+    if (!probe.exec(QStringLiteral("SELECT id, fldname, fldscore FROM %1 LIMIT 0")
+                        .arg(QLatin1String(table)))) {
+        fail(std::string("has no table ") + table + " with the columns id, fldname and fldscore",
+             probe.lastError());
     }
 }
 
@@ -148,19 +148,23 @@ void ScoreDatabase::execOrThrow(const QString& sql, const std::string& problem) 
 }
 
 std::vector<ScoreRow> ScoreDatabase::selectAll(const std::string& table) {
-    const std::string sql =
-        std::string("SELECT id, fldname, fldscore FROM ") + knownTable(table) + " ORDER BY id";
-    return selectRows(sql, nullptr);
+    const char* known = knownTable(table);
+    return selectRows(
+        known, std::string("SELECT id, fldname, fldscore FROM ") + known + " ORDER BY id", nullptr);
 }
 
 std::vector<ScoreRow> ScoreDatabase::selectAtOrBelow(const std::string& table, double score) {
-    const std::string sql = std::string("SELECT id, fldname, fldscore FROM ") + knownTable(table) +
-                            " WHERE fldscore <= ? ORDER BY id";
-    return selectRows(sql, &score);
+    const char* known = knownTable(table);
+    return selectRows(known,
+                      std::string("SELECT id, fldname, fldscore FROM ") + known +
+                          " WHERE fldscore <= ? ORDER BY id",
+                      &score);
 }
 
-std::vector<ScoreRow> ScoreDatabase::selectRows(const std::string& sql, const double* scoreLimit) {
+std::vector<ScoreRow> ScoreDatabase::selectRows(const char* table, const std::string& sql,
+                                                const double* scoreLimit) {
     requireOpen();
+    checkTable(table);
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
     query.setForwardOnly(true);
     if (!query.prepare(QString::fromStdString(sql))) {
@@ -190,6 +194,7 @@ void ScoreDatabase::updateRow(const std::string& table, int id, double score,
     if (!std::isfinite(score)) {
         throw Failure(failures::kOverflow);
     }
+    checkTable(known);
     inWriteTransaction([&] { writeRow(known, id, score, name); });
 }
 

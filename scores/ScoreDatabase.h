@@ -19,6 +19,7 @@ struct ScoreRow {
 // The high-score file, opened around one user action and closed again. Every failure (a missing,
 // empty, damaged or foreign file, a missing table or column, a lock that does not clear, a write
 // that cannot be made) is a Failure whose description names the file; nothing is written then.
+// Opening checks the file as a whole; a table is looked for by the statement that uses it.
 class ScoreDatabase {
 public:
     enum class Mode { ReadWrite, ReadOnly };
@@ -52,11 +53,13 @@ public:
 
 private:
     void openConnection(Mode mode);
-    void checkTables();
+    void checkFile();
+    void checkTable(const char* table);
     [[noreturn]] void fail(const std::string& problem, const QSqlError& error) const;
     void requireOpen() const;
     void execOrThrow(const QString& sql, const std::string& problem);
-    std::vector<ScoreRow> selectRows(const std::string& sql, const double* scoreLimit);
+    std::vector<ScoreRow> selectRows(const char* table, const std::string& sql,
+                                     const double* scoreLimit);
     void writeRow(const char* table, int id, double score, const std::string& name);
     void inWriteTransaction(const std::function<void()>& work);
 

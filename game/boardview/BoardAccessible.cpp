@@ -75,8 +75,7 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override {
         if (name == pressAction() && area_) {
-            area_->setCursorCell(cell_);
-            area_->activate(cell_);
+            area_->pressSoon(cell_);
         }
     }
     QStringList keyBindingsForAction(const QString& /*name*/) const override {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRegion>
+#include <QTimer>
 #include <algorithm>
 
 #include "board/PuzzleGame.h"
@@ -56,6 +57,21 @@ private:
     QPixmap band_;
 };
 
+bool isBoardKey(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 BoardArea::BoardArea(QWidget* parent) : QLabel(parent) {
@@ -76,8 +92,7 @@ void BoardArea::showGame(const PuzzleGame& game) {
         }
         cursorMark_->hide();
         cursor_ = 0;
-        setFocusPolicy(Qt::StrongFocus);
-        setFocus(Qt::OtherFocusReason);
+        keyboardInUse_ = false;
     }
     updateCursorMark();
     announceChanges();
@@ -86,7 +101,6 @@ void BoardArea::showGame(const PuzzleGame& game) {
 void BoardArea::hideGame() {
     game_ = nullptr;
     cursor_ = -1;
-    setFocusPolicy(Qt::TabFocus);
     updateCursorMark();
     announced_.clear();
     if (QAccessible::isActive()) {
@@ -104,6 +118,25 @@ void BoardArea::setCursorCell(int cell) {
     announceFocus();
 }
 
+void BoardArea::takeKeyboard() {
+    if (game_ == nullptr) {
+        return;
+    }
+    keyboardInUse_ = true;
+    setFocus(Qt::OtherFocusReason);
+    updateCursorMark();
+}
+
+void BoardArea::followClick(int cell) {
+    keyboardInUse_ = false;
+    updateCursorMark();
+    setCursorCell(cell);
+}
+
+bool BoardArea::cursorShown() const {
+    return cursorMark_ != nullptr && cursorMark_->isVisible();
+}
+
 QRect BoardArea::cellRect(int cell) const {
     return {frameWidth() + cell % kSide * kCellSide, frameWidth() + cell / kSide * kCellSide,
             kCellSide, kCellSide};
@@ -117,10 +150,26 @@ void BoardArea::activate(int cell) {
     }
 }
 
+void BoardArea::pressSoon(int cell) {
+    if (game_ == nullptr) {
+        return;
+    }
+    QTimer::singleShot(0, this, [this, cell, serial = game_->serial()] {
+        if (game_ != nullptr && game_->serial() == serial) {
+            setCursorCell(cell);
+            activate(cell);
+        }
+    });
+}
+
 void BoardArea::keyPressEvent(QKeyEvent* event) {
     if (game_ == nullptr) {
         QLabel::keyPressEvent(event);
         return;
+    }
+    if (isBoardKey(event->key()) && !keyboardInUse_) {
+        keyboardInUse_ = true;
+        updateCursorMark();
     }
     switch (event->key()) {
         case Qt::Key_Left:
@@ -159,6 +208,9 @@ void BoardArea::moveCursor(int rows, int columns) {
 
 void BoardArea::focusInEvent(QFocusEvent* event) {
     QLabel::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        keyboardInUse_ = true;
+    }
     updateCursorMark();
     announceFocus();
 }
@@ -172,7 +224,7 @@ void BoardArea::updateCursorMark() {
     if (cursorMark_ == nullptr) {
         return;
     }
-    if (game_ == nullptr || cursor_ < 0 || !hasFocus()) {
+    if (game_ == nullptr || cursor_ < 0 || !hasFocus() || !keyboardInUse_) {
         cursorMark_->hide();
         return;
     }

@@ -7,8 +7,11 @@ class PuzzleGame;
 
 // The board area: it holds the tile controls and, once the game is over, the whole picture. While
 // a game runs it takes the keyboard: the arrow keys move a cursor over the cells, Space or Enter
-// plays the cell under it as a click would. Screen readers see its cells as buttons named after
-// the piece each one shows (BoardAccessible), and the cursor is their focus.
+// plays the cell under it as a click would. The cursor is shown only to a player who uses the
+// keyboard on the board (it came by Tab, or a key was pressed on it); a mouse click on a tile hides
+// it again and leaves it on the clicked cell, and the mouse never moves the focus here. Screen
+// readers see its cells as buttons named after the piece each one shows (BoardAccessible), and the
+// cursor is their focus.
 class BoardArea : public QLabel {
     Q_OBJECT
 public:
@@ -17,9 +20,11 @@ public:
 
     explicit BoardArea(QWidget* parent);
 
-    // Shows `game` (called after every drawing). The first drawing of a game puts the cursor on
-    // the top-left cell and takes the keyboard focus.
+    // Shows `game` (called after every drawing). The first drawing of a game puts the cursor,
+    // hidden, on the top-left cell; the focus stays where it is.
     void showGame(const PuzzleGame& game);
+    // A game started from the keyboard: the board takes the focus and shows its cursor.
+    void takeKeyboard();
     // No game any more: the cursor goes, the focus stays where it is.
     void hideGame();
     // The game shown, or null when none runs.
@@ -27,10 +32,17 @@ public:
 
     int cursorCell() const { return cursor_; }
     void setCursorCell(int cell);
+    // A mouse click on the tile of `cell`: the cursor moves there, hidden until the next key.
+    void followClick(int cell);
+    bool cursorShown() const;
     // Where cell k lies inside the area, in logical pixels.
     QRect cellRect(int cell) const;
     // Plays cell k as a click on its tile would.
     void activate(int cell);
+    // A screen reader's press: returns at once and plays cell k, with the cursor there, just
+    // after, so the reader hears back before any box the move opens. Nothing happens when that
+    // game is over by then.
+    void pressSoon(int cell);
 
 signals:
     void activated(int cell);
@@ -48,6 +60,7 @@ private:
 
     const PuzzleGame* game_ = nullptr;
     int cursor_ = -1;
+    bool keyboardInUse_ = false;  // the player reached or used the board with the keyboard
     QWidget* cursorMark_ = nullptr;
     QStringList announced_;  // what screen readers were last told of each cell
 };

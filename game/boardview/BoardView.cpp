@@ -16,7 +16,7 @@ BoardView::BoardView(BoardArea* boardArea, std::function<void(int)> onClick)
 TileLabel* BoardView::makeControl(int index) {
     auto* label = new TileLabel(index, area_);
     QObject::connect(label, &TileLabel::clicked, label, [this](int i) {
-        area_->setCursorCell(i);
+        area_->followClick(i);
         onClick_(i);
     });
     return label;

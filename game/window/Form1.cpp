@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <cmath>
 
@@ -16,7 +17,10 @@
 #include "shell/ProgramFolder.h"
 #include "shell/WindowSkin.h"
 
-Form1::Form1(Form1Services services, QWidget* parent) : QWidget(parent), services_(services) {
+Form1::Form1(Form1Services services, QWidget* parent)
+    : QWidget(parent),
+      boxes_(services.dialogs),
+      services_{boxes_, services.random, services.urlOpener, services.skin} {
     buildLayout();
     view_ = std::make_unique<BoardView>(picBack, [this](int index) { imgTile_Click(index); });
     connectEvents();
@@ -25,22 +29,31 @@ Form1::Form1(Form1Services services, QWidget* parent) : QWidget(parent), service
 Form1::~Form1() = default;
 
 void Form1::connectEvents() {
-    connect(PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
-    connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
-    connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
+    // A screen reader can still press a button behind an open box; the press is refused then.
+    const std::pair<HoverPushButton*, void (Form1::*)()> buttons[] = {
+        {PushButton1, &Form1::PushButton1_Click},
+        {PushButton2, &Form1::PushButton2_Click},
+        {PushButton3, &Form1::PushButton3_Click}};
+    for (const auto& [button, handler] : buttons) {
+        connect(button, &QPushButton::clicked, this, [this, handler = handler] {
+            if (!boxOpen()) {
+                (this->*handler)();
+            }
+        });
+    }
     for (auto* button : {PushButton1, PushButton2, PushButton3}) {
         connect(button, &HoverPushButton::mouseMoved, this, &Form1::showHandPointer);
     }
     // Whichever way an option gets selected (a click, the arrow keys, a screen reader), the game
-    // type follows it.
+    // type follows it; behind an open box the choice is put back.
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
-            Option1_Click();
+            boxOpen() ? restoreOptions() : Option1_Click();
         }
     });
     connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
-            Option2_Click();
+            boxOpen() ? restoreOptions() : Option2_Click();
         }
     });
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -80,6 +93,17 @@ void Form1::Form_Activate() {
         routine.step(102, [&] { game_.setScoreTable(PuzzleGame::kSlideTable); });
     } else {
         routine.step(104, [&] { game_.setScoreTable(PuzzleGame::kSwapTable); });
+    }
+}
+
+void Form1::restoreOptions() {
+    // Put back quietly, and past the group's rule that a checked option cannot be unchecked.
+    const bool slide = game_.type() == GameType::Slide;
+    for (auto [option, checked] : {std::pair{Option1, slide}, std::pair{Option2, !slide}}) {
+        const QSignalBlocker quiet(option);
+        option->setAutoExclusive(false);
+        option->setChecked(checked);
+        option->setAutoExclusive(true);
     }
 }
 

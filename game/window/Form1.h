@@ -15,6 +15,7 @@
 #include "platform/PictureClip.h"
 #include "platform/RandomSource.h"
 #include "platform/SkinFramework.h"
+#include "platform/TrackedDialogs.h"
 #include "platform/UrlOpener.h"
 
 class BoardArea;
@@ -133,6 +134,11 @@ private:
     // player's own copy when they cannot write there.
     static QString scoreFilePath();
 
+    // What a modal box shuts out for the mouse and the keyboard is refused for every way in.
+    bool boxOpen() const { return boxes_.boxOpen(); }
+    void restoreOptions();
+
+    TrackedDialogs boxes_;  // every box of the window goes through here
     Form1Services services_;
     std::unique_ptr<BoardView> view_;
     PictureClip clpImage_;

@@ -14,7 +14,7 @@
 
 void Form1::imgTile_Click(int index) {
     const int game = game_.serial();
-    if (!game_.accepts(game)) {
+    if (!game_.accepts(game) || boxOpen()) {
         return;
     }
     ReportingRoutine routine(services_.dialogs, "imgTile_Click");

@@ -18,6 +18,9 @@ void Form1::PushButton2_Click() {
     if (game_.isEnding()) {
         return;  // the game is already being ended by a click that formed the picture
     }
+    // A start from the keyboard or a screen reader hands the board the keyboard at once; a start
+    // with the mouse leaves the focus on the button, and the board shows no cursor.
+    const bool byMouse = PushButton2->clickingByMouse();
     ReportingRoutine routine(services_.dialogs, "PushButton2_Click");
     bool starting = false;
     routine.step(100, [&] { starting = PushButton2->text() == kStartCaption; });
@@ -31,6 +34,9 @@ void Form1::PushButton2_Click() {
         routine.step(106, [&] { PushButton1->setEnabled(false); });
         routine.step(108, [&] { newGame(); });
         routine.step(110, [&] { setTimerInterval(1000); });
+        if (!byMouse) {
+            picBack->takeKeyboard();
+        }
     } else {
         routine.step(112, [&] { endGame(); });
         routine.step(114, [&] { PushButton2->setText(kStartCaption); });

@@ -105,7 +105,7 @@ void Form1::showPicture(ReportingRoutine& routine, PictureSource source) {
 
 bool Form1::picturesWelcome() const {
     // As "Load Picture": only while no game runs, so a game's picture never changes under it.
-    return PushButton1->isEnabled() && !game_.hasBoard();
+    return PushButton1->isEnabled() && !game_.hasBoard() && !boxOpen();
 }
 
 // The picture and its cells are made for the screen's device pixel ratio; on another ratio they

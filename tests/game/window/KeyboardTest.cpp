@@ -1,5 +1,11 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QElapsedTimer>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QWindow>
+
+#include "platform/QtDialogs.h"
 
 #include "tests/game/window/GameFixture.h"
 
@@ -23,7 +29,11 @@ protected:
             selectSwap();
         }
         loadPicture();
-        click(form->PushButton2);
+        pressStart(Qt::Key_Space);
+    }
+    void pressStart(Qt::Key k) {
+        form->PushButton2->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(form->PushButton2, k);
     }
     void key(Qt::Key k, int times = 1) {
         for (int i = 0; i < times; ++i) {
@@ -45,8 +55,9 @@ TEST_F(KeyboardTest, GameStartGivesTheBoardTheFocusAndArrowsStopAtTheEdges) {
     EXPECT_EQ(form->picBack->focusPolicy(), Qt::TabFocus);
     start(kEmptyInFive);
     EXPECT_EQ(QApplication::focusWidget(), form->picBack);
-    EXPECT_EQ(form->picBack->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(form->picBack->focusPolicy(), Qt::TabFocus);  // the mouse never moves it here
     EXPECT_EQ(cursor(), 0);
+    EXPECT_TRUE(form->picBack->cursorShown());
     key(Qt::Key_Left);
     key(Qt::Key_Up);
     EXPECT_EQ(cursor(), 0);
@@ -56,9 +67,54 @@ TEST_F(KeyboardTest, GameStartGivesTheBoardTheFocusAndArrowsStopAtTheEdges) {
     EXPECT_EQ(cursor(), 15);
     key(Qt::Key_Left);
     EXPECT_EQ(cursor(), 14);
-    clickTile(9);  // the mouse moves the cursor too
+    clickTile(9);  // the mouse moves the cursor too, and hides it until the next key
     EXPECT_EQ(cursor(), 9);
+    EXPECT_FALSE(form->picBack->cursorShown());
+    EXPECT_EQ(QApplication::focusWidget(), form->picBack);
     EXPECT_EQ(form->game().moveCount(), 1);
+    key(Qt::Key_Right);
+    EXPECT_EQ(cursor(), 10);
+    EXPECT_TRUE(form->picBack->cursorShown());
+
+    // Enter starts a game from the keyboard as Space does.
+    pressStart(Qt::Key_Return);  // "End Game"
+    ASSERT_EQ(form->PushButton2->text(), "Start Game");
+    pressStart(Qt::Key_Return);
+    EXPECT_EQ(form->PushButton2->text(), "End Game");
+    EXPECT_EQ(QApplication::focusWidget(), form->picBack);
+    EXPECT_EQ(cursor(), 0);
+    EXPECT_TRUE(form->picBack->cursorShown());
+}
+
+TEST_F(KeyboardTest, MouseStartedGameShowsNoCursorUntilTheKeyboardIsUsedOnTheBoard) {
+    openWindow();
+    QApplication::setActiveWindow(form.get());
+    selectSwap();
+    loadPicture();
+    startGame();
+    EXPECT_EQ(QApplication::focusWidget(), form->PushButton2);
+    EXPECT_FALSE(form->picBack->cursorShown());
+    clickTile(6);  // chosen: the raised edge alone marks it
+    EXPECT_TRUE(form->boardView().control(6)->isThreeDimensional());
+    EXPECT_FALSE(form->picBack->cursorShown());
+    clickTile(2);
+    EXPECT_FALSE(form->picBack->cursorShown());
+    EXPECT_EQ(QApplication::focusWidget(), form->PushButton2);
+    EXPECT_EQ(form->game().moveCount(), 2);
+
+    // Tab onto the board shows the cursor where the last click was.
+    form->PushButton3->setFocus(Qt::OtherFocusReason);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form->picBack);
+    EXPECT_EQ(cursor(), 2);
+    EXPECT_TRUE(form->picBack->cursorShown());
+    EXPECT_TRUE(board()->child(2)->state().focused);
+    clickTile(7);
+    EXPECT_FALSE(form->picBack->cursorShown());
+    key(Qt::Key_Space);  // the key plays the clicked cell and shows the cursor there
+    EXPECT_TRUE(form->picBack->cursorShown());
+    EXPECT_EQ(cursor(), 7);
+    EXPECT_EQ(form->game().moveCount(), 4);
 }
 
 TEST_F(KeyboardTest, SpaceAndEnterPlayTheCursorsCellAndTheGapDoesNothing) {
@@ -123,6 +179,8 @@ TEST_F(KeyboardTest, SlideGapAndTilesReadTheirPlaceAndPressPlaysACell) {
     auto* press = board()->child(6)->actionInterface();
     ASSERT_NE(press, nullptr);
     press->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form->game().moveCount(), 0);  // the reader has its answer before the move
+    QApplication::processEvents();
     EXPECT_EQ(cellName(5), "Row 2, column 2: piece 6");
     EXPECT_EQ(cellDescription(5), "in place");
     EXPECT_EQ(cellName(6), "Row 2, column 3: empty");
@@ -138,6 +196,129 @@ TEST_F(KeyboardTest, SlideGapAndTilesReadTheirPlaceAndPressPlaysACell) {
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form->PushButton2)->text(QAccessible::Name),
               "End Game");
+}
+
+// A screen reader presses through AT-SPI, which calls doAction and waits for it to return.
+void press(QWidget* widget, const QString& action = QAccessibleActionInterface::pressAction()) {
+    QAccessible::queryAccessibleInterface(widget)->actionInterface()->doAction(action);
+}
+
+TEST_F(KeyboardTest, ReaderPressThatFormsThePictureReturnsBeforeTheBoxesWhichShutOutEveryWayIn) {
+    start(kSwapDeal, true);
+    tick(4);
+    auto pressCell = [&](int cell) {
+        board()->child(cell)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+    };
+    pressCell(0);
+    QApplication::processEvents();
+    EXPECT_EQ(form->game().moveCount(), 1);
+
+    dialogs.log.clear();  // the file box
+    std::vector<std::string> logWhileAsking;
+    dialogs.whileAsking = [&] {
+        press(form->PushButton3);  // "High Scores"
+        press(form->PushButton2);  // "End Game"
+        press(form->Option1);
+        press(form->Option1, QAccessibleActionInterface::toggleAction());
+        QTest::qWait(250);  // past the pressed buttons' click animation
+        logWhileAsking = dialogs.log;
+    };
+    dialogs.textReplies.push_back("Reader");
+    pressCell(5);
+    EXPECT_TRUE(dialogs.log.empty());
+    EXPECT_EQ(form->PushButton2->text(), "End Game");
+    QApplication::processEvents();
+
+    ASSERT_EQ(logWhileAsking.size(), 1u);  // the name box alone
+    EXPECT_EQ(logWhileAsking[0].rfind("ask: ", 0), 0u);
+    EXPECT_TRUE(form->Option2->isChecked());
+    EXPECT_FALSE(form->Option1->isChecked());
+    EXPECT_EQ(form->game().type(), GameType::Swap);
+    ASSERT_EQ(dialogs.log.size(), 2u);
+    EXPECT_EQ(dialogs.log[1], "message: |Congratulation!!! You had form the image.");
+    EXPECT_EQ(table("tblSwap").back().name, "Reader");
+    EXPECT_EQ(form->PushButton2->text(), "Start Game");
+
+    // With no box open the same presses act again.
+    press(form->PushButton3);
+    QTest::qWait(250);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].title, "Swap high scores");
+}
+
+// A key as the window system delivers it; a held key repeats its press until its release.
+void keyEvent(QWidget* widget, Qt::Key k, bool press, bool repeat = false) {
+    const QString text = k == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+    QTest::simulateEvent(widget->window()->windowHandle(), press, k, Qt::NoModifier, text, repeat);
+}
+
+TEST_F(KeyboardTest, KeysHeldOverTheLastMoveDoNotAnswerTheBoxesItOpens) {
+    QtDialogs boxes;  // the real name box and congratulation
+    random = std::make_unique<SequenceRandom>(dealDraws(kSwapDeal));
+    form = std::make_unique<Form1>(Form1Services{boxes, *random, urlOpener, skin});
+    form->Form_Load();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    selectSwap();
+    const QString picture = folderPath("/held.png");
+    testfiles::writeCellPicture(picture, 400, 400);
+    form->Form_CommandLine({picture});
+    pressStart(Qt::Key_Space);
+    tick(4);
+    key(Qt::Key_Space);  // cell 0 chosen
+    key(Qt::Key_Down);
+    key(Qt::Key_Right);
+
+    QString nameAfterRepeats = "unset";
+    bool nameBoxStayed = false;
+    bool congratulationStayed = false;
+    bool congratulationClosedByANewPress = false;
+    int phase = 0;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (waited.elapsed() > 5000 && box != nullptr) {
+            static_cast<QDialog*>(box)->reject();
+        }
+        if (auto* name = qobject_cast<QInputDialog*>(box); name && phase == 0) {
+            phase = 1;
+            for (int i = 0; i < 5; ++i) {
+                keyEvent(name, Qt::Key_Space, true, true);
+            }
+            keyEvent(name, Qt::Key_Space, false);
+            nameAfterRepeats = name->textValue();
+            nameBoxStayed = QApplication::activeModalWidget() == name;
+            QTest::keyClicks(name->findChild<QLineEdit*>(), "Ann");
+            keyEvent(name, Qt::Key_Return, true);  // accepts; the key stays down
+        } else if (auto* message = qobject_cast<QMessageBox*>(box); message && phase == 1) {
+            phase = 2;
+            for (int i = 0; i < 5; ++i) {
+                keyEvent(message, Qt::Key_Return, true, true);
+            }
+            congratulationStayed = QApplication::activeModalWidget() == message;
+            keyEvent(message, Qt::Key_Return, false);
+            QTest::qWait(20);  // a release and a press in the same millisecond are a repeat
+            keyEvent(message, Qt::Key_Return, true);
+            congratulationClosedByANewPress = QApplication::activeModalWidget() != message;
+            keyEvent(form.get(), Qt::Key_Return, false);
+            poll.stop();
+        }
+    });
+    poll.start();
+    keyEvent(form.get(), Qt::Key_Space, true);  // the last move; Space stays down
+    poll.stop();
+
+    EXPECT_EQ(phase, 2);
+    EXPECT_TRUE(nameBoxStayed);
+    EXPECT_EQ(nameAfterRepeats, "");
+    EXPECT_TRUE(congratulationStayed);
+    EXPECT_TRUE(congratulationClosedByANewPress);
+    EXPECT_EQ(table("tblSwap").back().name, "Ann");
+    EXPECT_EQ(form->PushButton2->text(), "Start Game");
 }
 
 TEST_F(KeyboardTest, GameTypeFollowsTheOptionsHoweverTheyAreSelected) {

@@ -41,11 +41,39 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_TRUE(urlOpener.opened.empty());
 }
 
-TEST_F(GameTest, TabOrderRunsDownTheRightColumnToTheButtons) {
+// Presses Tab (or Shift+Tab) `stops` times from `from` and returns where the focus went each time.
+std::vector<QWidget*> tabRound(QWidget* from, size_t stops, bool backwards) {
+    from->setFocus(Qt::OtherFocusReason);
+    std::vector<QWidget*> visited;
+    for (size_t i = 0; i < stops; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        visited.push_back(QApplication::focusWidget());
+    }
+    return visited;
+}
+
+TEST_F(GameTest, TabAndShiftTabGoRoundTheWindowInItsOrderWithAndWithoutAGame) {
     openWindow();
-    EXPECT_EQ(form->picBack->nextInFocusChain(), form->Frame1);
-    EXPECT_EQ(form->Option2->nextInFocusChain(), form->PushButton1);
-    EXPECT_EQ(form->PushButton2->nextInFocusChain(), form->PushButton3);
+    QApplication::setActiveWindow(form.get());
+    loadPicture();
+    Form1& f = *form;
+    const std::vector<QWidget*> noGame = {f.txtScore,    f.txtTimer,    f.txtMoves,    f.Option1,
+                                          f.PushButton1, f.PushButton2, f.PushButton3, f.picBack};
+    EXPECT_EQ(tabRound(f.picBack, noGame.size(), false), noGame);
+    std::vector<QWidget*> back(noGame.rbegin() + 1, noGame.rend());
+    back.push_back(f.picBack);
+    EXPECT_EQ(tabRound(f.picBack, back.size(), true), back);
+
+    // In a game "Load Picture" is disabled and Tab passes it by; the selected type is the stop.
+    selectSwap();
+    startGame();
+    const std::vector<QWidget*> inGame = {f.PushButton3, f.picBack, f.txtScore,   f.txtTimer,
+                                          f.txtMoves,    f.Option2, f.PushButton2};
+    EXPECT_EQ(tabRound(f.PushButton2, inGame.size(), false), inGame);
+    std::vector<QWidget*> inGameBack(inGame.rbegin() + 1, inGame.rend());
+    inGameBack.push_back(f.PushButton2);
+    EXPECT_EQ(tabRound(f.PushButton2, inGameBack.size(), true), inGameBack);
 }
 
 TEST_F(GameTest, HomePageOpensOnlyOnTheSeventhOfAHundred) {
