@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -10,6 +9,7 @@
 #include <optional>
 
 #include "platform/ClipboardReader.h"
+#include "tests/support/ClipboardOwner.h"
 #include "tests/support/TestFiles.h"
 
 // The clipboard held by another program under X; these run on a private X server of their own
@@ -27,18 +27,10 @@ protected:
         }
         ASSERT_TRUE(folder.isValid());
     }
-    void TearDown() override {
-        if (owner) {
-            owner->kill();
-            owner->waitForFinished();
-        }
-    }
-
     void own(const QStringList& arguments) {
-        owner = std::make_unique<QProcess>();
-        owner->start(QStringLiteral(CLIPBOARD_OWNER), arguments);
-        ASSERT_TRUE(owner->waitForReadyRead(5000)) << owner->readAllStandardError().toStdString();
-        ASSERT_EQ(owner->readLine().trimmed(), "owning");
+        owner.reset();
+        owner = std::make_unique<ClipboardOwner>(arguments);
+        ASSERT_TRUE(owner->owning());
     }
 
     QString file(const QString& name, const QByteArray& bytes) {
@@ -86,7 +78,7 @@ protected:
     }
 
     QTemporaryDir folder;
-    std::unique_ptr<QProcess> owner;
+    std::unique_ptr<ClipboardOwner> owner;
 };
 
 // A program that holds the clipboard and never answers, or answers and never delivers, is given
@@ -112,7 +104,6 @@ TEST_F(X11ClipboardTest, AnOwnerThatDoesNotDeliverIsGivenUpAfterOneWait) {
         EXPECT_LT(reading.longestStillMs, 500);
         EXPECT_GE(reading.answerMs, 1900);
         EXPECT_LT(reading.answerMs, 3500);
-        TearDown();
     }
 }
 
@@ -134,7 +125,6 @@ TEST_F(X11ClipboardTest, DataArrivesWholeInOnePieceOrIncrementallyAndWithinItsLi
     EXPECT_EQ(read("image/png", 1'000'000).content.outcome, Outcome::TooLarge);
     EXPECT_EQ(read("image/webp").content.outcome, Outcome::NoneChosen);
 
-    TearDown();
     owner.reset();
     EXPECT_EQ(read("image/png").content.outcome, Outcome::Empty);  // nobody holds it now
 }

@@ -168,13 +168,13 @@ TEST_F(PictureWaysTest, PasteTakesPictureDataACopiedFileOrAPicture) {
     paste();
     EXPECT_TRUE(showsCellPicture());
 
-    form->Form_CommandLine({cellPicture("plain.png", 40, 40)});
+    loadPlainPicture();
     QApplication::clipboard()->setMimeData(
         files({QUrl::fromLocalFile(cellPicture("copied.bmp", 400, 400, "BMP"))}));
     paste();
     EXPECT_TRUE(showsCellPicture());
 
-    form->Form_CommandLine({cellPicture("plain.png", 40, 40)});
+    loadPlainPicture();
     QImage picture(folderPath("/clip.png"));
     QApplication::clipboard()->setImage(picture);
     paste();
@@ -210,7 +210,7 @@ TEST_F(PictureWaysTest, PasteTakesEveryNameOfPictureDataAndFilesNamedAsText) {
     };
     for (const auto& offer : offers) {
         SCOPED_TRACE(offer.format + (" " + offer.bytes.left(60).toStdString()));
-        form->Form_CommandLine({cellPicture("plain.png", 40, 40)});
+        loadPlainPicture();
         copy(offer.format, offer.bytes);
         paste();
         EXPECT_TRUE(showsCellPicture());
