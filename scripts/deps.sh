@@ -6,7 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libqt6sql6-sqlite libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-image-formats-plugins libjpeg-dev libtiff-dev
+    qt6-image-formats-plugins libjpeg-dev libtiff-dev libxcb1-dev
     fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream
     dpkg-dev file lintian

@@ -79,6 +79,8 @@ public:
     virtual ~PictureBytes() = default;
     virtual const QString& name() const = 0;
     virtual std::unique_ptr<QIODevice> open() const = 0;
+    // What is held in memory already while the picture decodes.
+    virtual qint64 heldBytes() const { return 0; }
 };
 
 class FileBytes : public PictureBytes {
@@ -114,6 +116,7 @@ public:
         buffer->open(QIODevice::ReadOnly);
         return buffer;
     }
+    qint64 heldBytes() const override { return data_.size(); }
 
 private:
     QByteArray data_;
@@ -151,7 +154,8 @@ QString mebibytes(qint64 bytes) {
 
 // Refuses, before anything is decoded, a picture larger than the game holds or one whose decoder
 // would need more memory than any picture may take.
-void checkDemand(const QString& name, const QByteArray& format, const PictureDemand& demand) {
+void checkDemand(const QString& name, const QByteArray& format, const PictureDemand& demand,
+                 qint64 heldBytes) {
     const QSize size = demand.size;
     if (size.isEmpty()) {
         refusePicture(name, QString::fromLatin1(kDamaged));
@@ -169,6 +173,15 @@ void checkDemand(const QString& name, const QByteArray& format, const PictureDem
                                 .arg(size.width())
                                 .arg(size.height())
                                 .arg(mebibytes(demand.bytes), mebibytes(kMaxDecodeBytes)));
+    }
+    if (heldBytes > 0 && demand.bytes + heldBytes > kMaxHeldAndDecodeBytes) {
+        refusePicture(name, QStringLiteral("the picture is too large (%1 x %2 pixels need %3 MiB "
+                                           "to decode beside the %4 MiB they arrived in, more "
+                                           "than %5 MiB in all)")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(mebibytes(demand.bytes), mebibytes(heldBytes),
+                                     mebibytes(kMaxHeldAndDecodeBytes)));
     }
 }
 
@@ -188,7 +201,7 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
 
     const std::unique_ptr<QIODevice> headers = bytes.open();
     const PictureDemand demand = pictureDemand(format, *headers, *reader, side);
-    checkDemand(name, format, demand);
+    checkDemand(name, format, demand, bytes.heldBytes());
 
     const QImageIOHandler::Transformations orientation = reader->transformation();
     if (demand.decodesToSquare) {

@@ -12,6 +12,9 @@ inline constexpr long long kMaxPicturePixels = 100'000'000;
 // the largest picture at 4 bytes a pixel, and a little for the decoder's own working space. A
 // picture whose headers say its decoder would need more is refused before decoding.
 inline constexpr long long kMaxDecodeBytes = kMaxPicturePixels * 4 + 8 * 1024 * 1024;
+// A picture held in memory (pasted) is decoded beside its bytes: the two together may take this
+// much, so the game stays under about 450 MB in all, as it does with the largest picture file.
+inline constexpr long long kMaxHeldAndDecodeBytes = 416LL * 1024 * 1024;
 // The largest square a picture is made into; a 4K screen at 2.5x asks for 1000.
 inline constexpr int kMaxPuzzlePictureSide = 2000;
 

@@ -1,7 +1,6 @@
 #include "game/pictures/PictureSource.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QMimeData>
 #include <QUrl>
 #include <utility>
@@ -25,9 +24,6 @@ QImage scaledPicture(const QImage& picture, const QString& name, int side) {
         .convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                    : QImage::Format_RGB32);
 }
-
-// The picture named on a paste.
-constexpr const char* kClipboardName = "from the clipboard";
 
 }  // namespace
 
@@ -78,33 +74,6 @@ std::optional<QString> localFileIn(const QMimeData* mime) {
         if (url.isLocalFile() && !url.toLocalFile().isEmpty()) {
             return url.toLocalFile();
         }
-    }
-    return std::nullopt;
-}
-
-std::optional<PictureSource> pictureIn(const QMimeData* mime) {
-    if (mime == nullptr) {
-        return std::nullopt;
-    }
-    if (const auto path = localFileIn(mime)) {
-        return PictureSource::file(*path);
-    }
-    // Encoded data goes through the loader and its limits; PNG first, as most programs offer it.
-    QStringList formats = mime->formats().filter(QStringLiteral("image/"));
-    formats.sort();
-    if (formats.removeAll(QStringLiteral("image/png")) > 0) {
-        formats.prepend(QStringLiteral("image/png"));
-    }
-    for (const QString& format : formats) {
-        if (QImageReader::supportedMimeTypes().contains(format.toLatin1())) {
-            const QByteArray bytes = mime->data(format);
-            if (!bytes.isEmpty()) {
-                return PictureSource::data(bytes, kClipboardName);
-            }
-        }
-    }
-    if (mime->hasImage()) {
-        return PictureSource::image(qvariant_cast<QImage>(mime->imageData()), kClipboardName);
     }
     return std::nullopt;
 }

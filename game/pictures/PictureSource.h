@@ -38,6 +38,3 @@ private:
 
 // The first local file among dropped or copied items; none for text, web addresses and the like.
 std::optional<QString> localFileIn(const QMimeData* mime);
-// What a paste offers as a picture: a copied picture file, encoded picture data, or a picture;
-// none when nothing on the clipboard is one.
-std::optional<PictureSource> pictureIn(const QMimeData* mime);

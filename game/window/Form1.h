@@ -11,6 +11,7 @@
 #include "board/PuzzleGame.h"
 #include "game/boardview/BoardView.h"
 #include "game/pictures/PictureSource.h"
+#include "platform/ClipboardReader.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureClip.h"
 #include "platform/RandomSource.h"
@@ -64,6 +65,8 @@ public:
     void Form_CommandLine(const QStringList& arguments);
     void Form_OLEDragDrop(const QString& path);
     void Form_Paste();
+    // Whether a paste still waits for the clipboard (at most about 2 s).
+    bool pasteUnderWay() const { return clipboard_.busy(); }
 
     void newGame();
     void endGame();
@@ -125,6 +128,7 @@ private:
     void showHandPointer();
 
     void showPicture(ReportingRoutine& routine, PictureSource source);
+    void pasteArrived(const ClipboardContent& content);
     bool picturesWelcome() const;
     void createTileControls(ReportingRoutine& routine);
     void addTileToBoard(int k, Int16 row, Int16 column);
@@ -148,4 +152,5 @@ private:
     std::optional<QCursor> handCursor_;
     PuzzleGame game_;
     bool firstShow_ = true;
+    ClipboardReader clipboard_;
 };

@@ -1,11 +1,12 @@
 #include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QPainter>
+#include <chrono>
 
 #include "game/boardview/BoardArea.h"
 #include "game/pictures/PictureLoader.h"
 #include "game/pictures/PuzzlePicture.h"
+#include "game/window/ClipboardPicture.h"
 #include "game/window/Form1.h"
 #include "platform/HoverPushButton.h"
 #include "shell/ErrorReport.h"
@@ -15,6 +16,8 @@ namespace {
 constexpr const char* kDialogTitle = "Add File(s) - Use Ctrl & Shift to select multiple files";
 constexpr const char* kPictureFilter =
     "All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)|*.bmp;*.dib;*.gif;*.jpeg;*.jpg";
+// The longest a paste waits for the program holding the clipboard, for its list and its data.
+constexpr std::chrono::milliseconds kClipboardWait{2000};
 
 // Shows the wait cursor while a picture decodes.
 class WaitCursor {
@@ -63,10 +66,24 @@ void Form1::Form_OLEDragDrop(const QString& path) {
 void Form1::Form_Paste() {
     ReportingRoutine routine(services_.dialogs, "Form_Paste");
     bool open = false;
-    routine.step(100, [&] { open = picturesWelcome(); });
+    routine.step(100, [&] { open = picturesWelcome() && !clipboard_.busy(); });
+    if (open) {
+        routine.step(102, [&] {
+            clipboard_.read(clipboardPictureFormat, kClipboardWait, kMaxHeldAndDecodeBytes,
+                            [this](const ClipboardContent& content) { pasteArrived(content); });
+        });
+    }
+}
+
+// The rest of a paste, once the clipboard has answered or the wait has ended; the window went on
+// meanwhile, so a game started since keeps its picture.
+void Form1::pasteArrived(const ClipboardContent& content) {
+    ReportingRoutine routine(services_.dialogs, "Form_Paste");
+    bool open = false;
+    routine.step(104, [&] { open = picturesWelcome(); });
     std::optional<PictureSource> source;
     if (open) {
-        routine.step(102, [&] { source = pictureIn(QApplication::clipboard()->mimeData()); });
+        routine.step(110, [&] { source = clipboardPicture(content); });
     }
     if (source) {
         showPicture(routine, *source);

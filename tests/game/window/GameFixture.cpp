@@ -36,6 +36,15 @@ void GameTest::loadPicture(int width, int height) {
     click(form->PushButton1);
 }
 
+void GameTest::loadPlainPicture() {
+    const QString path = folderPath("/plain.png");
+    QImage plain(40, 40, QImage::Format_RGB32);
+    plain.fill(Qt::gray);
+    ASSERT_TRUE(plain.save(path));
+    form->Form_CommandLine({path});
+    ASSERT_EQ(form->puzzlePicture().pixelColor(50, 50), QColor(Qt::gray));
+}
+
 void GameTest::startGame() {
     ASSERT_EQ(form->PushButton2->text(), "Start Game");
     click(form->PushButton2);

@@ -45,6 +45,8 @@ protected:
     void click(QWidget* widget);
     void clickTile(int cell);
     void loadPicture(int width = 400, int height = 400);
+    // Shows a picture of one colour, which no cell picture matches.
+    void loadPlainPicture();
     void startGame();
     void tick(int times = 1);
     void selectSwap();

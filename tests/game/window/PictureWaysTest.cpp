@@ -63,7 +63,12 @@ protected:
     void paste() {
         form->activateWindow();
         QTest::keyClick(form.get(), Qt::Key_V, Qt::ControlModifier);
-        QApplication::processEvents();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !form->pasteUnderWay(); }, 5000));
+    }
+    void copy(const QString& format, const QByteArray& bytes) {
+        auto* data = new QMimeData;
+        data->setData(format, bytes);
+        QApplication::clipboard()->setMimeData(data);
     }
     void expectOneReport(const char* where, const char* reason) {
         const auto reports = dialogs.errorReports();
@@ -159,19 +164,17 @@ TEST_F(PictureWaysTest, PasteTakesPictureDataACopiedFileOrAPicture) {
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         png = file.readAll();
     }
-    auto* data = new QMimeData;
-    data->setData("image/png", png);
-    QApplication::clipboard()->setMimeData(data);
+    copy("image/png", png);
     paste();
     EXPECT_TRUE(showsCellPicture());
 
-    form->Form_CommandLine({cellPicture("plain.png", 40, 40)});
+    loadPlainPicture();
     QApplication::clipboard()->setMimeData(
         files({QUrl::fromLocalFile(cellPicture("copied.bmp", 400, 400, "BMP"))}));
     paste();
     EXPECT_TRUE(showsCellPicture());
 
-    form->Form_CommandLine({cellPicture("plain.png", 40, 40)});
+    loadPlainPicture();
     QImage picture(folderPath("/clip.png"));
     QApplication::clipboard()->setImage(picture);
     paste();
@@ -179,18 +182,56 @@ TEST_F(PictureWaysTest, PasteTakesPictureDataACopiedFileOrAPicture) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(PictureWaysTest, PasteOfNothingPictureLikeDoesNothingAndBadPicturesReportOnce) {
+// Picture bytes under Qt's own type or XPM's other names are judged like the same bytes under
+// their proper type; a file copied in a file manager, or its name copied as text, is that file.
+TEST_F(PictureWaysTest, PasteTakesEveryNameOfPictureDataAndFilesNamedAsText) {
+    QByteArray xpm;
+    {
+        const QString path = cellPicture("clip.xpm", 64, 64, "XPM");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        xpm = file.readAll();
+    }
+    QFile png(cellPicture("clip.png", 300, 500));
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    const QString file = cellPicture("copied file.jpg", 400, 400, "BMP");
+    const QString address = QUrl::fromLocalFile(file).toString(QUrl::FullyEncoded);
+    const struct {
+        const char* format;
+        QByteArray bytes;
+    } offers[] = {
+        {"application/x-qt-image", png.readAll()},
+        {"image/xpm", xpm},
+        {"image/x-xpm", xpm},
+        {"x-special/gnome-copied-files", "copy\n" + address.toUtf8()},
+        {"text/plain", file.toUtf8() + "\n"},
+        {"text/plain", "'" + file.toUtf8() + "'"},
+        {"text/plain", address.toUtf8()},
+    };
+    for (const auto& offer : offers) {
+        SCOPED_TRACE(offer.format + (" " + offer.bytes.left(60).toStdString()));
+        loadPlainPicture();
+        copy(offer.format, offer.bytes);
+        paste();
+        EXPECT_TRUE(showsCellPicture());
+        EXPECT_TRUE(dialogs.messages.empty());
+    }
+}
+
+TEST_F(PictureWaysTest, PasteOfNothingDoesNothingAndWhatIsNoPictureReportsOnce) {
     paste();  // empty clipboard
+    EXPECT_TRUE(dialogs.messages.empty());
     QApplication::clipboard()->setText("not a picture");
     paste();
-    EXPECT_TRUE(dialogs.messages.empty());
+    expectOneReport("Form_Paste at line 110", "what was copied is text, not a picture");
+    copy("application/x-tavlora-notes", "notes");
+    paste();
+    expectOneReport("Form_Paste at line 110", "what was copied is not a picture");
     EXPECT_TRUE(form->puzzlePicture().isNull());
 
     QFile huge(claimsHugePicture());
     ASSERT_TRUE(huge.open(QIODevice::ReadOnly));
-    auto* data = new QMimeData;
-    data->setData("image/png", huge.readAll());
-    QApplication::clipboard()->setMimeData(data);
+    copy("image/png", huge.readAll());
     paste();
     expectOneReport("Form_Paste at line 110", "too large");
 
@@ -198,6 +239,22 @@ TEST_F(PictureWaysTest, PasteOfNothingPictureLikeDoesNothingAndBadPicturesReport
     QApplication::clipboard()->setMimeData(files({QUrl::fromLocalFile(folderPath("/notes.png"))}));
     paste();
     expectOneReport("Form_Paste at line 110", "notes.png");
+    EXPECT_TRUE(form->puzzlePicture().isNull());
+}
+
+// Pasted data is held beside its decode: a 100-megapixel picture that would load from a file is
+// refused before decoding when its bytes and its decode together pass the budget.
+TEST_F(PictureWaysTest, PastedDataCountsTheBytesHeldBesideTheDecode) {
+    QByteArray header;
+    appendU32BigEndian(header, 10000);
+    appendU32BigEndian(header, 10000);
+    header.append("\x08\x02\x00\x00\x01", 5);  // interlaced: decoded in full
+    const QByteArray picture = QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
+                               pngChunk("IDAT", qCompress(QByteArray(1 + 4 * 10000, '\0')).mid(4)) +
+                               pngChunk("IEND", QByteArray());
+    copy("image/png", picture + QByteArray(48 << 20, '\0'));
+    paste();
+    expectOneReport("Form_Paste at line 110", "in all");
     EXPECT_TRUE(form->puzzlePicture().isNull());
 }
 

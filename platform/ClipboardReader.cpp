@@ -1,0 +1,77 @@
+#include "platform/ClipboardReader.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <utility>
+
+#include "platform/X11Clipboard.h"
+
+ClipboardContent readPlatformClipboard(const ClipboardChoice& choose, qint64 maxBytes) {
+    using Outcome = ClipboardContent::Outcome;
+    ClipboardContent content;
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (mime == nullptr || (content.formats = mime->formats()).isEmpty()) {
+        return content;
+    }
+    content.format = choose(content.formats);
+    if (content.format.isEmpty()) {
+        content.outcome = Outcome::NoneChosen;
+        return content;
+    }
+    content.bytes = mime->data(content.format);
+    // A picture this program put on the clipboard itself is held decoded, not as bytes.
+    if (content.bytes.isEmpty() && content.format == QLatin1String("application/x-qt-image")) {
+        content.image = qvariant_cast<QImage>(mime->imageData());
+    }
+    content.outcome = content.bytes.size() > maxBytes ? Outcome::TooLarge : Outcome::Delivered;
+    if (content.outcome == Outcome::TooLarge) {
+        content.bytes.clear();
+    }
+    return content;
+}
+
+ClipboardReader::ClipboardReader(QObject* parent) : QObject(parent) {}
+
+ClipboardReader::~ClipboardReader() {
+    if (worker_.joinable()) {
+        *cancelled_ = true;
+        worker_.join();
+    }
+}
+
+void ClipboardReader::read(ClipboardChoice choose, std::chrono::milliseconds wait, qint64 maxBytes,
+                           Done done) {
+    if (busy_) {
+        return;
+    }
+    busy_ = true;
+    done_ = std::move(done);
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        const ClipboardContent content = readPlatformClipboard(choose, maxBytes);
+        QMetaObject::invokeMethod(
+            this, [this, content] { finish(content); }, Qt::QueuedConnection);
+        return;
+    }
+    cancelled_ = std::make_shared<std::atomic<bool>>(false);
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    worker_ = std::thread([this, choose = std::move(choose), deadline, maxBytes,
+                           display = qgetenv("DISPLAY"), cancelled = cancelled_] {
+        ClipboardContent content =
+            readX11Clipboard(display, choose, deadline, maxBytes, *cancelled);
+        QMetaObject::invokeMethod(
+            this, [this, content = std::move(content)] { finish(content); }, Qt::QueuedConnection);
+    });
+}
+
+void ClipboardReader::finish(const ClipboardContent& content) {
+    if (worker_.joinable()) {
+        worker_.join();  // it has nothing left to do but end
+    }
+    busy_ = false;
+    Done done = std::move(done_);
+    done_ = nullptr;
+    if (done) {
+        done(content);
+    }
+}

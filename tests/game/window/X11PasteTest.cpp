@@ -1,0 +1,135 @@
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+#include <QUrl>
+#include <cstdio>
+
+#include "tests/game/window/GameFixture.h"
+#include "tests/support/ClipboardOwner.h"
+
+// Ctrl+V in the real window while another program holds the X clipboard. These run on a private
+// X server (tests/support/with_xvfb.sh) and are skipped on the offscreen platform.
+namespace {
+
+class X11PasteTest : public GameTest {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+            GTEST_SKIP() << "needs an X server; ctest runs these under Xvfb";
+        }
+        openWindow();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    QString picture(const QString& name, int side, const char* format = "PNG") {
+        const QString path = folderPath("/" + name);
+        testfiles::writeCellPicture(path, side, side, format);
+        return path;
+    }
+    bool showsCellPicture() const {
+        const QImage& p = form->puzzlePicture();
+        return !p.isNull() && p.pixelColor(50, 50) == testfiles::cellColor(0) &&
+               p.pixelColor(350, 350) == testfiles::cellColor(15);
+    }
+
+    // Presses Ctrl+V and waits for the paste to end: how long the key itself took, the longest
+    // the window's event loop stood still, and when the paste ended.
+    struct Paste {
+        qint64 keyMs = 0;
+        qint64 longestStillMs = 0;
+        qint64 endMs = 0;
+    };
+    Paste paste(const char* what) {
+        Paste paste;
+        QElapsedTimer clock;
+        qint64 lastTick = 0;
+        QTimer ticks;
+        ticks.setInterval(10);
+        QObject::connect(&ticks, &QTimer::timeout, [&] {
+            paste.longestStillMs = std::max(paste.longestStillMs, clock.elapsed() - lastTick);
+            lastTick = clock.elapsed();
+        });
+        ticks.start();
+        clock.start();
+        QTest::keyClick(form.get(), Qt::Key_V, Qt::ControlModifier);
+        paste.keyMs = clock.elapsed();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !form->pasteUnderWay(); }, 6000));
+        paste.endMs = clock.elapsed();
+        const auto reports = dialogs.errorReports();
+        std::printf(
+            "paste, %s: key %lld ms, window still at most %lld ms, ended after %lld ms, %s\n", what,
+            paste.keyMs, paste.longestStillMs, paste.endMs,
+            reports.empty() ? "no report" : reports.back().text.c_str());
+        return paste;
+    }
+};
+
+TEST_F(X11PasteTest, AnOwnerThatDoesNotDeliverNeverStopsTheWindowAndIsNamedInTheReport) {
+    const QString png = picture("slow.png", 400);
+    const struct {
+        QStringList owner;
+        const char* report;
+    } cases[] = {
+        {{"silent"}, "the program holding the clipboard did not answer"},
+        {{"list", "image/png", "image/bmp", "image/gif", "image/jpeg", "image/tiff", "image/webp",
+          "image/x-xpixmap", "image/x-portable-pixmap", "image/vnd.microsoft.icon", "image/ico"},
+         "the program holding the clipboard did not deliver its picture"},
+        {{"list", "image/png"}, "the program holding the clipboard did not deliver its picture"},
+        {{"drip", "image/png", png},
+         "the program holding the clipboard did not deliver its picture"},
+    };
+    for (const auto& c : cases) {
+        const std::string what = c.owner.mid(0, 2).join(' ').toStdString();
+        SCOPED_TRACE(what);
+        ClipboardOwner owner(c.owner);
+        ASSERT_TRUE(owner.owning());
+        const Paste p = paste(what.c_str());
+        EXPECT_LT(p.keyMs, 100);
+        EXPECT_LT(p.longestStillMs, 500);
+        EXPECT_LT(p.endMs, 3500);
+        const auto reports = dialogs.errorReports();
+        ASSERT_EQ(reports.size(), 1u);
+        EXPECT_NE(reports[0].text.find("Form_Paste at line 110"), std::string::npos);
+        EXPECT_NE(reports[0].text.find(c.report), std::string::npos) << reports[0].text;
+        dialogs.messages.clear();
+        EXPECT_TRUE(form->puzzlePicture().isNull());
+    }
+}
+
+// What other programs offer: a large PNG under Qt's own type, XPM under its other names, a copied
+// file, a file name as text.
+TEST_F(X11PasteTest, PictureDataUnderEveryNameAndCopiedFilesLoad) {
+    const QString large = picture("large.png", 8000);
+    QElapsedTimer fileLoad;
+    fileLoad.start();
+    form->Form_CommandLine({large});
+    std::printf("the same PNG as a file: %lld ms to load, %lld bytes\n", fileLoad.elapsed(),
+                QFileInfo(large).size());
+    const QString xpm = picture("small.xpm", 64, "XPM");
+    const QString file = picture("copied.bmp", 400, "BMP");
+    const QString copied = folderPath("/copied.txt");
+    testfiles::writeBytes(copied, "copy\n" + QUrl::fromLocalFile(file).toEncoded());
+    const QString named = folderPath("/named.txt");
+    testfiles::writeBytes(named, file.toUtf8());
+    const QStringList offers[] = {
+        {"application/x-qt-image", large},
+        {"image/xpm", xpm},
+        {"image/x-xpm", xpm},
+        {"x-special/gnome-copied-files", copied},
+        {"UTF8_STRING", named, "TEXT", named},
+    };
+    for (const QStringList& offer : offers) {
+        SCOPED_TRACE(offer.first().toStdString());
+        loadPlainPicture();
+        ClipboardOwner owner(QStringList{"serve"} + offer);
+        ASSERT_TRUE(owner.owning());
+        paste(offer.first().toLatin1().constData());
+        EXPECT_TRUE(showsCellPicture());
+        EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.back().text;
+        dialogs.messages.clear();
+    }
+}
+
+}  // namespace
