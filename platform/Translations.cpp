@@ -103,7 +103,7 @@ QString Translations::install(const QStringList& uiLanguages, const QString& fol
                                   QStringLiteral(".qm"))) {
                 language_ = candidate;
                 loadQtCatalogue(candidate);
-                QCoreApplication::installTranslator(&game_);
+                QCoreApplication::installTranslator(game_.get());
                 installed_ = true;
                 previousDefault_ = QLocale();
                 QLocale::setDefault(numberLocale());
@@ -118,11 +118,9 @@ void Translations::remove() {
     if (!installed_) {
         return;
     }
-    QCoreApplication::removeTranslator(&game_);
-    QCoreApplication::removeTranslator(&qt_);
     QLocale::setDefault(previousDefault_);
-    game_.load(nullptr, 0);
-    qt_.load(nullptr, 0);
+    game_.reset();
+    qt_.reset();
     gameData_.clear();
     language_.clear();
     installed_ = false;
@@ -142,14 +140,14 @@ bool Translations::loadGameCatalogue(const QString& path) {
         return false;
     }
     // QTranslator reads the catalogue in place, so the bytes live as long as it does.
-    gameData_ = std::move(data);
-    if (!game_.load(reinterpret_cast<const uchar*>(gameData_.constData()),
-                    static_cast<int>(gameData_.size())) ||
-        game_.translate(kMarkerContext, kMarkerSource).isEmpty()) {
-        game_.load(nullptr, 0);
-        gameData_.clear();
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(reinterpret_cast<const uchar*>(data.constData()),
+                          static_cast<int>(data.size())) ||
+        translator->translate(kMarkerContext, kMarkerSource).isEmpty()) {
         return false;
     }
+    gameData_ = std::move(data);
+    game_ = std::move(translator);
     return true;
 }
 
@@ -157,8 +155,10 @@ void Translations::loadQtCatalogue(const QString& language) {
     // Qt's dialogs speak the window's language or stay English; a missing catalogue is no failure.
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     for (const QString& candidate : fallbacksOf(language)) {
-        if (qt_.load(QStringLiteral("qtbase_") + candidate, folder)) {
-            QCoreApplication::installTranslator(&qt_);
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(QStringLiteral("qtbase_") + candidate, folder)) {
+            qt_ = std::move(translator);
+            QCoreApplication::installTranslator(qt_.get());
             return;
         }
     }

@@ -5,10 +5,11 @@
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
+#include <memory>
 
-// The languages the window speaks: the game's own catalogue from `folder` and Qt's for its
-// dialogs, for the first of the desktop's languages that the game has a catalogue for. English,
-// or no usable catalogue, leaves the English source texts; nothing is ever reported.
+// The languages the window speaks: the game's own catalogue tavlora_<language>.qm from `folder` and
+// Qt's for its dialogs, for the first of the desktop's languages that the game has a catalogue for.
+// English, or no usable catalogue, leaves the English source texts; nothing is ever reported.
 class Translations {
 public:
     Translations() = default;
@@ -29,16 +30,15 @@ private:
     bool loadGameCatalogue(const QString& path);
     void loadQtCatalogue(const QString& language);
 
+    // Each lives from install() to remove(); a translator removes itself from the application as
+    // it goes.
     QByteArray gameData_;
-    QTranslator game_;
-    QTranslator qt_;
+    std::unique_ptr<QTranslator> game_;
+    std::unique_ptr<QTranslator> qt_;
     QString language_;
     bool installed_ = false;
     QLocale previousDefault_;
 };
-
-// The game's catalogues are named tavlora_<language>.qm.
-inline constexpr const char* kCatalogueFolderName = "/translations";
 
 // True when `data` is a whole compiled catalogue: the .qm signature followed by blocks whose
 // lengths add up exactly to the data, among them the messages and the language.

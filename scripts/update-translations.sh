@@ -11,5 +11,5 @@ if [ $# -eq 0 ]; then
 fi
 # Locations are left out, so a change elsewhere in a file does not touch every catalogue.
 "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h \
-    -tr-function-alias QT_TRANSLATE_NOOP+=TAVLORA_TRANSLATABLE \
+    -tr-function-alias QT_TRANSLATE_NOOP+=TAVLORA_TRANSLATABLE -I . \
     board game platform scores shell desktop -ts "$@"

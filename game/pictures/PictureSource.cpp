@@ -1,5 +1,6 @@
 #include "game/pictures/PictureSource.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMimeData>
@@ -14,10 +15,12 @@ namespace {
 // to the same limits as a file.
 QImage scaledPicture(const QImage& picture, const QString& name, int side) {
     if (picture.isNull()) {
-        refusePicture(name, QStringLiteral("the file is damaged or is not a picture"));
+        refusePicture(name, QCoreApplication::translate("PictureLoader",
+                                                        "the file is damaged or is not a picture"));
     }
     if (static_cast<long long>(picture.width()) * picture.height() > kMaxPicturePixels) {
-        refusePicture(name, QStringLiteral("the picture is too large (%1 x %2 pixels)")
+        refusePicture(name, QCoreApplication::translate("PictureLoader",
+                                                        "the picture is too large (%1 x %2 pixels)")
                                 .arg(picture.width())
                                 .arg(picture.height()));
     }
@@ -27,7 +30,7 @@ QImage scaledPicture(const QImage& picture, const QString& name, int side) {
 }
 
 // The picture named on a paste.
-constexpr const char* kClipboardName = "from the clipboard";
+constexpr const char* kClipboardName = QT_TRANSLATE_NOOP("PictureLoader", "from the clipboard");
 
 }  // namespace
 
@@ -99,12 +102,14 @@ std::optional<PictureSource> pictureIn(const QMimeData* mime) {
         if (QImageReader::supportedMimeTypes().contains(format.toLatin1())) {
             const QByteArray bytes = mime->data(format);
             if (!bytes.isEmpty()) {
-                return PictureSource::data(bytes, kClipboardName);
+                return PictureSource::data(
+                    bytes, QCoreApplication::translate("PictureLoader", kClipboardName));
             }
         }
     }
     if (mime->hasImage()) {
-        return PictureSource::image(qvariant_cast<QImage>(mime->imageData()), kClipboardName);
+        return PictureSource::image(qvariant_cast<QImage>(mime->imageData()),
+                                    QCoreApplication::translate("PictureLoader", kClipboardName));
     }
     return std::nullopt;
 }
