@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Schieben: Ein Teil wird herausgenommen, und ein Teil neben dem leeren Feld rutscht hinein.</translation>
+        <translation>Schub: Ein Teil wird herausgenommen, und ein Teil neben dem leeren Feld rutscht hinein.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Ein laufendes Spiel der Art Schieben</translation>
+        <translation>Ein laufendes Spiel der Art Schub</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -202,7 +202,7 @@ in Tavlora2021/08/31.Form1.%2 in Zeile %3<byte value="xd"/><byte value="xd"/>Bit
     </message>
     <message>
         <source>Slide</source>
-        <translation>Schieben</translation>
+        <translation>Schub</translation>
     </message>
     <message>
         <source>Swap</source>

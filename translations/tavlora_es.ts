@@ -83,11 +83,11 @@
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Deslizar: se quita una pieza, y una pieza junto a la casilla vacía se desliza a ella.</translation>
+        <translation>Mueve: se quita una pieza, y una pieza junto a la casilla vacía se desliza a ella.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
-        <translation>Cambiar: las dieciséis piezas siguen en el tablero, y dos cualesquiera intercambian su sitio.</translation>
+        <translation>Cambia: las dieciséis piezas siguen en el tablero, y dos cualesquiera intercambian su sitio.</translation>
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Una partida de Deslizar en curso</translation>
+        <translation>Una partida de Mueve en curso</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -202,11 +202,11 @@ en Tavlora2021/08/31.Form1.%2 en la línea %3<byte value="xd"/><byte value="xd"/
     </message>
     <message>
         <source>Slide</source>
-        <translation>Deslizar</translation>
+        <translation>Mueve</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation>Cambiar</translation>
+        <translation>Cambia</translation>
     </message>
     <message>
         <source>Moves</source>

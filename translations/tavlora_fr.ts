@@ -83,11 +83,11 @@
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Glisser : une pièce est retirée, et une pièce voisine de la case vide y glisse.</translation>
+        <translation>Glisse : une pièce est retirée, et une pièce voisine de la case vide y glisse.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
-        <translation>Échange : les seize pièces restent sur le plateau, et deux d&apos;entre elles quelconques échangent leurs places.</translation>
+        <translation>Change : les seize pièces restent sur le plateau, et deux d&apos;entre elles quelconques échangent leurs places.</translation>
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Une partie de Glisser en cours</translation>
+        <translation>Une partie de Glisse en cours</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -202,11 +202,11 @@ dans Tavlora2021/08/31.Form1.%2 à la ligne %3<byte value="xd"/><byte value="xd"
     </message>
     <message>
         <source>Slide</source>
-        <translation>Glisser</translation>
+        <translation>Glisse</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation>Échange</translation>
+        <translation>Change</translation>
     </message>
     <message>
         <source>Moves</source>

@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
-        <translation>Scambia: tutti e sedici i tasselli restano sul tavoliere, e due qualsiasi si scambiano di posto.</translation>
+        <translation>Cambia: tutti e sedici i tasselli restano sul tavoliere, e due qualsiasi si scambiano di posto.</translation>
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
@@ -206,7 +206,7 @@ in Tavlora2021/08/31.Form1.%2 alla riga %3<byte value="xd"/><byte value="xd"/>In
     </message>
     <message>
         <source>Swap</source>
-        <translation>Scambia</translation>
+        <translation>Cambia</translation>
     </message>
     <message>
         <source>Moves</source>

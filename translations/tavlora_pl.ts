@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Przesuń: jeden kafelek zostaje wyjęty, a kafelek obok pustego pola wsuwa się na nie.</translation>
+        <translation>Suwak: jeden kafelek zostaje wyjęty, a kafelek obok pustego pola wsuwa się na nie.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Trwająca gra w trybie Przesuń</translation>
+        <translation>Trwająca gra w trybie Suwak</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -202,7 +202,7 @@ w Tavlora2021/08/31.Form1.%2 w wierszu %3<byte value="xd"/><byte value="xd"/>Pro
     </message>
     <message>
         <source>Slide</source>
-        <translation>Przesuń</translation>
+        <translation>Suwak</translation>
     </message>
     <message>
         <source>Swap</source>

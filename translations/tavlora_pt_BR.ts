@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Deslizar: uma peça é retirada, e uma peça ao lado da casa vazia desliza para ela.</translation>
+        <translation>Mover: uma peça é retirada, e uma peça ao lado da casa vazia desliza para ela.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Um jogo de Deslizar em andamento</translation>
+        <translation>Um jogo de Mover em andamento</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -202,7 +202,7 @@ em Tavlora2021/08/31.Form1.%2 na linha %3<byte value="xd"/><byte value="xd"/>Env
     </message>
     <message>
         <source>Slide</source>
-        <translation>Deslizar</translation>
+        <translation>Mover</translation>
     </message>
     <message>
         <source>Swap</source>
