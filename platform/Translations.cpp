@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 
 namespace {
 
@@ -25,9 +24,29 @@ const char* const kMarkerSource = QT_TRANSLATE_NOOP("Translations", "English");
 // Locale names come from the environment. Only a plain name ("pt-BR", "sr_Latn_RS") may become
 // part of a file name; anything else (a path, stray bytes, a page of text) is passed over.
 bool isPlainLanguageName(const QString& name) {
-    static const QRegularExpression plain(
-        QStringLiteral("^[A-Za-z]{2,8}([-_][A-Za-z0-9]{1,8}){0,4}$"));
-    return plain.match(name).hasMatch();
+    // A language of 2 to 8 letters, then up to four parts of 1 to 8 letters or digits, each after
+    // a '-' or '_' ("pt-BR", "sr_Latn_RS").
+    const auto isLetter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    };
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    qsizetype part = 0;
+    qsizetype length = 0;
+    for (const QChar c : name) {
+        if (c == u'-' || c == u'_') {
+            if ((part == 0 && length < 2) || length == 0 || ++part > 4) {
+                return false;
+            }
+            length = 0;
+        } else if (isLetter(c) || (part > 0 && isDigit(c))) {
+            if (++length > 8) {
+                return false;
+            }
+        } else {
+            return false;
+        }
+    }
+    return part == 0 ? length >= 2 : length > 0;
 }
 
 bool isEnglish(const QString& name) {
