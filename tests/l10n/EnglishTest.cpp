@@ -136,7 +136,7 @@ TEST(LanguageChoice, TheFirstLanguageWithACatalogueWinsAndEnglishOrUnknownOnesMe
 // Run by the case below in a child with the environment it gives; Qt reads the locale once.
 TEST(LanguageFromEnvironment, Child) {
     if (!qEnvironmentVariableIsSet("TAVLORA_EXPECT_LANGUAGE")) {
-        GTEST_SKIP() << "runs only as the child of LanguageFromEnvironment.FollowsTheDesktop";
+        GTEST_SKIP() << "runs only as the child of FollowsLanguageLcAllLcMessagesAndLang";
     }
     Translations translations;
     EXPECT_EQ(translations.install(QLocale::system().uiLanguages(), catalogueFolder()),
