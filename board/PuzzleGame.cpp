@@ -44,7 +44,7 @@ void PuzzleGame::deal(RandomSource& random) {
     sizeBoard();
     for (int k = 0; k < kCells; ++k) {
         if (!addTile(k / kSide, k % kSide, makeTile(k))) {
-            throw Failure("Board is already full.");
+            throw Failure(TAVLORA_TRANSLATABLE("Failure", "Board is already full."));
         }
     }
     shuffle(random);

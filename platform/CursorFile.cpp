@@ -1,6 +1,7 @@
 #include "platform/CursorFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
@@ -18,7 +19,9 @@ constexpr qsizetype kDirectoryEntryBytes = 16;
 constexpr quint16 kCursorResourceType = 2;
 
 [[noreturn]] void refuseCursor(const QString& path, const QString& reason) {
-    throw Failure(QStringLiteral("Cannot load the cursor %1: %2").arg(path, reason).toStdString());
+    throw Failure(QCoreApplication::translate("CursorFile", "Cannot load the cursor %1: %2")
+                      .arg(path, reason)
+                      .toStdString());
 }
 
 quint16 readU16(const QByteArray& bytes, qsizetype at) {
@@ -41,7 +44,8 @@ QByteArray readCursorBytes(const QString& path) {
         refuseCursor(path, file.errorString());
     }
     if (bytes.size() > kMaxCursorBytes) {
-        refuseCursor(path, QStringLiteral("the file is larger than 1 MiB"));
+        refuseCursor(path,
+                     QCoreApplication::translate("CursorFile", "the file is larger than 1 MiB"));
     }
     return bytes;
 }
@@ -49,7 +53,7 @@ QByteArray readCursorBytes(const QString& path) {
 // Checks the directory the image reader relies on, so a damaged file gets a reason a player can
 // act on instead of a decoder's guess.
 void checkDirectory(const QString& path, const QByteArray& bytes) {
-    const QString notCursor = QStringLiteral("the file is not a cursor");
+    const QString notCursor = QCoreApplication::translate("CursorFile", "the file is not a cursor");
     if (bytes.size() < kDirectoryHeaderBytes + kDirectoryEntryBytes) {
         refuseCursor(path, notCursor);
     }
@@ -58,14 +62,14 @@ void checkDirectory(const QString& path, const QByteArray& bytes) {
     }
     const quint16 count = readU16(bytes, 4);
     if (count < 1) {
-        refuseCursor(path, QStringLiteral("the file holds no image"));
+        refuseCursor(path, QCoreApplication::translate("CursorFile", "the file holds no image"));
     }
     const qsizetype directoryEnd = kDirectoryHeaderBytes + count * kDirectoryEntryBytes;
     const quint32 imageBytes = readU32(bytes, kDirectoryHeaderBytes + 8);
     const quint32 imageOffset = readU32(bytes, kDirectoryHeaderBytes + 12);
     if (bytes.size() < directoryEnd || imageOffset < directoryEnd || imageBytes == 0 ||
         static_cast<qint64>(imageOffset) + imageBytes > bytes.size()) {
-        refuseCursor(path, QStringLiteral("the file is truncated"));
+        refuseCursor(path, QCoreApplication::translate("CursorFile", "the file is truncated"));
     }
 }
 
@@ -81,8 +85,10 @@ QCursor loadCursorFile(const QString& path) {
     // claim beyond any cursor is refused before anything is decoded.
     const QSize claimed = largestClaimedIconImage(buffer);
     if (claimed.width() > kMaxIconSide || claimed.height() > kMaxIconSide) {
-        refuseCursor(path, QStringLiteral("the cursor image is too large (%1 x %2 pixels; a cursor "
-                                          "is at most %3 x %3)")
+        refuseCursor(path, QCoreApplication::translate(
+                               "CursorFile",
+                               "the cursor image is too large (%1 x %2 pixels; a cursor "
+                               "is at most %3 x %3)")
                                .arg(claimed.width())
                                .arg(claimed.height())
                                .arg(kMaxIconSide));

@@ -3,7 +3,8 @@
 #include "platform/Failure.h"
 
 namespace {
-constexpr const char* kInvalidPropertyValue = "Invalid property value";
+constexpr const char* kInvalidPropertyValue =
+    TAVLORA_TRANSLATABLE("Failure", "Invalid property value");
 }
 
 void PictureClip::setPicture(const QPixmap& picture) {
@@ -29,7 +30,7 @@ void PictureClip::setCols(Int16 cols) {
 
 QPixmap PictureClip::GraphicCell(Int16 k) {
     if (picture_.isNull()) {
-        throw Failure("The picture clipper holds no picture");
+        throw Failure(TAVLORA_TRANSLATABLE("Failure", "The picture clipper holds no picture"));
     }
     const int rows = rows_.value();
     const int cols = cols_.value();
@@ -51,7 +52,8 @@ void PictureClip::cutCells() {
     const int cellHeight = picture_.height() / rows;
     // The remainder columns and rows at the right and bottom edges belong to no cell.
     if (cellWidth < 1 || cellHeight < 1) {
-        throw Failure("The picture is smaller than its grid of cells");
+        throw Failure(
+            TAVLORA_TRANSLATABLE("Failure", "The picture is smaller than its grid of cells"));
     }
     std::vector<QPixmap> cells;
     cells.reserve(static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols));

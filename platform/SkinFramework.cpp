@@ -1,6 +1,7 @@
 #include "platform/SkinFramework.h"
 
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
 #include <QStringDecoder>
@@ -14,7 +15,9 @@ namespace {
 constexpr qint64 kMaxSkinBytes = 1024 * 1024;
 
 [[noreturn]] void refuseSkin(const QString& path, const QString& reason) {
-    throw Failure(QStringLiteral("Cannot load the skin %1: %2").arg(path, reason).toStdString());
+    throw Failure(QCoreApplication::translate("SkinFile", "Cannot load the skin %1: %2")
+                      .arg(path, reason)
+                      .toStdString());
 }
 
 // Keeps a fixed-size window at its size, and every control in it within that size, whatever size a
@@ -79,16 +82,16 @@ void SkinFramework::loadSkin(const QString& path, const QString& section) {
         refuseSkin(path, file.errorString());
     }
     if (bytes.size() > kMaxSkinBytes) {
-        refuseSkin(path, QStringLiteral("the file is larger than 1 MiB"));
+        refuseSkin(path, QCoreApplication::translate("SkinFile", "the file is larger than 1 MiB"));
     }
     if (bytes.contains('\0')) {
-        refuseSkin(path, QStringLiteral("the file is not text"));
+        refuseSkin(path, QCoreApplication::translate("SkinFile", "the file is not text"));
     }
     // Stateless, so a character cut off at the end of the file counts as an error too.
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
-        refuseSkin(path, QStringLiteral("the file is not UTF-8 text"));
+        refuseSkin(path, QCoreApplication::translate("SkinFile", "the file is not UTF-8 text"));
     }
     styleSheet_ = std::move(text);
 }

@@ -1,5 +1,6 @@
 #include "scores/HighScoreEntry.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <vector>
 
@@ -44,8 +45,10 @@ void enterHighScore(const QString& databasePath, const std::string& table, doubl
             db.closeScoreDatabase();
             return;
         }
-        const std::string name =
-            dialogs.askText("You've got high score.\r\nEnter your name: ", "High Score", "");
+        const std::string name = dialogs.askText(
+            QCoreApplication::translate("HighScore", "You've got high score.\r\nEnter your name: ")
+                .toStdString(),
+            QCoreApplication::translate("HighScore", "High Score").toStdString(), "");
         // The row is chosen again under the write lock: another copy of the game may have stored
         // a score while the name box was open.
         db.updateChosenRow(table, stored, name, chosenRowId);
@@ -53,8 +56,9 @@ void enterHighScore(const QString& databasePath, const std::string& table, doubl
     } catch (const ScoreFileBusy& busy) {
         // The game has ended, so trying again cannot bring its score back.
         throw scoreFileFailure(busy.path(),
-                               "is in use by another program, so this game's score "
-                               "was not stored" +
-                                   busy.sqliteWords());
+                               QT_TRANSLATE_NOOP("ScoreFile",
+                                                 "is in use by another program, so this game's "
+                                                 "score was not stored"),
+                               busy.sqliteWords());
     }
 }

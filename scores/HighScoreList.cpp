@@ -1,15 +1,19 @@
 #include "scores/HighScoreList.h"
 
+#include <QCoreApplication>
+
 #include "scores/Score.h"
 
 std::string highScoreListHeading() {
-    return "Player Name\tScore\r\n\r\n";
+    return QCoreApplication::translate("HighScore", "Player Name\tScore\r\n\r\n").toStdString();
 }
 
 std::string highScoreListLine(const ScoreRow& row) {
-    return row.name + "\t\t" + scoreText(row.score) + "\r\n";
+    return row.name + "\t\t" + scoreForReading(scoreText(row.score)) + "\r\n";
 }
 
 std::string highScoreListTitle(const std::string& optionCaption) {
-    return optionCaption + " high scores";
+    return QCoreApplication::translate("HighScore", "%1 high scores")
+        .arg(QString::fromStdString(optionCaption))
+        .toStdString();
 }

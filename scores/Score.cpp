@@ -1,5 +1,7 @@
 #include "scores/Score.h"
 
+#include <QLocale>
+#include <QString>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -120,4 +122,12 @@ std::string scoreDisplay(double score) {
         digits.insert(0, "-");
     }
     return digits;
+}
+
+std::string scoreForReading(const std::string& text) {
+    const QString point = QLocale().decimalPoint();
+    if (point == QStringLiteral(".")) {
+        return text;
+    }
+    return QString::fromStdString(text).replace(u'.', point).toStdString();
 }

@@ -10,3 +10,6 @@ double storedScore(double score);
 // The score as the window shows it: two decimals, exact halves rounded away from zero ("513.92",
 // 583.125 as "583.13").
 std::string scoreDisplay(double score);
+// A score's text with the decimal separator of the language the window speaks (QLocale's default:
+// "513,92" in German); English keeps '.'. The table always stores the '.' form.
+std::string scoreForReading(const std::string& text);

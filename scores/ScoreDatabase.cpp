@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <atomic>
 #include <cmath>
+#include <string_view>
 
 #include "scores/ScoreFileErrors.h"
 
@@ -28,7 +29,9 @@ const char* knownTable(const std::string& table) {
     if (table == kSwapTable) {
         return kSwapTable;
     }
-    throw Failure("There is no high-score table \"" + table + "\".");
+    throw Failure(QCoreApplication::translate("ScoreFile", "There is no high-score table \"%1\".")
+                      .arg(QString::fromStdString(table))
+                      .toStdString());
 }
 
 // An empty QString must stay text: Qt binds a null QString as NULL.
@@ -81,7 +84,7 @@ void ScoreDatabase::openConnection(Mode mode) {
         QUrl::fromLocalFile(path_).toString(QUrl::FullyEncoded) +
         (mode == Mode::ReadOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
     if (!db.open()) {
-        fail("cannot be opened", db.lastError());
+        fail(QT_TRANSLATE_NOOP("ScoreFile", "cannot be opened"), db.lastError());
     }
 }
 
@@ -89,14 +92,15 @@ void ScoreDatabase::checkFile() {
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     // Every commit reaches the disk before an update counts as done, so a power cut leaves the
     // old row or the new one.
-    execOrThrow(QStringLiteral("PRAGMA synchronous = FULL"), "cannot be read");
+    execOrThrow(QStringLiteral("PRAGMA synchronous = FULL"),
+                QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"));
     QSqlQuery check(db);
     if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()) {
-        fail("cannot be read", check.lastError());
+        fail(QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"), check.lastError());
     }
     if (check.value(0).toString() != QStringLiteral("ok")) {
-        throw scoreFileFailure(path_,
-                               "is damaged (" + check.value(0).toString().toStdString() + ")");
+        throw scoreFileFailure(path_, QT_TRANSLATE_NOOP("ScoreFile", "is damaged"),
+                               " (" + check.value(0).toString().toStdString() + ")");
     }
 }
 
@@ -106,7 +110,11 @@ void ScoreDatabase::checkTable(const char* table) {
     QSqlQuery probe(QSqlDatabase::database(connectionName_, false));
     if (!probe.exec(QStringLiteral("SELECT id, fldname, fldscore FROM %1 LIMIT 0")
                         .arg(QLatin1String(table)))) {
-        fail(std::string("has no table ") + table + " with the columns id, fldname and fldscore",
+        fail(std::string_view(table) == kSlideTable
+                 ? QT_TRANSLATE_NOOP("ScoreFile",
+                                     "has no table tblSlide with the columns id, fldname and fldscore")
+                 : QT_TRANSLATE_NOOP("ScoreFile",
+                                     "has no table tblSwap with the columns id, fldname and fldscore"),
              probe.lastError());
     }
 }
@@ -125,11 +133,11 @@ void ScoreDatabase::closeScoreDatabase() {
     path_.clear();
 }
 
-void ScoreDatabase::fail(const std::string& problem, const QSqlError& error) const {
+void ScoreDatabase::fail(const char* problem, const QSqlError& error) const {
     // SQLite speaks of a read-only database when the file was deleted while it was open; the
     // player can act on the real cause.
     if (!QFileInfo::exists(path_)) {
-        throw scoreFileFailure(path_, "was not found");
+        throw scoreFileFailure(path_, QT_TRANSLATE_NOOP("ScoreFile", "was not found"));
     }
     throwScoreFileFailure(path_, problem, error);
 }
@@ -140,7 +148,7 @@ void ScoreDatabase::requireOpen() const {
     }
 }
 
-void ScoreDatabase::execOrThrow(const QString& sql, const std::string& problem) {
+void ScoreDatabase::execOrThrow(const QString& sql, const char* problem) {
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
     if (!query.exec(sql)) {
         fail(problem, query.lastError());
@@ -168,13 +176,13 @@ std::vector<ScoreRow> ScoreDatabase::selectRows(const char* table, const std::st
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
     query.setForwardOnly(true);
     if (!query.prepare(QString::fromStdString(sql))) {
-        fail("cannot be read", query.lastError());
+        fail(QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"), query.lastError());
     }
     if (scoreLimit != nullptr) {
         query.addBindValue(*scoreLimit);
     }
     if (!query.exec()) {
-        fail("cannot be read", query.lastError());
+        fail(QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"), query.lastError());
     }
     std::vector<ScoreRow> rows;
     while (query.next()) {
@@ -182,7 +190,7 @@ std::vector<ScoreRow> ScoreDatabase::selectRows(const char* table, const std::st
     }
     // next() also ends on a row that cannot be read; that must not pass as the end of the table.
     if (query.lastError().isValid()) {
-        fail("cannot be read", query.lastError());
+        fail(QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"), query.lastError());
     }
     return rows;
 }
@@ -222,16 +230,17 @@ void ScoreDatabase::writeRow(const char* table, int id, double score, const std:
     query.addBindValue(boundText(name));
     query.addBindValue(id);
     if (!prepared || !query.exec()) {
-        fail("cannot be written", query.lastError());
+        fail(QT_TRANSLATE_NOOP("ScoreFile", "cannot be written"), query.lastError());
     }
 }
 
 void ScoreDatabase::inWriteTransaction(const std::function<void()>& work) {
     // Taking the write lock up front lets the busy timeout wait for another copy of the game.
-    execOrThrow(QStringLiteral("BEGIN IMMEDIATE"), "cannot be written");
+    execOrThrow(QStringLiteral("BEGIN IMMEDIATE"),
+                QT_TRANSLATE_NOOP("ScoreFile", "cannot be written"));
     try {
         work();
-        execOrThrow(QStringLiteral("COMMIT"), "cannot be written");
+        execOrThrow(QStringLiteral("COMMIT"), QT_TRANSLATE_NOOP("ScoreFile", "cannot be written"));
     } catch (...) {
         QSqlQuery rollback(QSqlDatabase::database(connectionName_, false));
         rollback.exec(QStringLiteral("ROLLBACK"));

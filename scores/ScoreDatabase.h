@@ -55,9 +55,9 @@ private:
     void openConnection(Mode mode);
     void checkFile();
     void checkTable(const char* table);
-    [[noreturn]] void fail(const std::string& problem, const QSqlError& error) const;
+    [[noreturn]] void fail(const char* problem, const QSqlError& error) const;
     void requireOpen() const;
-    void execOrThrow(const QString& sql, const std::string& problem);
+    void execOrThrow(const QString& sql, const char* problem);
     std::vector<ScoreRow> selectRows(const char* table, const std::string& sql,
                                      const double* scoreLimit);
     void writeRow(const char* table, int id, double score, const std::string& name);

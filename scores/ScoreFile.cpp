@@ -21,12 +21,14 @@ void fillNewFile(const QString& connectionName, const QString& scratchPath, cons
     db.setDatabaseName(QUrl::fromLocalFile(scratchPath).toString(QUrl::FullyEncoded) +
                        QStringLiteral("?mode=rw"));
     if (!db.open()) {
-        throw scoreFileFailure(path, "cannot be created", db.lastError());
+        throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
+                               db.lastError());
     }
     QSqlQuery query(db);
     const auto run = [&](const QString& sql) {
         if (!query.exec(sql)) {
-            throw scoreFileFailure(path, "cannot be created", query.lastError());
+            throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
+                                   query.lastError());
         }
     };
     run(QStringLiteral("BEGIN"));
@@ -49,14 +51,15 @@ void fillNewFile(const QString& connectionName, const QString& scratchPath, cons
 void createScoreFile(const QString& path) {
     const QFileInfo target(path);
     if (target.exists() || target.isSymLink()) {
-        throw scoreFileFailure(path, "already exists and is left as it is");
+        throw scoreFileFailure(
+            path, QT_TRANSLATE_NOOP("ScoreFile", "already exists and is left as it is"));
     }
     // The file is built under a temporary name and renamed at the end, so an interrupted build
     // never leaves a half-made file under the real name.
     QTemporaryFile scratch(target.absolutePath() + QStringLiteral("/hiscore-XXXXXX.tmp"));
     if (!scratch.open()) {
-        throw scoreFileFailure(path,
-                               "cannot be created (" + scratch.errorString().toStdString() + ")");
+        throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
+                               " (" + scratch.errorString().toStdString() + ")");
     }
     const QString scratchPath = scratch.fileName();
     scratch.close();
@@ -76,6 +79,6 @@ void createScoreFile(const QString& path) {
 
     // rename() refuses to replace a file that appeared meanwhile.
     if (!QFile::rename(scratchPath, target.absoluteFilePath())) {
-        throw scoreFileFailure(path, "cannot be created");
+        throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"));
     }
 }

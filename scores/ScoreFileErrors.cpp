@@ -16,7 +16,8 @@ constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADatabase = 26;
 
-constexpr const char* kInUse = "is in use by another program; try again in a moment";
+constexpr const char* kInUse =
+    QT_TRANSLATE_NOOP("ScoreFile", "is in use by another program; try again in a moment");
 
 // SQLite's primary result code, or -1 when the error carries none.
 int primaryCode(const QSqlError& error) {
@@ -37,16 +38,16 @@ std::string sqliteWords(const QSqlError& error) {
     return detail.isEmpty() ? std::string() : " (" + detail.toStdString() + ")";
 }
 
-std::string problemFor(const std::string& problem, const QSqlError& error) {
+const char* problemFor(const char* problem, const QSqlError& error) {
     switch (primaryCode(error)) {
         case kSqliteBusy:
         case kSqliteLocked:
             return kInUse;
         case kSqliteReadOnly:
-            return "cannot be written";
+            return QT_TRANSLATE_NOOP("ScoreFile", "cannot be written");
         case kSqliteCorrupt:
         case kSqliteNotADatabase:
-            return "is damaged";
+            return QT_TRANSLATE_NOOP("ScoreFile", "is damaged");
         default:
             return problem;
     }
@@ -54,21 +55,23 @@ std::string problemFor(const std::string& problem, const QSqlError& error) {
 
 }  // namespace
 
-Failure scoreFileFailure(const QString& path, const std::string& problem) {
-    return Failure("The high-score file \"" + QDir::toNativeSeparators(path).toStdString() + "\" " +
-                   problem + ".");
+Failure scoreFileFailure(const QString& path, const char* problem, const std::string& detail) {
+    const QString words =
+        QCoreApplication::translate("ScoreFile", problem) + QString::fromStdString(detail);
+    return Failure(QCoreApplication::translate("ScoreFile", "The high-score file \"%1\" %2.")
+                       .arg(QDir::toNativeSeparators(path), words)
+                       .toStdString());
 }
 
-Failure scoreFileFailure(const QString& path, const std::string& problem, const QSqlError& error) {
-    return scoreFileFailure(path, problemFor(problem, error) + sqliteWords(error));
+Failure scoreFileFailure(const QString& path, const char* problem, const QSqlError& error) {
+    return scoreFileFailure(path, problemFor(problem, error), sqliteWords(error));
 }
 
 ScoreFileBusy::ScoreFileBusy(const QString& path, const std::string& description,
                              std::string sqliteWords)
     : Failure(description), path_(path), sqliteWords_(std::move(sqliteWords)) {}
 
-void throwScoreFileFailure(const QString& path, const std::string& problem,
-                           const QSqlError& error) {
+void throwScoreFileFailure(const QString& path, const char* problem, const QSqlError& error) {
     if (isBusy(error)) {
         throw ScoreFileBusy(path, scoreFileFailure(path, problem, error).description(),
                             sqliteWords(error));
@@ -79,20 +82,22 @@ void throwScoreFileFailure(const QString& path, const std::string& problem,
 void checkLooksLikeScoreFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        throw scoreFileFailure(path, "was not found");
+        throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "was not found"));
     }
     if (!info.isFile()) {
-        throw scoreFileFailure(path, "is not a file");
+        throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "is not a file"));
     }
     if (info.size() == 0) {
-        throw scoreFileFailure(path, "is empty");
+        throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "is empty"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw scoreFileFailure(path, "cannot be read (" + file.errorString().toStdString() + ")");
+        throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"),
+                               " (" + file.errorString().toStdString() + ")");
     }
     static const QByteArray kSqliteHeader("SQLite format 3\0", 16);
     if (file.read(kSqliteHeader.size()) != kSqliteHeader) {
-        throw scoreFileFailure(path, "is not a high-score database");
+        throw scoreFileFailure(path,
+                               QT_TRANSLATE_NOOP("ScoreFile", "is not a high-score database"));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 
@@ -8,11 +9,13 @@
 class QSqlError;
 
 // Failures of the high-score file, worded so the player sees which file is meant and what went
-// wrong: "The high-score file "/opt/tavlora/hiscore.mdb" is damaged (...)."
-Failure scoreFileFailure(const QString& path, const std::string& problem);
+// wrong: "The high-score file "/opt/tavlora/hiscore.mdb" is damaged (...)." `problem` is an
+// English phrase marked with QT_TRANSLATE_NOOP("ScoreFile", ...) and shown translated; `detail`
+// (outside words in brackets) follows it as it is.
+Failure scoreFileFailure(const QString& path, const char* problem, const std::string& detail = {});
 // As above, with SQLite's own words in brackets. A busy, read-only or damaged file is named as
 // such whatever the step that met it.
-Failure scoreFileFailure(const QString& path, const std::string& problem, const QSqlError& error);
+Failure scoreFileFailure(const QString& path, const char* problem, const QSqlError& error);
 
 // Another program held the file past the wait. The description asks the player to try again, which
 // suits a listing; a caller for whom trying again cannot help says so in its own words.
@@ -29,7 +32,7 @@ private:
 };
 
 // Throws scoreFileFailure(path, problem, error), as a ScoreFileBusy when the file was busy.
-[[noreturn]] void throwScoreFileFailure(const QString& path, const std::string& problem,
+[[noreturn]] void throwScoreFileFailure(const QString& path, const char* problem,
                                         const QSqlError& error);
 
 // Fails unless `path` is a non-empty file that starts like an SQLite database. Reads the file

@@ -16,3 +16,5 @@ bool fileExists(const QString& path);
 inline constexpr const char* kHandCursorName = "/HAND-M.CUR";
 inline constexpr const char* kSkinFileName = "/x/o.cjs";
 inline constexpr const char* kScoreFileName = "/hiscore.mdb";
+// The game's catalogues, one tavlora_<language>.qm per language.
+inline constexpr const char* kCatalogueFolderName = "/translations";

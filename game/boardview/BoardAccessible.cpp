@@ -1,6 +1,7 @@
 #include "game/boardview/BoardAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <array>
 
@@ -9,10 +10,14 @@
 
 namespace {
 
-QString place(int cell) {
-    return QStringLiteral("row %1, column %2")
-        .arg(cell / BoardArea::kSide + 1)
-        .arg(cell % BoardArea::kSide + 1);
+QString text(const char* english) {
+    return QCoreApplication::translate("BoardAccessible", english);
+}
+
+// "%1" and "%2" of a text about a cell: its row and column, counted from 1.
+QString aboutCell(const char* english, int cell) {
+    return text(english).arg(QString::number(cell / BoardArea::kSide + 1),
+                             QString::number(cell % BoardArea::kSide + 1));
 }
 
 // One cell of the board: a button that plays the cell when pressed.
@@ -146,22 +151,26 @@ private:
 }  // namespace
 
 QString cellName(const PuzzleGame& game, int cell) {
-    const QString where = QStringLiteral("Row %1, column %2: ")
-                              .arg(cell / BoardArea::kSide + 1)
-                              .arg(cell % BoardArea::kSide + 1);
     if (game.isHiddenAt(cell)) {
-        return where + QStringLiteral("empty");
+        return aboutCell(QT_TRANSLATE_NOOP("BoardAccessible", "Row %1, column %2: empty"), cell);
     }
-    QString name = where + QStringLiteral("piece %1").arg(game.imageAt(cell) + 1);
+    const QString piece = QString::number(game.imageAt(cell) + 1);
     if (game.selectedIndex() == cell) {
-        name += QStringLiteral(", chosen");
+        return aboutCell(
+                   QT_TRANSLATE_NOOP("BoardAccessible", "Row %1, column %2: piece %3, chosen"),
+                   cell)
+            .arg(piece);
     }
-    return name;
+    return aboutCell(QT_TRANSLATE_NOOP("BoardAccessible", "Row %1, column %2: piece %3"), cell)
+        .arg(piece);
 }
 
 QString cellDescription(const PuzzleGame& game, int cell) {
     const int home = game.imageAt(cell);
-    return home == cell ? QStringLiteral("in place") : QStringLiteral("belongs in ") + place(home);
+    return home == cell
+               ? text(QT_TRANSLATE_NOOP("BoardAccessible", "in place"))
+               : aboutCell(QT_TRANSLATE_NOOP("BoardAccessible", "belongs in row %1, column %2"),
+                           home);
 }
 
 QAccessibleInterface* boardAccessibleFactory(const QString& /*className*/, QObject* object) {

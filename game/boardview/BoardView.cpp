@@ -1,5 +1,6 @@
 #include "game/boardview/BoardView.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 #include "game/boardview/BoardArea.h"
@@ -33,7 +34,10 @@ bool BoardView::hasControl(int index) const {
 
 TileLabel* BoardView::control(int index) const {
     if (!hasControl(index)) {
-        throw Failure("Control array element '" + std::to_string(index) + "' doesn't exist");
+        throw Failure(
+            QCoreApplication::translate("Failure", "Control array element '%1' doesn't exist")
+                .arg(index)
+                .toStdString());
     }
     return controls_[static_cast<size_t>(index)];
 }
@@ -51,7 +55,7 @@ void BoardView::createControl(int index) {
         throw Failure(failures::kSubscriptOutOfRange);
     }
     if (hasControl(index)) {
-        throw Failure("Object already loaded");
+        throw Failure(TAVLORA_TRANSLATABLE("Failure", "Object already loaded"));
     }
     if (index >= static_cast<int>(controls_.size())) {
         controls_.resize(static_cast<size_t>(index) + 1, nullptr);

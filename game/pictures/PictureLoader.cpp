@@ -1,6 +1,7 @@
 #include "game/pictures/PictureLoader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -13,12 +14,15 @@
 #include "platform/IconImages.h"
 
 void refusePicture(const QString& name, const QString& reason) {
-    throw Failure(QStringLiteral("Cannot load the picture %1: %2").arg(name, reason).toStdString());
+    throw Failure(QCoreApplication::translate("PictureLoader", "Cannot load the picture %1: %2")
+                      .arg(name, reason)
+                      .toStdString());
 }
 
 namespace {
 
-const char* const kDamaged = "the file is damaged or is not a picture";
+const char* const kDamaged =
+    QT_TRANSLATE_NOOP("PictureLoader", "the file is damaged or is not a picture");
 
 // The formats read, as QImageReader names them, and their MIME types. Others Qt may read through
 // plugins (TGA, MNG, ICNS, WBMP) are left out: some claim files by very little of their content,
@@ -90,10 +94,12 @@ public:
     std::unique_ptr<QIODevice> open() const override {
         const QFileInfo info(path_);
         if (!info.exists()) {
-            refusePicture(path_, QStringLiteral("the file was not found"));
+            refusePicture(path_,
+                          QCoreApplication::translate("PictureLoader", "the file was not found"));
         }
         if (info.isDir()) {
-            refusePicture(path_, QStringLiteral("it is a folder, not a picture"));
+            refusePicture(path_, QCoreApplication::translate("PictureLoader",
+                                                             "it is a folder, not a picture"));
         }
         auto file = std::make_unique<QFile>(path_);
         if (!file->open(QIODevice::ReadOnly)) {
@@ -145,7 +151,7 @@ QString readerFailure(const QImageReader& reader) {
     if (reader.error() == QImageReader::DeviceError) {
         return reader.errorString();
     }
-    return QString::fromLatin1(kDamaged);
+    return QCoreApplication::translate("PictureLoader", kDamaged);
 }
 
 QString mebibytes(qint64 bytes) {
@@ -158,18 +164,21 @@ void checkDemand(const QString& name, const QByteArray& format, const PictureDem
                  qint64 heldBytes) {
     const QSize size = demand.size;
     if (size.isEmpty()) {
-        refusePicture(name, QString::fromLatin1(kDamaged));
+        refusePicture(name, QCoreApplication::translate("PictureLoader", kDamaged));
     }
     const bool isIcon = format == "ico" || format == "cur";
     if (static_cast<long long>(size.width()) * size.height() > kMaxPicturePixels ||
         (isIcon && (size.width() > kMaxIconSide || size.height() > kMaxIconSide))) {
-        refusePicture(name, QStringLiteral("the picture is too large (%1 x %2 pixels)")
+        refusePicture(name, QCoreApplication::translate("PictureLoader",
+                                                        "the picture is too large (%1 x %2 pixels)")
                                 .arg(size.width())
                                 .arg(size.height()));
     }
     if (demand.bytes > kMaxDecodeBytes) {
-        refusePicture(name, QStringLiteral("the picture is too large (%1 x %2 pixels stored this "
-                                           "way need %3 MiB to decode, more than %4 MiB)")
+        refusePicture(name, QCoreApplication::translate(
+                                "PictureLoader",
+                                "the picture is too large (%1 x %2 pixels stored this "
+                                "way need %3 MiB to decode, more than %4 MiB)")
                                 .arg(size.width())
                                 .arg(size.height())
                                 .arg(mebibytes(demand.bytes), mebibytes(kMaxDecodeBytes)));
@@ -195,8 +204,9 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
     }
     const QByteArray format = reader->format();
     if (!isReadFormat(format)) {
-        refusePicture(name, QStringLiteral("the game does not read %1 pictures")
-                                .arg(QString::fromLatin1(format).toUpper()));
+        refusePicture(
+            name, QCoreApplication::translate("PictureLoader", "the game does not read %1 pictures")
+                      .arg(QString::fromLatin1(format).toUpper()));
     }
 
     const std::unique_ptr<QIODevice> headers = bytes.open();
@@ -227,7 +237,7 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
     // part of the picture would show memory no file wrote, or a decoder's guess.
     const bool readsExactRows = format == "bmp" || format == "dib";
     if (device.foundNothingLeft() || (readsExactRows && device.foundLessThanAsked())) {
-        refusePicture(name, QString::fromLatin1(kDamaged));
+        refusePicture(name, QCoreApplication::translate("PictureLoader", kDamaged));
     }
     // Decoders keep a share of what they decoded; without them it is converted in place.
     reader.reset();
@@ -239,7 +249,9 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
 void checkSide(const QString& name, int side) {
     if (side < 1 || side > kMaxPuzzlePictureSide) {
         refusePicture(
-            name, QStringLiteral("a square of %1 pixels is not a size for the puzzle").arg(side));
+            name, QCoreApplication::translate("PictureLoader",
+                                              "a square of %1 pixels is not a size for the puzzle")
+                      .arg(side));
     }
 }
 

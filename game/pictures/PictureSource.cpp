@@ -1,5 +1,6 @@
 #include "game/pictures/PictureSource.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
@@ -13,10 +14,12 @@ namespace {
 // to the same limits as a file.
 QImage scaledPicture(const QImage& picture, const QString& name, int side) {
     if (picture.isNull()) {
-        refusePicture(name, QStringLiteral("the file is damaged or is not a picture"));
+        refusePicture(name, QCoreApplication::translate("PictureLoader",
+                                                        "the file is damaged or is not a picture"));
     }
     if (static_cast<long long>(picture.width()) * picture.height() > kMaxPicturePixels) {
-        refusePicture(name, QStringLiteral("the picture is too large (%1 x %2 pixels)")
+        refusePicture(name, QCoreApplication::translate("PictureLoader",
+                                                        "the picture is too large (%1 x %2 pixels)")
                                 .arg(picture.width())
                                 .arg(picture.height()));
     }

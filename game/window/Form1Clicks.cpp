@@ -44,7 +44,9 @@ void Form1::completeGame(ReportingRoutine& routine) {
     routine.step(112, [&] { score = computeScore(true); });
     routine.step(114, [&] { removeTiles(); });
     if (score) {
-        routine.step(116, [&] { txtScore->setText(QString::fromStdString(scoreDisplay(*score))); });
+        routine.step(116, [&] {
+            txtScore->setText(QString::fromStdString(scoreForReading(scoreDisplay(*score))));
+        });
     }
     routine.step(118, [&] { picBack->setPixmap(QPixmap::fromImage(puzzlePicture_)); });
     routine.step(120, [&] { QCoreApplication::processEvents(); });
@@ -53,11 +55,11 @@ void Form1::completeGame(ReportingRoutine& routine) {
     }
     routine.step(124, [&] { game_.releaseBoard(); });
     routine.step(126, [&] {
-        services_.dialogs.showMessage("Congratulation!!! You had form the image.", "",
-                                      MessageIcon::None);
+        services_.dialogs.showMessage(tr("Congratulation!!! You had form the image.").toStdString(),
+                                      "", MessageIcon::None);
     });
     routine.step(128, [&] { Frame2->setEnabled(true); });
-    routine.step(130, [&] { PushButton2->setText("Start Game"); });
+    routine.step(130, [&] { PushButton2->setText(tr("Start Game")); });
     routine.step(132, [&] { PushButton1->setEnabled(true); });
 }
 
@@ -66,7 +68,7 @@ void Form1::endGame() {
     setTimerInterval(0);
     const double score = computeScore(false);
     removeTiles();
-    txtScore->setText(QString::fromStdString(scoreDisplay(score)));
+    txtScore->setText(QString::fromStdString(scoreForReading(scoreDisplay(score))));
     enterScore(score);
     game_.releaseBoard();
     Frame2->setEnabled(true);

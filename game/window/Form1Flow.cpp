@@ -10,8 +10,9 @@
 #include "shell/ErrorReport.h"
 
 namespace {
-constexpr const char* kStartCaption = "Start Game";
-constexpr const char* kEndCaption = "End Game";
+// The caption is the game's state, compared in the language the window speaks.
+constexpr const char* kStartCaption = QT_TRANSLATE_NOOP("Form1", "Start Game");
+constexpr const char* kEndCaption = QT_TRANSLATE_NOOP("Form1", "End Game");
 }  // namespace
 
 void Form1::PushButton2_Click() {
@@ -23,14 +24,14 @@ void Form1::PushButton2_Click() {
     const bool byMouse = PushButton2->clickingByMouse();
     ReportingRoutine routine(services_.dialogs, "PushButton2_Click");
     bool starting = false;
-    routine.step(100, [&] { starting = PushButton2->text() == kStartCaption; });
+    routine.step(100, [&] { starting = PushButton2->text() == tr(kStartCaption); });
     if (starting) {
         bool hasPicture = false;
         routine.step(102, [&] { hasPicture = !puzzlePicture_.isNull(); });
         if (!hasPicture) {
             return;
         }
-        routine.step(104, [&] { PushButton2->setText(kEndCaption); });
+        routine.step(104, [&] { PushButton2->setText(tr(kEndCaption)); });
         routine.step(106, [&] { PushButton1->setEnabled(false); });
         routine.step(108, [&] { newGame(); });
         routine.step(110, [&] { setTimerInterval(1000); });
@@ -39,7 +40,7 @@ void Form1::PushButton2_Click() {
         }
     } else {
         routine.step(112, [&] { endGame(); });
-        routine.step(114, [&] { PushButton2->setText(kStartCaption); });
+        routine.step(114, [&] { PushButton2->setText(tr(kStartCaption)); });
         routine.step(116, [&] { PushButton1->setEnabled(true); });
     }
 }
@@ -103,8 +104,9 @@ void Form1::createTileControls(ReportingRoutine& routine) {
 
 void Form1::addTileToBoard(int k, Int16 row, Int16 column) {
     if (!game_.addTile(row, column, game_.makeTile(k))) {
-        services_.dialogs.showMessage("Board is already full.", "Cannot add more tiles.",
-                                      MessageIcon::Warning);
+        services_.dialogs.showMessage(
+            QCoreApplication::translate("Failure", "Board is already full.").toStdString(),
+            tr("Cannot add more tiles.").toStdString(), MessageIcon::Warning);
     }
 }
 

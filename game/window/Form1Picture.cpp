@@ -13,9 +13,12 @@
 
 namespace {
 
-constexpr const char* kDialogTitle = "Add File(s) - Use Ctrl & Shift to select multiple files";
-constexpr const char* kPictureFilter =
-    "All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)|*.bmp;*.dib;*.gif;*.jpeg;*.jpg";
+constexpr const char* kDialogTitle =
+    QT_TRANSLATE_NOOP("Form1", "Add File(s) - Use Ctrl & Shift to select multiple files");
+// Only the description is translated; the patterns after the '|' are the same in every language.
+constexpr const char* kPictureFilterName =
+    QT_TRANSLATE_NOOP("Form1", "All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)");
+constexpr const char* kPicturePatterns = "|*.bmp;*.dib;*.gif;*.jpeg;*.jpg";
 // The longest a paste waits for the program holding the clipboard, for its list and its data.
 constexpr std::chrono::milliseconds kClipboardWait{2000};
 
@@ -36,8 +39,8 @@ void Form1::PushButton1_Click() {
     std::string title;
     std::string filter;
     routine.step(100, [&] { fileName.clear(); });
-    routine.step(102, [&] { title = kDialogTitle; });
-    routine.step(104, [&] { filter = kPictureFilter; });
+    routine.step(102, [&] { title = tr(kDialogTitle).toStdString(); });
+    routine.step(104, [&] { filter = tr(kPictureFilterName).toStdString() + kPicturePatterns; });
     routine.step(106, [&] { fileName = services_.dialogs.chooseOpenFile(title, filter); });
     if (fileName.empty()) {
         return;  // cancelled

@@ -38,7 +38,7 @@ void paintWhite(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
-QGroupBox* makeFrame(QWidget* parent, const char* caption, QRect geometry) {
+QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry) {
     auto* box = new QGroupBox(caption, parent);
     box->setGeometry(geometry);
     paintWhite(box);

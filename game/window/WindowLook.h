@@ -17,6 +17,6 @@ QFont sansSerifFont(double points);
 
 // White background, black text, as every plain control of the window.
 void paintWhite(QWidget* widget);
-QGroupBox* makeFrame(QWidget* parent, const char* caption, QRect geometry);
+QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry);
 // A read-only box for one centred value.
 QLineEdit* makeValueBox(QGroupBox* parent, const char* text, const QFont& font);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 #include <QUrl>
 #include <cstdio>
@@ -14,7 +15,9 @@
 #include "platform/QtDialogs.h"
 #include "platform/SkinFramework.h"
 #include "platform/TimeSeededRandom.h"
+#include "platform/Translations.h"
 #include "platform/UrlOpener.h"
+#include "shell/ProgramFolder.h"
 
 namespace {
 
@@ -92,6 +95,9 @@ int main(int argc, char** argv) {
     QApplication app(qtArguments.count, qtArguments.values());
     qInstallMessageHandler(previousHandler);
     substituteMissingFonts();
+    // The desktop's language, before any text is made; English when the game has no catalogue.
+    Translations translations;
+    translations.install(QLocale::system().uiLanguages(), programFolderPath(kCatalogueFolderName));
     QGuiApplication::setDesktopFileName("org.tavlora.Tavlora");
     QtDialogs dialogs;
     TimeSeededRandom random;

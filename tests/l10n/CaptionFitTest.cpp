@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <vector>
+
+#include "platform/HoverPushButton.h"
+#include "platform/Translations.h"
+#include "tests/desktop/LoadedWindow.h"
+#include "tests/l10n/L10nSupport.h"
+
+namespace {
+
+struct Caption {
+    QString text;
+    QFont font;
+    int room = 0;
+};
+
+int roomInFrame(const QGroupBox* box) {
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect label =
+        box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    return box->width() - 2 * label.left();
+}
+
+int roomInButton(const QAbstractButton* button, QStyle::SubElement contents, int margin) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(contents, &option, button).width() - margin;
+}
+
+// Every caption of the window with the width its control leaves for it; "End Game" is measured
+// on the button that shows it during a game.
+std::vector<Caption> captionsOf(Form1& form) {
+    std::vector<Caption> captions;
+    for (const QGroupBox* box : form.findChildren<QGroupBox*>()) {
+        captions.push_back({box->title(), box->font(), roomInFrame(box)});
+    }
+    for (const QRadioButton* option : form.findChildren<QRadioButton*>()) {
+        captions.push_back({option->text(), option->font(),
+                            roomInButton(option, QStyle::SE_RadioButtonContents, 0)});
+    }
+    for (const QPushButton* button : form.findChildren<QPushButton*>()) {
+        const int room = roomInButton(button, QStyle::SE_PushButtonContents,
+                                      button->style()->pixelMetric(QStyle::PM_ButtonMargin));
+        captions.push_back({button->text(), button->font(), room});
+        if (button == static_cast<const QPushButton*>(form.PushButton2)) {
+            captions.push_back(
+                {QCoreApplication::translate("Form1", "End Game"), button->font(), room});
+        }
+    }
+    return captions;
+}
+
+std::vector<QRect> geometriesOf(Form1& form) {
+    std::vector<QRect> geometries{form.geometry()};
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        geometries.push_back(widget->geometry());
+    }
+    return geometries;
+}
+
+}  // namespace
+
+TEST(CaptionFit, EveryCaptionOfEveryLanguageFitsItsControlAndNoControlMoves) {
+    std::vector<QRect> english;
+    {
+        LoadedWindow window;
+        english = geometriesOf(window.form());
+        for (const Caption& caption : captionsOf(window.form())) {
+            ASSERT_LE(QFontMetrics(caption.font).horizontalAdvance(caption.text), caption.room)
+                << caption.text.toStdString();
+        }
+    }
+    for (const QString& language : catalogueLanguages()) {
+        Translations translations;
+        ASSERT_EQ(translations.install({language}, catalogueFolder()), language);
+        LoadedWindow window;
+        EXPECT_EQ(window.form().size(), QSize(584, 451));
+        EXPECT_EQ(geometriesOf(window.form()), english) << language.toStdString();
+        for (const Caption& caption : captionsOf(window.form())) {
+            const int width = QFontMetrics(caption.font).horizontalAdvance(caption.text);
+            ASSERT_LE(width, caption.room)
+                << language.toStdString() << ": \"" << caption.text.toStdString() << "\" needs "
+                << width << " px in " << caption.font.toString().toStdString();
+        }
+    }
+}

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRadioButton>
+
+#include "game/boardview/BoardArea.h"
+#include "platform/HoverPushButton.h"
+#include "platform/Translations.h"
+#include "scores/HighScoreList.h"
+#include "scores/Score.h"
+#include "shell/ErrorReport.h"
+#include "tests/desktop/LoadedWindow.h"
+#include "tests/l10n/L10nSupport.h"
+
+namespace {
+
+// What a player reads in the window and its boxes, in a fixed order.
+QStringList textsOf(Form1& form) {
+    QStringList texts{form.windowTitle(), QCoreApplication::applicationName()};
+    for (const QGroupBox* box : form.findChildren<QGroupBox*>()) {
+        texts << box->title();
+    }
+    for (const QLineEdit* value : form.findChildren<QLineEdit*>()) {
+        texts << value->accessibleName() + u'=' + value->text();
+    }
+    texts << form.Option1->text() << form.Option2->text() << form.PushButton1->text()
+          << form.PushButton2->text() << form.PushButton3->text() << form.picBack->accessibleName()
+          << form.picBack->accessibleDescription();
+    texts << QString::fromStdString(applicationErrorText("Timer1", 110, "Overflow"))
+          << QString::fromStdString(highScoreListHeading())
+          << QString::fromStdString(highScoreListTitle(form.Option1->text().toStdString()))
+          << QString::fromStdString(scoreForReading(scoreDisplay(513.916083916084)))
+          << QCoreApplication::translate("Form1", "End Game")
+          << QCoreApplication::translate("Form1", "Congratulation!!! You had form the image.")
+          << QCoreApplication::translate("HighScore",
+                                         "You've got high score.\r\nEnter your name: ");
+    return texts;
+}
+
+const QStringList kEnglish = {
+    "Tavlora Software",
+    "Tavlora",
+    "Picture Preview",
+    "Game Type",
+    "Moves",
+    "Timer",
+    "Score",
+    "Moves=0",
+    "Timer=00:00:00",
+    "Score=0",
+    "Slide",
+    "Swap",
+    "Load Picture",
+    "Start Game",
+    "High Scores",
+    "Puzzle board",
+    "Arrow keys move between the tiles; Space or Enter plays the tile",
+    "Overflow\r\nin Tavlora2021/08/31.Form1.Timer1 at line 110\r\rPlease email screenshot of this "
+    "message to support@tavlora.example",
+    "Player Name\tScore\r\n\r\n",
+    "Slide high scores",
+    "513.92",
+    "End Game",
+    "Congratulation!!! You had form the image.",
+    "You've got high score.\r\nEnter your name: ",
+};
+
+QStringList textsUnder(const QStringList& uiLanguages, QString* chosen = nullptr) {
+    Translations translations;
+    const QString language = translations.install(uiLanguages, catalogueFolder());
+    if (chosen) {
+        *chosen = language;
+    }
+    LoadedWindow window;
+    return textsOf(window.form());
+}
+
+}  // namespace
+
+TEST(English, CPosixAndEveryEnglishLocaleShowTodaysTextsExactly) {
+    for (const QStringList& languages :
+         {QStringList{}, QStringList{"C"}, QStringList{"POSIX"}, QStringList{"en"},
+          QStringList{"en-US", "en"}, QStringList{"en-GB", "de-DE", "de"},
+          QStringList{"en-IN", "en"}, QStringList{"en-ZA"}}) {
+        QString chosen;
+        EXPECT_EQ(textsUnder(languages, &chosen), kEnglish) << languages.join(',').toStdString();
+        EXPECT_EQ(chosen, "");
+    }
+}
+
+TEST(English, EveryOtherLanguageChangesTheTextsAndWritesItsDecimalComma) {
+    for (const QString& language : catalogueLanguages()) {
+        QString chosen;
+        const QStringList texts = textsUnder({language}, &chosen);
+        EXPECT_EQ(chosen, language);
+        ASSERT_EQ(texts.size(), kEnglish.size());
+        // The name of the program and the value boxes' contents stay.
+        EXPECT_EQ(texts[0], kEnglish[0]);
+        EXPECT_NE(texts[13], kEnglish[13]) << language.toStdString();  // "Start Game"
+        EXPECT_NE(texts[2], kEnglish[2]) << language.toStdString();    // "Picture Preview"
+        EXPECT_EQ(texts[20], "513,92") << language.toStdString();
+    }
+    // Back in English the texts are today's again.
+    EXPECT_EQ(textsUnder({}), kEnglish);
+}
+
+TEST(LanguageChoice, TheFirstLanguageWithACatalogueWinsAndEnglishOrUnknownOnesMeanEnglish) {
+    const struct {
+        QStringList uiLanguages;
+        QString chosen;
+    } cases[] = {
+        {{"de-DE", "de-Latn-DE", "de"}, "de"},
+        {{"de-AT", "de"}, "de"},
+        {{"pt-BR", "pt-Latn-BR", "pt"}, "pt_BR"},
+        {{"pt-PT", "pt"}, ""},
+        {{"ja-JP", "ja", "fr-FR", "fr"}, "fr"},
+        {{"ja-JP", "ja"}, ""},
+        {{"en-GB", "ru-RU"}, ""},
+        {{"ru-RU", "en-GB"}, "ru"},
+        {{"../../../tmp/x", "nl"}, "nl"},
+        {{"pl/../de", "de\xc3\xbf", QString(5000, u'd')}, ""},
+        {{QString::fromUtf8("\xff\xfe\x80"), "it-IT"}, "it"},
+        {{"", "-", "_", "es-ES"}, "es"},
+    };
+    for (const auto& c : cases) {
+        Translations translations;
+        EXPECT_EQ(translations.install(c.uiLanguages, catalogueFolder()), c.chosen)
+            << c.uiLanguages.join(',').toStdString();
+    }
+}
+
+// Run by the case below in a child with the environment it gives; Qt reads the locale once.
+TEST(LanguageFromEnvironment, Child) {
+    if (!qEnvironmentVariableIsSet("TAVLORA_EXPECT_LANGUAGE")) {
+        GTEST_SKIP() << "runs only as the child of FollowsLanguageLcAllLcMessagesAndLang";
+    }
+    Translations translations;
+    EXPECT_EQ(translations.install(QLocale::system().uiLanguages(), catalogueFolder()),
+              qEnvironmentVariable("TAVLORA_EXPECT_LANGUAGE"))
+        << QLocale::system().uiLanguages().join(',').toStdString();
+}
+
+TEST(LanguageFromEnvironment, FollowsLanguageLcAllLcMessagesAndLang) {
+    const struct {
+        QStringList variables;
+        QString chosen;
+    } cases[] = {
+        {{"LANG=de_DE.UTF-8"}, "de"},
+        {{"LANG=pt_BR.UTF-8"}, "pt_BR"},
+        {{"LANG=C"}, ""},
+        {{"LANG=POSIX"}, ""},
+        {{"LANG=C.UTF-8"}, ""},
+        {{"LANG=en_US.UTF-8"}, ""},
+        {{"LANG=ja_JP.UTF-8"}, ""},
+        {{"LC_ALL=fr_FR.UTF-8", "LANG=de_DE.UTF-8"}, "fr"},
+        {{"LC_MESSAGES=pl_PL.UTF-8", "LANG=de_DE.UTF-8"}, "pl"},
+        {{"LANGUAGE=ru:de", "LANG=de_DE.UTF-8"}, "ru"},
+        {{"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"}, ""},
+        {{"LANG=" + QString(3000, u'x')}, ""},
+        {{"LANG=../../etc/passwd"}, ""},
+        {{QString::fromLatin1("LANG=de_DE.\xff\xfe")}, "de"},
+    };
+    for (const auto& c : cases) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+            environment.remove(name);
+        }
+        for (const QString& variable : c.variables) {
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        }
+        environment.insert("TAVLORA_EXPECT_LANGUAGE", c.chosen);
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--gtest_filter=LanguageFromEnvironment.Child"});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        EXPECT_EQ(child.exitCode(), 0) << c.variables.join(' ').toStdString() << "\n"
+                                       << child.readAllStandardOutput().toStdString();
+    }
+}

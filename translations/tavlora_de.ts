@@ -1,0 +1,397 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Row %1, column %2: empty</source>
+        <translation>Zeile %1, Spalte %2: leer</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: piece %3, chosen</source>
+        <translation>Zeile %1, Spalte %2: Teil %3, gewählt</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: piece %3</source>
+        <translation>Zeile %1, Spalte %2: Teil %3</translation>
+    </message>
+    <message>
+        <source>in place</source>
+        <translation>an seinem Platz</translation>
+    </message>
+    <message>
+        <source>belongs in row %1, column %2</source>
+        <translation>gehört in Zeile %1, Spalte %2</translation>
+    </message>
+</context>
+<context>
+    <name>CursorFile</name>
+    <message>
+        <source>Cannot load the cursor %1: %2</source>
+        <translation>Der Mauszeiger %1 kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>die Datei ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is not a cursor</source>
+        <translation>die Datei ist kein Mauszeiger</translation>
+    </message>
+    <message>
+        <source>the file holds no image</source>
+        <translation>die Datei enthält kein Bild</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist unvollständig</translation>
+    </message>
+    <message>
+        <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
+        <translation>das Zeigerbild ist zu groß (%1 x %2 Pixel; ein Mauszeiger hat höchstens %3 x %3)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Tavlora</source>
+        <translation>Tavlora</translation>
+    </message>
+    <message>
+        <source>Picture Puzzle</source>
+        <translation>Bilderpuzzle</translation>
+    </message>
+    <message>
+        <source>Put a picture cut into sliding tiles back together against the clock</source>
+        <translation>Ein in Schiebeteile zerlegtes Bild gegen die Uhr wieder zusammensetzen</translation>
+    </message>
+    <message>
+        <source>puzzle;sliding;fifteen;tiles;picture;photo;</source>
+        <translation>Puzzle;Schiebepuzzle;Fünfzehn;Teile;Bild;Foto;</translation>
+    </message>
+    <message>
+        <source>Put a picture cut into sliding tiles back together</source>
+        <translation>Ein in Schiebeteile zerlegtes Bild wieder zusammensetzen</translation>
+    </message>
+    <message>
+        <source>Tavlora turns a picture into a puzzle. Choose one of your own photos or one of the pictures that come with the game: it is stretched to a square and cut into a board of four by four tiles, which are then shuffled. Put the picture back together while the clock runs.</source>
+        <translation>Tavlora macht aus einem Bild ein Puzzle. Wählen Sie eines Ihrer eigenen Fotos oder eines der Bilder, die dem Spiel beiliegen: Es wird auf ein Quadrat gestreckt und in ein Feld aus vier mal vier Teilen zerlegt, die dann gemischt werden. Setzen Sie das Bild wieder zusammen, während die Uhr läuft.</translation>
+    </message>
+    <message>
+        <source>Two kinds of game:</source>
+        <translation>Zwei Spielarten:</translation>
+    </message>
+    <message>
+        <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
+        <translation>Schub: Ein Teil wird herausgenommen, und ein Teil neben dem leeren Feld rutscht hinein.</translation>
+    </message>
+    <message>
+        <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
+        <translation>Tausch: Alle sechzehn Teile bleiben auf dem Feld, und zwei beliebige tauschen die Plätze.</translation>
+    </message>
+    <message>
+        <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
+        <translation>Weniger Züge in kürzerer Zeit bringen mehr Punkte, und jedes Teil an seinem Platz zählt dazu. Die besten Ergebnisse jeder Spielart werden mit den Namen ihrer Spieler aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>A Slide game in progress</source>
+        <translation>Ein laufendes Spiel der Art Schub</translation>
+    </message>
+    <message>
+        <source>The window at start</source>
+        <translation>Das Fenster beim Start</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>%1<byte value="xd"/>
+in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Please email screenshot of this message to %4</source>
+        <translation>%1<byte value="xd"/>
+in Tavlora2021/08/31.Form1.%2 in Zeile %3<byte value="xd"/><byte value="xd"/>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %4</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Anwendungsfehler</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Board is already full.</source>
+        <translation>Das Spielfeld ist bereits voll.</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>Steuerelementfeld-Element &apos;%1&apos; ist nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Object already loaded</source>
+        <translation>Objekt bereits geladen</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>Object variable not set</source>
+        <translation>Objektvariable nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Division durch Null</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ungültiger Eigenschaftswert</translation>
+    </message>
+    <message>
+        <source>The picture clipper holds no picture</source>
+        <translation>Der Bildzuschnitt enthält kein Bild</translation>
+    </message>
+    <message>
+        <source>The picture is smaller than its grid of cells</source>
+        <translation>Das Bild ist kleiner als sein Raster aus Feldern</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Congratulation!!! You had form the image.</source>
+        <translation>Glückwunsch!!! Sie haben das Bild zusammengesetzt.</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Spiel starten</translation>
+    </message>
+    <message>
+        <source>End Game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+    <message>
+        <source>Cannot add more tiles.</source>
+        <translation>Es können keine Teile mehr hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Puzzle board</source>
+        <translation>Puzzlebrett</translation>
+    </message>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
+        <translation>Pfeiltasten wechseln zwischen den Teilen; Leertaste oder Eingabe spielt das Teil</translation>
+    </message>
+    <message>
+        <source>Picture Preview</source>
+        <translation>Bildvorschau</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Spielart</translation>
+    </message>
+    <message>
+        <source>Slide</source>
+        <translation>Schub</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Tausch</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Load Picture</source>
+        <translation>Bild laden</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
+        <translation>Datei(en) hinzufügen - mit Strg und Umschalt mehrere Dateien auswählen</translation>
+    </message>
+    <message>
+        <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
+        <translation>Alle Bilddateien (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+</context>
+<context>
+    <name>HighScore</name>
+    <message>
+        <source>You&apos;ve got high score.<byte value="xd"/>
+Enter your name: </source>
+        <translation>Sie haben einen Rekord erzielt.<byte value="xd"/>
+Geben Sie Ihren Namen ein: </translation>
+    </message>
+    <message>
+        <source>High Score</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Player Name	Score<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Spielername	Punkte<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%1 high scores</source>
+        <translation>Bestenliste %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLoader</name>
+    <message>
+        <source>Cannot load the picture %1: %2</source>
+        <translation>Das Bild %1 kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>the file is damaged or is not a picture</source>
+        <translation>die Datei ist beschädigt oder kein Bild</translation>
+    </message>
+    <message>
+        <source>the file was not found</source>
+        <translation>die Datei wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a picture</source>
+        <translation>das ist ein Ordner, kein Bild</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>das Bild ist zu groß (%1 x %2 Pixel)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
+        <translation>das Bild ist zu groß (%1 x %2 Pixel, so gespeichert, brauchen %3 MiB zum Entpacken, mehr als %4 MiB)</translation>
+    </message>
+    <message>
+        <source>the game does not read %1 pictures</source>
+        <translation>das Spiel liest keine %1-Bilder</translation>
+    </message>
+    <message>
+        <source>a square of %1 pixels is not a size for the puzzle</source>
+        <translation>ein Quadrat von %1 Pixeln ist keine Größe für das Puzzle</translation>
+    </message>
+    <message>
+        <source>from the clipboard</source>
+        <translation>aus der Zwischenablage</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>is in use by another program, so this game&apos;s score was not stored</source>
+        <translation>wird von einem anderen Programm benutzt, daher wurden die Punkte dieses Spiels nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>There is no high-score table &quot;%1&quot;.</source>
+        <translation>Es gibt keine Bestenliste „%1“.</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>ist beschädigt</translation>
+    </message>
+    <message>
+        <source>has no table tblSlide with the columns id, fldname and fldscore</source>
+        <translation>hat keine Tabelle tblSlide mit den Spalten id, fldname und fldscore</translation>
+    </message>
+    <message>
+        <source>has no table tblSwap with the columns id, fldname and fldscore</source>
+        <translation>hat keine Tabelle tblSwap mit den Spalten id, fldname und fldscore</translation>
+    </message>
+    <message>
+        <source>was not found</source>
+        <translation>wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot be created</source>
+        <translation>kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>already exists and is left as it is</source>
+        <translation>ist schon vorhanden und bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>is in use by another program; try again in a moment</source>
+        <translation>wird von einem anderen Programm benutzt; versuchen Sie es gleich noch einmal</translation>
+    </message>
+    <message>
+        <source>The high-score file &quot;%1&quot; %2.</source>
+        <translation>Die Bestenlisten-Datei „%1“ %2.</translation>
+    </message>
+    <message>
+        <source>is not a file</source>
+        <translation>ist keine Datei</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>ist leer</translation>
+    </message>
+    <message>
+        <source>is not a high-score database</source>
+        <translation>ist keine Bestenlisten-Datenbank</translation>
+    </message>
+</context>
+<context>
+    <name>SkinFile</name>
+    <message>
+        <source>Cannot load the skin %1: %2</source>
+        <translation>Die Oberfläche %1 kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>die Datei ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is not text</source>
+        <translation>die Datei ist kein Text</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>die Datei ist kein UTF-8-Text</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>English</source>
+        <translation>Deutsch</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,397 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Row %1, column %2: empty</source>
+        <translation>Riga %1, colonna %2: vuota</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: piece %3, chosen</source>
+        <translation>Riga %1, colonna %2: tassello %3, scelto</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: piece %3</source>
+        <translation>Riga %1, colonna %2: tassello %3</translation>
+    </message>
+    <message>
+        <source>in place</source>
+        <translation>al suo posto</translation>
+    </message>
+    <message>
+        <source>belongs in row %1, column %2</source>
+        <translation>va nella riga %1, colonna %2</translation>
+    </message>
+</context>
+<context>
+    <name>CursorFile</name>
+    <message>
+        <source>Cannot load the cursor %1: %2</source>
+        <translation>Impossibile caricare il cursore %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>il file supera 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is not a cursor</source>
+        <translation>il file non è un cursore</translation>
+    </message>
+    <message>
+        <source>the file holds no image</source>
+        <translation>il file non contiene immagini</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>il file è troncato</translation>
+    </message>
+    <message>
+        <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
+        <translation>l&apos;immagine del cursore è troppo grande (%1 x %2 pixel; un cursore è al massimo %3 x %3)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Tavlora</source>
+        <translation>Tavlora</translation>
+    </message>
+    <message>
+        <source>Picture Puzzle</source>
+        <translation>Puzzle di immagini</translation>
+    </message>
+    <message>
+        <source>Put a picture cut into sliding tiles back together against the clock</source>
+        <translation>Ricomponi contro il tempo un&apos;immagine tagliata in tasselli scorrevoli</translation>
+    </message>
+    <message>
+        <source>puzzle;sliding;fifteen;tiles;picture;photo;</source>
+        <translation>puzzle;gioco del quindici;quindici;tasselli;immagine;foto;</translation>
+    </message>
+    <message>
+        <source>Put a picture cut into sliding tiles back together</source>
+        <translation>Ricomponi un&apos;immagine tagliata in tasselli scorrevoli</translation>
+    </message>
+    <message>
+        <source>Tavlora turns a picture into a puzzle. Choose one of your own photos or one of the pictures that come with the game: it is stretched to a square and cut into a board of four by four tiles, which are then shuffled. Put the picture back together while the clock runs.</source>
+        <translation>Tavlora trasforma un&apos;immagine in un puzzle. Scegli una delle tue foto o una delle immagini fornite con il gioco: viene stirata in un quadrato e tagliata in un tavoliere di quattro per quattro tasselli, che poi vengono mescolati. Ricomponi l&apos;immagine mentre il tempo scorre.</translation>
+    </message>
+    <message>
+        <source>Two kinds of game:</source>
+        <translation>Due tipi di gioco:</translation>
+    </message>
+    <message>
+        <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
+        <translation>Scorri: un tassello viene tolto, e un tassello accanto alla casella vuota vi scivola dentro.</translation>
+    </message>
+    <message>
+        <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
+        <translation>Cambia: tutti e sedici i tasselli restano sul tavoliere, e due qualsiasi si scambiano di posto.</translation>
+    </message>
+    <message>
+        <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
+        <translation>Meno mosse in meno tempo danno un punteggio migliore, e ogni tassello già al suo posto lo aumenta. I migliori punteggi di ogni tipo di gioco sono conservati con i nomi dei giocatori.</translation>
+    </message>
+    <message>
+        <source>A Slide game in progress</source>
+        <translation>Una partita di Scorri in corso</translation>
+    </message>
+    <message>
+        <source>The window at start</source>
+        <translation>La finestra all&apos;avvio</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>%1<byte value="xd"/>
+in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Please email screenshot of this message to %4</source>
+        <translation>%1<byte value="xd"/>
+in Tavlora2021/08/31.Form1.%2 alla riga %3<byte value="xd"/><byte value="xd"/>Invia per e-mail una schermata di questo messaggio a %4</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Errore dell&apos;applicazione</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Board is already full.</source>
+        <translation>Il tavoliere è già pieno.</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>L&apos;elemento &apos;%1&apos; della matrice di controlli non esiste</translation>
+    </message>
+    <message>
+        <source>Object already loaded</source>
+        <translation>Oggetto già caricato</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indice non compreso nell&apos;intervallo</translation>
+    </message>
+    <message>
+        <source>Object variable not set</source>
+        <translation>Variabile oggetto non impostata</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Divisione per zero</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Valore di proprietà non valido</translation>
+    </message>
+    <message>
+        <source>The picture clipper holds no picture</source>
+        <translation>Il ritagliatore non contiene alcuna immagine</translation>
+    </message>
+    <message>
+        <source>The picture is smaller than its grid of cells</source>
+        <translation>L&apos;immagine è più piccola della sua griglia di caselle</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria esaurita</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Congratulation!!! You had form the image.</source>
+        <translation>Congratulazioni!!! Hai ricomposto l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Inizia partita</translation>
+    </message>
+    <message>
+        <source>End Game</source>
+        <translation>Termina partita</translation>
+    </message>
+    <message>
+        <source>Cannot add more tiles.</source>
+        <translation>Impossibile aggiungere altri tasselli.</translation>
+    </message>
+    <message>
+        <source>Puzzle board</source>
+        <translation>Tavoliere del puzzle</translation>
+    </message>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
+        <translation>Le frecce passano da un tassello all&apos;altro; Spazio o Invio gioca il tassello</translation>
+    </message>
+    <message>
+        <source>Picture Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Tipo di gioco</translation>
+    </message>
+    <message>
+        <source>Slide</source>
+        <translation>Scorri</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Cambia</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Load Picture</source>
+        <translation>Carica immagine</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
+        <translation>Aggiungi file - Usa Ctrl e Maiusc per sceglierne più di uno</translation>
+    </message>
+    <message>
+        <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
+        <translation>Tutti i file di immagine (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+</context>
+<context>
+    <name>HighScore</name>
+    <message>
+        <source>You&apos;ve got high score.<byte value="xd"/>
+Enter your name: </source>
+        <translation>Hai fatto un record.<byte value="xd"/>
+Inserisci il tuo nome: </translation>
+    </message>
+    <message>
+        <source>High Score</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Player Name	Score<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Giocatore	Punteggio<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%1 high scores</source>
+        <translation>Record: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLoader</name>
+    <message>
+        <source>Cannot load the picture %1: %2</source>
+        <translation>Impossibile caricare l&apos;immagine %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is damaged or is not a picture</source>
+        <translation>il file è danneggiato o non è un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the file was not found</source>
+        <translation>il file non è stato trovato</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a picture</source>
+        <translation>è una cartella, non un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>l&apos;immagine è troppo grande (%1 x %2 pixel)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
+        <translation>l&apos;immagine è troppo grande (%1 x %2 pixel salvati così richiedono %3 MiB per la decodifica, più di %4 MiB)</translation>
+    </message>
+    <message>
+        <source>the game does not read %1 pictures</source>
+        <translation>il gioco non legge immagini %1</translation>
+    </message>
+    <message>
+        <source>a square of %1 pixels is not a size for the puzzle</source>
+        <translation>un quadrato di %1 pixel non è una misura per il puzzle</translation>
+    </message>
+    <message>
+        <source>from the clipboard</source>
+        <translation>dagli appunti</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>is in use by another program, so this game&apos;s score was not stored</source>
+        <translation>è in uso da un altro programma, quindi il punteggio di questa partita non è stato salvato</translation>
+    </message>
+    <message>
+        <source>There is no high-score table &quot;%1&quot;.</source>
+        <translation>Non esiste la tabella dei record &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>non può essere aperto</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>non può essere letto</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>has no table tblSlide with the columns id, fldname and fldscore</source>
+        <translation>non ha la tabella tblSlide con le colonne id, fldname e fldscore</translation>
+    </message>
+    <message>
+        <source>has no table tblSwap with the columns id, fldname and fldscore</source>
+        <translation>non ha la tabella tblSwap con le colonne id, fldname e fldscore</translation>
+    </message>
+    <message>
+        <source>was not found</source>
+        <translation>non è stato trovato</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>non può essere scritto</translation>
+    </message>
+    <message>
+        <source>cannot be created</source>
+        <translation>non può essere creato</translation>
+    </message>
+    <message>
+        <source>already exists and is left as it is</source>
+        <translation>esiste già e resta com&apos;è</translation>
+    </message>
+    <message>
+        <source>is in use by another program; try again in a moment</source>
+        <translation>è in uso da un altro programma; riprova tra poco</translation>
+    </message>
+    <message>
+        <source>The high-score file &quot;%1&quot; %2.</source>
+        <translation>Il file dei record &quot;%1&quot; %2.</translation>
+    </message>
+    <message>
+        <source>is not a file</source>
+        <translation>non è un file</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>è vuoto</translation>
+    </message>
+    <message>
+        <source>is not a high-score database</source>
+        <translation>non è un archivio di record</translation>
+    </message>
+</context>
+<context>
+    <name>SkinFile</name>
+    <message>
+        <source>Cannot load the skin %1: %2</source>
+        <translation>Impossibile caricare l&apos;aspetto %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>il file supera 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is not text</source>
+        <translation>il file non è testo</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>il file non è testo UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>English</source>
+        <translation>Italiano</translation>
+    </message>
+</context>
+</TS>

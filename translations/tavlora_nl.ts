@@ -1,0 +1,397 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Row %1, column %2: empty</source>
+        <translation>Rij %1, kolom %2: leeg</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: piece %3, chosen</source>
+        <translation>Rij %1, kolom %2: stuk %3, gekozen</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: piece %3</source>
+        <translation>Rij %1, kolom %2: stuk %3</translation>
+    </message>
+    <message>
+        <source>in place</source>
+        <translation>op zijn plaats</translation>
+    </message>
+    <message>
+        <source>belongs in row %1, column %2</source>
+        <translation>hoort in rij %1, kolom %2</translation>
+    </message>
+</context>
+<context>
+    <name>CursorFile</name>
+    <message>
+        <source>Cannot load the cursor %1: %2</source>
+        <translation>Kan de aanwijzer %1 niet laden: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>het bestand is groter dan 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is not a cursor</source>
+        <translation>het bestand is geen aanwijzer</translation>
+    </message>
+    <message>
+        <source>the file holds no image</source>
+        <translation>het bestand bevat geen afbeelding</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>het bestand is afgekapt</translation>
+    </message>
+    <message>
+        <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
+        <translation>de aanwijzerafbeelding is te groot (%1 x %2 pixels; een aanwijzer is hoogstens %3 x %3)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Tavlora</source>
+        <translation>Tavlora</translation>
+    </message>
+    <message>
+        <source>Picture Puzzle</source>
+        <translation>Afbeeldingspuzzel</translation>
+    </message>
+    <message>
+        <source>Put a picture cut into sliding tiles back together against the clock</source>
+        <translation>Zet tegen de klok een in schuifstukken geknipte afbeelding weer in elkaar</translation>
+    </message>
+    <message>
+        <source>puzzle;sliding;fifteen;tiles;picture;photo;</source>
+        <translation>puzzel;schuifpuzzel;vijftien;stukken;afbeelding;foto;</translation>
+    </message>
+    <message>
+        <source>Put a picture cut into sliding tiles back together</source>
+        <translation>Zet een in schuifstukken geknipte afbeelding weer in elkaar</translation>
+    </message>
+    <message>
+        <source>Tavlora turns a picture into a puzzle. Choose one of your own photos or one of the pictures that come with the game: it is stretched to a square and cut into a board of four by four tiles, which are then shuffled. Put the picture back together while the clock runs.</source>
+        <translation>Tavlora maakt van een afbeelding een puzzel. Kies een van uw eigen foto&apos;s of een van de afbeeldingen die bij het spel horen: die wordt tot een vierkant uitgerekt en in een bord van vier bij vier stukken geknipt, die daarna worden geschud. Zet de afbeelding weer in elkaar terwijl de klok loopt.</translation>
+    </message>
+    <message>
+        <source>Two kinds of game:</source>
+        <translation>Twee soorten spel:</translation>
+    </message>
+    <message>
+        <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
+        <translation>Schuif: één stuk wordt weggenomen, en een stuk naast het lege vak schuift erin.</translation>
+    </message>
+    <message>
+        <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
+        <translation>Wissel: alle zestien stukken blijven op het bord, en twee willekeurige ruilen van plaats.</translation>
+    </message>
+    <message>
+        <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
+        <translation>Minder zetten in minder tijd geven een betere score, en elk stuk dat al op zijn plaats ligt telt mee. De beste scores van elke soort spel worden bewaard met de namen van hun spelers.</translation>
+    </message>
+    <message>
+        <source>A Slide game in progress</source>
+        <translation>Een spel Schuif in uitvoering</translation>
+    </message>
+    <message>
+        <source>The window at start</source>
+        <translation>Het venster bij de start</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>%1<byte value="xd"/>
+in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Please email screenshot of this message to %4</source>
+        <translation>%1<byte value="xd"/>
+in Tavlora2021/08/31.Form1.%2 op regel %3<byte value="xd"/><byte value="xd"/>Stuur een schermafbeelding van deze melding per e-mail naar %4</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Toepassingsfout</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Board is already full.</source>
+        <translation>Het bord is al vol.</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>Element &apos;%1&apos; van de besturingselementmatrix bestaat niet</translation>
+    </message>
+    <message>
+        <source>Object already loaded</source>
+        <translation>Object is al geladen</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overloop</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subscript valt buiten het bereik</translation>
+    </message>
+    <message>
+        <source>Object variable not set</source>
+        <translation>Objectvariabele is niet ingesteld</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Deling door nul</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Ongeldige eigenschapswaarde</translation>
+    </message>
+    <message>
+        <source>The picture clipper holds no picture</source>
+        <translation>De afbeeldingsknipper bevat geen afbeelding</translation>
+    </message>
+    <message>
+        <source>The picture is smaller than its grid of cells</source>
+        <translation>De afbeelding is kleiner dan haar raster van vakken</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Onvoldoende geheugen</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Congratulation!!! You had form the image.</source>
+        <translation>Gefeliciteerd!!! U hebt de afbeelding voltooid.</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Spel starten</translation>
+    </message>
+    <message>
+        <source>End Game</source>
+        <translation>Spel beëindigen</translation>
+    </message>
+    <message>
+        <source>Cannot add more tiles.</source>
+        <translation>Er kunnen geen stukken meer worden toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Puzzle board</source>
+        <translation>Puzzelbord</translation>
+    </message>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
+        <translation>Pijltjestoetsen gaan van stuk naar stuk; Spatie of Enter speelt het stuk</translation>
+    </message>
+    <message>
+        <source>Picture Preview</source>
+        <translation>Voorbeeld</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Speltype</translation>
+    </message>
+    <message>
+        <source>Slide</source>
+        <translation>Schuif</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Wissel</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Load Picture</source>
+        <translation>Afbeelding laden</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Topscores</translation>
+    </message>
+    <message>
+        <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
+        <translation>Bestand(en) toevoegen - Ctrl en Shift om meerdere bestanden te kiezen</translation>
+    </message>
+    <message>
+        <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
+        <translation>Alle afbeeldingsbestanden (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+</context>
+<context>
+    <name>HighScore</name>
+    <message>
+        <source>You&apos;ve got high score.<byte value="xd"/>
+Enter your name: </source>
+        <translation>U hebt een topscore.<byte value="xd"/>
+Voer uw naam in: </translation>
+    </message>
+    <message>
+        <source>High Score</source>
+        <translation>Topscore</translation>
+    </message>
+    <message>
+        <source>Player Name	Score<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Spelernaam	Score<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%1 high scores</source>
+        <translation>Topscores %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLoader</name>
+    <message>
+        <source>Cannot load the picture %1: %2</source>
+        <translation>Kan de afbeelding %1 niet laden: %2</translation>
+    </message>
+    <message>
+        <source>the file is damaged or is not a picture</source>
+        <translation>het bestand is beschadigd of geen afbeelding</translation>
+    </message>
+    <message>
+        <source>the file was not found</source>
+        <translation>het bestand is niet gevonden</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a picture</source>
+        <translation>het is een map, geen afbeelding</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>de afbeelding is te groot (%1 x %2 pixels)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
+        <translation>de afbeelding is te groot (%1 x %2 pixels, zo opgeslagen, vragen %3 MiB om te decoderen, meer dan %4 MiB)</translation>
+    </message>
+    <message>
+        <source>the game does not read %1 pictures</source>
+        <translation>het spel leest geen %1-afbeeldingen</translation>
+    </message>
+    <message>
+        <source>a square of %1 pixels is not a size for the puzzle</source>
+        <translation>een vierkant van %1 pixels is geen maat voor de puzzel</translation>
+    </message>
+    <message>
+        <source>from the clipboard</source>
+        <translation>van het klembord</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>is in use by another program, so this game&apos;s score was not stored</source>
+        <translation>is in gebruik door een ander programma, dus de score van dit spel is niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>There is no high-score table &quot;%1&quot;.</source>
+        <translation>Er is geen topscoretabel &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>is beschadigd</translation>
+    </message>
+    <message>
+        <source>has no table tblSlide with the columns id, fldname and fldscore</source>
+        <translation>heeft geen tabel tblSlide met de kolommen id, fldname en fldscore</translation>
+    </message>
+    <message>
+        <source>has no table tblSwap with the columns id, fldname and fldscore</source>
+        <translation>heeft geen tabel tblSwap met de kolommen id, fldname en fldscore</translation>
+    </message>
+    <message>
+        <source>was not found</source>
+        <translation>is niet gevonden</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>cannot be created</source>
+        <translation>kan niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>already exists and is left as it is</source>
+        <translation>bestaat al en blijft zoals het is</translation>
+    </message>
+    <message>
+        <source>is in use by another program; try again in a moment</source>
+        <translation>is in gebruik door een ander programma; probeer het zo opnieuw</translation>
+    </message>
+    <message>
+        <source>The high-score file &quot;%1&quot; %2.</source>
+        <translation>Het topscorebestand &quot;%1&quot; %2.</translation>
+    </message>
+    <message>
+        <source>is not a file</source>
+        <translation>is geen bestand</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>is leeg</translation>
+    </message>
+    <message>
+        <source>is not a high-score database</source>
+        <translation>is geen topscoredatabase</translation>
+    </message>
+</context>
+<context>
+    <name>SkinFile</name>
+    <message>
+        <source>Cannot load the skin %1: %2</source>
+        <translation>Kan het thema %1 niet laden: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>het bestand is groter dan 1 MiB</translation>
+    </message>
+    <message>
+        <source>the file is not text</source>
+        <translation>het bestand is geen tekst</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>het bestand is geen UTF-8-tekst</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>English</source>
+        <translation>Nederlands</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,397 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>BoardAccessible</name>
+    <message>
+        <source>Row %1, column %2: empty</source>
+        <translation>Строка %1, столбец %2: пусто</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: piece %3, chosen</source>
+        <translation>Строка %1, столбец %2: фишка %3, выбрана</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: piece %3</source>
+        <translation>Строка %1, столбец %2: фишка %3</translation>
+    </message>
+    <message>
+        <source>in place</source>
+        <translation>на своём месте</translation>
+    </message>
+    <message>
+        <source>belongs in row %1, column %2</source>
+        <translation>место: строка %1, столбец %2</translation>
+    </message>
+</context>
+<context>
+    <name>CursorFile</name>
+    <message>
+        <source>Cannot load the cursor %1: %2</source>
+        <translation>Не удалось загрузить курсор %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>файл больше 1 МиБ</translation>
+    </message>
+    <message>
+        <source>the file is not a cursor</source>
+        <translation>файл не является курсором</translation>
+    </message>
+    <message>
+        <source>the file holds no image</source>
+        <translation>в файле нет изображения</translation>
+    </message>
+    <message>
+        <source>the file is truncated</source>
+        <translation>файл обрезан</translation>
+    </message>
+    <message>
+        <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
+        <translation>изображение курсора слишком велико (%1 x %2 пикселей; курсор не больше %3 x %3)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry</name>
+    <message>
+        <source>Tavlora</source>
+        <translation>Tavlora</translation>
+    </message>
+    <message>
+        <source>Picture Puzzle</source>
+        <translation>Головоломка-картинка</translation>
+    </message>
+    <message>
+        <source>Put a picture cut into sliding tiles back together against the clock</source>
+        <translation>Соберите на время картинку, разрезанную на подвижные фишки</translation>
+    </message>
+    <message>
+        <source>puzzle;sliding;fifteen;tiles;picture;photo;</source>
+        <translation>головоломка;пятнашки;пятнадцать;фишки;картинка;фото;</translation>
+    </message>
+    <message>
+        <source>Put a picture cut into sliding tiles back together</source>
+        <translation>Соберите картинку, разрезанную на подвижные фишки</translation>
+    </message>
+    <message>
+        <source>Tavlora turns a picture into a puzzle. Choose one of your own photos or one of the pictures that come with the game: it is stretched to a square and cut into a board of four by four tiles, which are then shuffled. Put the picture back together while the clock runs.</source>
+        <translation>Tavlora превращает картинку в головоломку. Выберите свою фотографию или одну из картинок, которые идут с игрой: она растягивается в квадрат и разрезается на поле из четырёх на четыре фишки, которые затем перемешиваются. Соберите картинку, пока идут часы.</translation>
+    </message>
+    <message>
+        <source>Two kinds of game:</source>
+        <translation>Два вида игры:</translation>
+    </message>
+    <message>
+        <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
+        <translation>Сдвиг: одна фишка убирается, и фишка рядом с пустой клеткой сдвигается в неё.</translation>
+    </message>
+    <message>
+        <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
+        <translation>Обмен: все шестнадцать фишек остаются на поле, и любые две меняются местами.</translation>
+    </message>
+    <message>
+        <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
+        <translation>Меньше ходов за меньшее время дают больше очков, и каждая фишка на своём месте добавляет к ним. Лучшие результаты каждого вида игры хранятся с именами игроков.</translation>
+    </message>
+    <message>
+        <source>A Slide game in progress</source>
+        <translation>Идёт игра в режиме «Сдвиг»</translation>
+    </message>
+    <message>
+        <source>The window at start</source>
+        <translation>Окно при запуске</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>%1<byte value="xd"/>
+in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Please email screenshot of this message to %4</source>
+        <translation>%1<byte value="xd"/>
+в Tavlora2021/08/31.Form1.%2 в строке %3<byte value="xd"/><byte value="xd"/>Пожалуйста, отправьте снимок экрана с этим сообщением по адресу %4</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Ошибка приложения</translation>
+    </message>
+</context>
+<context>
+    <name>Failure</name>
+    <message>
+        <source>Board is already full.</source>
+        <translation>Поле уже заполнено.</translation>
+    </message>
+    <message>
+        <source>Control array element &apos;%1&apos; doesn&apos;t exist</source>
+        <translation>Элемент &apos;%1&apos; массива элементов управления не существует</translation>
+    </message>
+    <message>
+        <source>Object already loaded</source>
+        <translation>Объект уже загружен</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Переполнение</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Индекс вне диапазона</translation>
+    </message>
+    <message>
+        <source>Object variable not set</source>
+        <translation>Объектная переменная не задана</translation>
+    </message>
+    <message>
+        <source>Division by zero</source>
+        <translation>Деление на ноль</translation>
+    </message>
+    <message>
+        <source>Invalid property value</source>
+        <translation>Недопустимое значение свойства</translation>
+    </message>
+    <message>
+        <source>The picture clipper holds no picture</source>
+        <translation>В нарезчике нет картинки</translation>
+    </message>
+    <message>
+        <source>The picture is smaller than its grid of cells</source>
+        <translation>Картинка меньше своей сетки клеток</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Недостаточно памяти</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Congratulation!!! You had form the image.</source>
+        <translation>Поздравляем!!! Вы собрали картинку.</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Начать игру</translation>
+    </message>
+    <message>
+        <source>End Game</source>
+        <translation>Закончить игру</translation>
+    </message>
+    <message>
+        <source>Cannot add more tiles.</source>
+        <translation>Больше фишек добавить нельзя.</translation>
+    </message>
+    <message>
+        <source>Puzzle board</source>
+        <translation>Поле головоломки</translation>
+    </message>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
+        <translation>Стрелки переходят между фишками; Пробел или Enter делает ход фишкой</translation>
+    </message>
+    <message>
+        <source>Picture Preview</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Game Type</source>
+        <translation>Тип игры</translation>
+    </message>
+    <message>
+        <source>Slide</source>
+        <translation>Сдвиг</translation>
+    </message>
+    <message>
+        <source>Swap</source>
+        <translation>Обмен</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Ходы</translation>
+    </message>
+    <message>
+        <source>Timer</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Очки</translation>
+    </message>
+    <message>
+        <source>Load Picture</source>
+        <translation>Открыть картинку</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Рекорды</translation>
+    </message>
+    <message>
+        <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
+        <translation>Добавить файлы - Ctrl и Shift выбирают несколько файлов</translation>
+    </message>
+    <message>
+        <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
+        <translation>Все файлы изображений (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+</context>
+<context>
+    <name>HighScore</name>
+    <message>
+        <source>You&apos;ve got high score.<byte value="xd"/>
+Enter your name: </source>
+        <translation>У вас рекорд.<byte value="xd"/>
+Введите своё имя: </translation>
+    </message>
+    <message>
+        <source>High Score</source>
+        <translation>Рекорд</translation>
+    </message>
+    <message>
+        <source>Player Name	Score<byte value="xd"/>
+<byte value="xd"/>
+</source>
+        <translation>Игрок	Очки<byte value="xd"/>
+<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>%1 high scores</source>
+        <translation>Рекорды: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLoader</name>
+    <message>
+        <source>Cannot load the picture %1: %2</source>
+        <translation>Не удалось загрузить картинку %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is damaged or is not a picture</source>
+        <translation>файл повреждён или не является картинкой</translation>
+    </message>
+    <message>
+        <source>the file was not found</source>
+        <translation>файл не найден</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a picture</source>
+        <translation>это папка, а не картинка</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels)</source>
+        <translation>картинка слишком велика (%1 x %2 пикселей)</translation>
+    </message>
+    <message>
+        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
+        <translation>картинка слишком велика (%1 x %2 пикселей в таком виде требуют %3 МиБ для декодирования, больше %4 МиБ)</translation>
+    </message>
+    <message>
+        <source>the game does not read %1 pictures</source>
+        <translation>игра не читает картинки %1</translation>
+    </message>
+    <message>
+        <source>a square of %1 pixels is not a size for the puzzle</source>
+        <translation>квадрат в %1 пикселей не подходит для головоломки</translation>
+    </message>
+    <message>
+        <source>from the clipboard</source>
+        <translation>из буфера обмена</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>is in use by another program, so this game&apos;s score was not stored</source>
+        <translation>занят другой программой, поэтому очки этой игры не сохранены</translation>
+    </message>
+    <message>
+        <source>There is no high-score table &quot;%1&quot;.</source>
+        <translation>Таблицы рекордов «%1» нет.</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>не удаётся открыть</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>is damaged</source>
+        <translation>повреждён</translation>
+    </message>
+    <message>
+        <source>has no table tblSlide with the columns id, fldname and fldscore</source>
+        <translation>не содержит таблицы tblSlide со столбцами id, fldname и fldscore</translation>
+    </message>
+    <message>
+        <source>has no table tblSwap with the columns id, fldname and fldscore</source>
+        <translation>не содержит таблицы tblSwap со столбцами id, fldname и fldscore</translation>
+    </message>
+    <message>
+        <source>was not found</source>
+        <translation>не найден</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>не удаётся записать</translation>
+    </message>
+    <message>
+        <source>cannot be created</source>
+        <translation>не удаётся создать</translation>
+    </message>
+    <message>
+        <source>already exists and is left as it is</source>
+        <translation>уже существует и остаётся без изменений</translation>
+    </message>
+    <message>
+        <source>is in use by another program; try again in a moment</source>
+        <translation>занят другой программой; повторите попытку чуть позже</translation>
+    </message>
+    <message>
+        <source>The high-score file &quot;%1&quot; %2.</source>
+        <translation>Файл рекордов «%1» %2.</translation>
+    </message>
+    <message>
+        <source>is not a file</source>
+        <translation>не является файлом</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>пуст</translation>
+    </message>
+    <message>
+        <source>is not a high-score database</source>
+        <translation>не является базой рекордов</translation>
+    </message>
+</context>
+<context>
+    <name>SkinFile</name>
+    <message>
+        <source>Cannot load the skin %1: %2</source>
+        <translation>Не удалось загрузить оформление %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB</source>
+        <translation>файл больше 1 МиБ</translation>
+    </message>
+    <message>
+        <source>the file is not text</source>
+        <translation>файл не текстовый</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text</source>
+        <translation>файл не в кодировке UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Translations</name>
+    <message>
+        <source>English</source>
+        <translation>Русский</translation>
+    </message>
+</context>
+</TS>
