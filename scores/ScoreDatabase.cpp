@@ -111,10 +111,12 @@ void ScoreDatabase::checkTable(const char* table) {
     if (!probe.exec(QStringLiteral("SELECT id, fldname, fldscore FROM %1 LIMIT 0")
                         .arg(QLatin1String(table)))) {
         fail(std::string_view(table) == kSlideTable
-                 ? QT_TRANSLATE_NOOP("ScoreFile",
-                                     "has no table tblSlide with the columns id, fldname and fldscore")
-                 : QT_TRANSLATE_NOOP("ScoreFile",
-                                     "has no table tblSwap with the columns id, fldname and fldscore"),
+                 ? QT_TRANSLATE_NOOP(
+                       "ScoreFile",
+                       "has no table tblSlide with the columns id, fldname and fldscore")
+                 : QT_TRANSLATE_NOOP(
+                       "ScoreFile",
+                       "has no table tblSwap with the columns id, fldname and fldscore"),
              probe.lastError());
     }
 }

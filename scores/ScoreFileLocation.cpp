@@ -42,10 +42,13 @@ void copyBytes(QFile& from, QTemporaryFile& to, const QString& copyPath) {
     while (!from.atEnd()) {
         const QByteArray chunk = from.read(kCopyChunk);
         if (chunk.isEmpty() && from.error() != QFileDevice::NoError) {
-            throw scoreFileFailure(from.fileName(), "cannot be read" + because(from.errorString()));
+            throw scoreFileFailure(from.fileName(),
+                                   QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"),
+                                   because(from.errorString()));
         }
         if (to.write(chunk) != chunk.size()) {
-            throw scoreFileFailure(copyPath, "cannot be created" + becauseOfSystem());
+            throw scoreFileFailure(copyPath, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
+                                   becauseOfSystem());
         }
     }
     bool onDisk = to.flush();
@@ -53,7 +56,8 @@ void copyBytes(QFile& from, QTemporaryFile& to, const QString& copyPath) {
     onDisk = onDisk && ::fsync(to.handle()) == 0;
 #endif
     if (!onDisk) {
-        throw scoreFileFailure(copyPath, "cannot be created" + becauseOfSystem());
+        throw scoreFileFailure(copyPath, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
+                               becauseOfSystem());
     }
 }
 
@@ -75,7 +79,8 @@ bool publish(const QString& scratchPath, const QString& copyPath) {
     if (errno == EEXIST) {
         return false;
     }
-    throw scoreFileFailure(copyPath, "cannot be created" + becauseOfSystem());
+    throw scoreFileFailure(copyPath, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
+                           becauseOfSystem());
 #else
     if (QFile::rename(scratchPath, copyPath)) {
         return true;
@@ -83,22 +88,26 @@ bool publish(const QString& scratchPath, const QString& copyPath) {
     if (QFileInfo::exists(copyPath)) {
         return false;
     }
-    throw scoreFileFailure(copyPath, "cannot be created");
+    throw scoreFileFailure(copyPath, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"));
 #endif
 }
 
 void makeCopy(const QString& programFolderFile, const QString& ownFolder, const QString& copyPath) {
     checkCopyable(programFolderFile);
     if (!QDir().mkpath(ownFolder)) {
-        throw scoreFileFailure(copyPath, "cannot be created (its folder cannot be made)");
+        throw scoreFileFailure(
+            copyPath,
+            QT_TRANSLATE_NOOP("ScoreFile", "cannot be created (its folder cannot be made)"));
     }
     QFile from(programFolderFile);
     if (!from.open(QIODevice::ReadOnly)) {
-        throw scoreFileFailure(programFolderFile, "cannot be read" + because(from.errorString()));
+        throw scoreFileFailure(programFolderFile, QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"),
+                               because(from.errorString()));
     }
     QTemporaryFile scratch(ownFolder + QStringLiteral("/hiscore-XXXXXX.tmp"));
     if (!scratch.open()) {
-        throw scoreFileFailure(copyPath, "cannot be created" + because(scratch.errorString()));
+        throw scoreFileFailure(copyPath, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
+                               because(scratch.errorString()));
     }
     copyBytes(from, scratch, copyPath);
     publish(scratch.fileName(), copyPath);
@@ -119,8 +128,10 @@ QString playerScoreFolder() {
 QString playerScoreFile(const QString& programFolderFile, const QString& ownFolder) {
     // Without a home folder there is nowhere of the player's own to keep scores.
     if (ownFolder.isEmpty()) {
-        throw scoreFileFailure(programFolderFile,
-                               "cannot be written, and there is no folder of your own for a copy");
+        throw scoreFileFailure(
+            programFolderFile,
+            QT_TRANSLATE_NOOP("ScoreFile",
+                              "cannot be written, and there is no folder of your own for a copy"));
     }
     const QString copyPath = ownFolder + QStringLiteral("/hiscore.mdb");
     // A copy, once made, is the player's scores: whatever happens to the program folder's file
