@@ -53,7 +53,8 @@ struct Owner {
     bool waitingForDelete = false;
     Clock::time_point nextPiece{};
 
-    size_t pieceSize() const { return mode == "drip" ? 1 : 256 * 1024; }
+    // Large data goes in pieces of 4 MiB, as xclip sends it.
+    size_t pieceSize() const { return mode == "drip" ? 1 : 4 << 20; }
 
     void notify(const xcb_selection_request_event_t& request, xcb_atom_t answered) {
         xcb_selection_notify_event_t event{};
