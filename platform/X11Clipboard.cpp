@@ -27,6 +27,15 @@ constexpr size_t kMaxFormats = 256;
 // How long one wait for the X connection lasts before the deadline and cancelling are looked at.
 constexpr int kPollSliceMs = 50;
 
+// Grows `value` to hold `needed` bytes without doubling it piece by piece: each doubling copies
+// all that arrived, and the old and new copies together would pass the memory budget. The first
+// room is what the owner announced; an owner that sends more gets the most there may be, at once.
+void makeRoom(QByteArray& value, qint64 needed, qint64 maxBytes) {
+    if (value.capacity() < needed) {
+        value.reserve(value.capacity() == 0 ? needed : maxBytes);
+    }
+}
+
 // One conversation with the X server: our own window to receive the clipboard into.
 class X11Session {
 public:
@@ -171,6 +180,7 @@ bool X11Session::takeProperty(QByteArray& value, xcb_atom_t& type, qint64 maxByt
             xcb_delete_property(connection_, window_, property_);
             return false;
         }
+        makeRoom(value, value.size() + length + static_cast<qint64>(reply->bytes_after), maxBytes);
         value.append(static_cast<const char*>(xcb_get_property_value(reply.get())), length);
         if (reply->bytes_after == 0 || length == 0) {
             break;
@@ -234,7 +244,12 @@ ClipboardContent takeData(X11Session& session, ClipboardContent content, qint64 
         return withOutcome(std::move(content), Outcome::TooLarge);
     }
     if (type == session.incr && session.incr != XCB_NONE) {
-        content.bytes.clear();  // the announcement holds only a size
+        // The announcement holds only the size to come, at least.
+        quint32 announced = 0;
+        std::memcpy(&announced, content.bytes.constData(),
+                    std::min<size_t>(sizeof announced, static_cast<size_t>(content.bytes.size())));
+        content.bytes = QByteArray();
+        content.bytes.reserve(std::min<qint64>(announced, maxBytes));
         bool complete = false;
         if (!session.takeIncrements(content.bytes, maxBytes, complete)) {
             return withOutcome(std::move(content), Outcome::TooLarge);

@@ -12,7 +12,7 @@ class ClipboardOwner {
 public:
     explicit ClipboardOwner(const QStringList& arguments) {
         process_.start(QStringLiteral(CLIPBOARD_OWNER), arguments);
-        owning_ = process_.waitForReadyRead(5000) && process_.readLine().trimmed() == "owning";
+        owning_ = process_.waitForReadyRead(15000) && process_.readLine().trimmed() == "owning";
     }
     ~ClipboardOwner() { stop(); }
     ClipboardOwner(const ClipboardOwner&) = delete;

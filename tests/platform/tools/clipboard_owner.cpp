@@ -7,12 +7,12 @@
 #include <poll.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -34,8 +34,11 @@ xcb_atom_t atom(const char* name) {
 }
 
 std::string readFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::string bytes(static_cast<size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 struct Owner {
@@ -53,7 +56,8 @@ struct Owner {
     bool waitingForDelete = false;
     Clock::time_point nextPiece{};
 
-    size_t pieceSize() const { return mode == "drip" ? 1 : 256 * 1024; }
+    // Large data goes in pieces of 4 MiB, as xclip sends it.
+    size_t pieceSize() const { return mode == "drip" ? 1 : 4 << 20; }
 
     void notify(const xcb_selection_request_event_t& request, xcb_atom_t answered) {
         xcb_selection_notify_event_t event{};
