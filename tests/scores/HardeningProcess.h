@@ -47,12 +47,16 @@ public:
     void closeInput() { process_.closeWriteChannel(); }
     qint64 pid() const { return process_.processId(); }
 
-    // SIGKILL, then every line it had printed before it died.
+    // SIGKILL (TerminateProcess on Windows), then every line it had printed before it died.
     QList<QByteArray> killAndCollect() {
         process_.kill();
         process_.waitForFinished();
-        QList<QByteArray> lines = process_.readAllStandardOutput().split('\n');
-        lines.removeAll(QByteArray());
+        QList<QByteArray> lines;
+        for (const QByteArray& line : process_.readAllStandardOutput().split('\n')) {
+            if (!line.trimmed().isEmpty()) {
+                lines.append(line.trimmed());  // Windows ends its lines with "\r\n"
+            }
+        }
         return lines;
     }
 

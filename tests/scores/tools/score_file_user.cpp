@@ -1,6 +1,7 @@
 // Another program using the high-score file while a test watches: it holds a lock, writes until it
 // is killed, or plays a second copy of the game ending a game. It talks to the test through its
-// standard streams only, so the test can stop it at any moment, SIGKILL included.
+// standard streams only, so the test can stop it at any moment, SIGKILL or TerminateProcess
+// included.
 //
 //   score_file_user hold <file> exclusive|immediate <seconds>
 //       Takes the lock, changes the rows of tblSlide without committing, prints "held", and keeps
@@ -14,9 +15,8 @@
 //       Opens the file once, prints "ready" and waits for one line on standard input; then offers
 //       the score as the game does at the end of a game, answering the name box with <name>.
 //       Prints "stored", or the failure on its error stream.
-
-#include <poll.h>
-#include <unistd.h>
+//   score_file_user list <file> <table>
+//       Prints each row of the table as "<id>|<name>|<score>", in id order.
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -24,8 +24,13 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <chrono>
+#include <cstdio>
+#include <future>
 #include <iostream>
+#include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "platform/Dialogs.h"
@@ -38,23 +43,23 @@ namespace {
 constexpr int kBadUse = 2;
 constexpr int kRowsPerTable = 10;
 
-// Unbuffered, so that what the test reads after a SIGKILL is exactly what was done.
+// Flushed at once, so that what the test reads after a kill is exactly what was done.
 void say(const std::string& line) {
-    const std::string text = line + "\n";
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
-        if (n <= 0) {
-            return;
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    std::fputs((line + "\n").c_str(), stdout);
+    std::fflush(stdout);
 }
 
-// Waits until standard input closes or has a line (true), or the time runs out (false).
+// Waits until standard input closes or has a line (true), or the time runs out (false). The
+// reader thread is left behind when the time runs out; the program ends soon after.
 bool waitForInput(int milliseconds) {
-    pollfd input{STDIN_FILENO, POLLIN, 0};
-    return ::poll(&input, 1, milliseconds) > 0;
+    auto arrived = std::make_shared<std::promise<void>>();
+    std::future<void> line = arrived->get_future();
+    std::thread([arrived] {
+        std::string ignored;
+        std::getline(std::cin, ignored);
+        arrived->set_value();
+    }).detach();
+    return line.wait_for(std::chrono::milliseconds(milliseconds)) == std::future_status::ready;
 }
 
 int holdOpenFile(const QSqlDatabase& db, const std::string& kind, int seconds) {
@@ -153,6 +158,21 @@ int playOneEnd(const QString& path, const std::string& table, double score,
     return 0;
 }
 
+int listRows(const QString& path, const std::string& table) {
+    try {
+        ScoreDatabase db;
+        db.openScoreDatabase(path, ScoreDatabase::Mode::ReadOnly);
+        for (const ScoreRow& row : db.selectAll(table)) {
+            say(std::to_string(row.id) + "|" + row.name + "|" +
+                QString::number(row.score).toStdString());
+        }
+    } catch (const Failure& failure) {
+        std::cerr << failure.description() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -168,6 +188,9 @@ int main(int argc, char** argv) {
     if (mode == "play" && argc == 6) {
         return playOneEnd(path, argv[3], QByteArray(argv[4]).toDouble(), argv[5]);
     }
-    std::cerr << "usage: score_file_user hold|write|play <file> ...\n";
+    if (mode == "list" && argc == 4) {
+        return listRows(path, argv[3]);
+    }
+    std::cerr << "usage: score_file_user hold|write|play|list <file> ...\n";
     return kBadUse;
 }
