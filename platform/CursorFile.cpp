@@ -1,6 +1,7 @@
 #include "platform/CursorFile.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
@@ -18,7 +19,9 @@ constexpr qsizetype kDirectoryEntryBytes = 16;
 constexpr quint16 kCursorResourceType = 2;
 
 [[noreturn]] void refuseCursor(const QString& path, const QString& reason) {
-    throw Failure(QStringLiteral("Cannot load the cursor %1: %2").arg(path, reason).toStdString());
+    throw Failure(QStringLiteral("Cannot load the cursor %1: %2")
+                      .arg(QDir::toNativeSeparators(path), reason)
+                      .toStdString());
 }
 
 quint16 readU16(const QByteArray& bytes, qsizetype at) {

@@ -1,6 +1,7 @@
 #include "platform/SkinFramework.h"
 
 #include <QChildEvent>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QStringDecoder>
@@ -14,7 +15,9 @@ namespace {
 constexpr qint64 kMaxSkinBytes = 1024 * 1024;
 
 [[noreturn]] void refuseSkin(const QString& path, const QString& reason) {
-    throw Failure(QStringLiteral("Cannot load the skin %1: %2").arg(path, reason).toStdString());
+    throw Failure(QStringLiteral("Cannot load the skin %1: %2")
+                      .arg(QDir::toNativeSeparators(path), reason)
+                      .toStdString());
 }
 
 // Keeps a fixed-size window at its size, and every control in it within that size, whatever size a

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -12,6 +13,11 @@
 #include "tests/support/FileBytes.h"
 
 namespace {
+
+// Reports name a file as the system writes its path, with backslashes on Windows.
+std::string native(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdString();
+}
 
 constexpr int kSide = 32;
 
@@ -130,8 +136,8 @@ TEST_F(CursorFileTest, FilesThatAreNotCursorsFailNamingTheFile) {
             loadCursorFile(path);
             ADD_FAILURE() << path.toStdString() << " loaded";
         } catch (const Failure& failure) {
-            EXPECT_TRUE(failure.description().starts_with("Cannot load the cursor " +
-                                                          path.toStdString() + ": "))
+            EXPECT_TRUE(
+                failure.description().starts_with("Cannot load the cursor " + native(path) + ": "))
                 << failure.description();
         }
     }
@@ -161,7 +167,7 @@ TEST_F(CursorFileTest, ImagesClaimingMoreThanACursorIsAreRefusedBeforeDecoding) 
             loadCursorFile(claim.path);
             ADD_FAILURE() << claim.path.toStdString() << " loaded";
         } catch (const Failure& failure) {
-            EXPECT_EQ(failure.description(), "Cannot load the cursor " + claim.path.toStdString() +
+            EXPECT_EQ(failure.description(), "Cannot load the cursor " + native(claim.path) +
                                                  ": the cursor image is too large (" + claim.claim +
                                                  " pixels; a cursor is at most 256 x 256)");
         }

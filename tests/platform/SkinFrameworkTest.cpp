@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -10,6 +11,11 @@
 #include "platform/Failure.h"
 
 namespace {
+
+// Reports name a file as the system writes its path, with backslashes on Windows.
+std::string native(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdString();
+}
 
 class SkinFrameworkTest : public ::testing::Test {
 protected:
@@ -55,14 +61,14 @@ TEST_F(SkinFrameworkTest, FilesThatAreNotUtf8TextAreRefusedNamingTheFileAndKeepT
 
     const std::vector<QString> bad = {
         temp.filePath("missing.cjs"),
-        write("nul.cjs", QByteArray("QWidget {\0}", 11)),
+        write("with-nul.cjs", QByteArray("QWidget {\0}", 11)),
         write("latin1.cjs", "QLabel { font-family: \"Caf\xE9\"; }"),
         write("cut.cjs", "QLabel { } /* \xC3"),
         write("huge.cjs", QByteArray(1024 * 1024 + 1, ' ')),
     };
     for (const QString& path : bad) {
         const std::string description = refusal(path);
-        EXPECT_TRUE(description.starts_with("Cannot load the skin " + path.toStdString() + ": "))
+        EXPECT_TRUE(description.starts_with("Cannot load the skin " + native(path) + ": "))
             << path.toStdString() << " gave: " << description;
         EXPECT_EQ(skin.styleSheet(), QString::fromUtf8(good));
     }

@@ -189,7 +189,8 @@ TEST_F(WindowSkinTest, RefusedSkinFailsAfterColoursChangedAndColoursStay) {
         applyWindowSkin(form.window, skin);
         FAIL() << "a binary skin was accepted";
     } catch (const Failure& failure) {
-        EXPECT_TRUE(failure.description().starts_with("Cannot load the skin " + path.toStdString()))
+        EXPECT_TRUE(failure.description().starts_with("Cannot load the skin " +
+                                                      QDir::toNativeSeparators(path).toStdString()))
             << failure.description();
     }
 
