@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "bench/BenchSupport.h"
-#include "game/Form1.h"
-#include "game/StartupReport.h"
+#include "game/window/Form1.h"
+#include "game/window/StartupReport.h"
 #include "platform/SkinFramework.h"
 #include "platform/TimeSeededRandom.h"
 

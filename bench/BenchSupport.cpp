@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "bench/SyntheticPhoto.h"
-#include "game/PictureLoader.h"
+#include "game/pictures/PictureLoader.h"
 #include "platform/Failure.h"
 #include "scores/ScoreDatabase.h"
 #include "shell/ProgramFolder.h"

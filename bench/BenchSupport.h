@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "game/Form1.h"
+#include "game/window/Form1.h"
 #include "platform/Dialogs.h"
 #include "platform/RandomSource.h"
 #include "platform/SkinFramework.h"

@@ -10,7 +10,7 @@
 #include "bench/BenchSettings.h"
 #include "bench/BenchSupport.h"
 #include "bench/SyntheticPhoto.h"
-#include "game/PictureLoader.h"
+#include "game/pictures/PictureLoader.h"
 #include "platform/Failure.h"
 #include "tests/support/HandMadePictures.h"
 

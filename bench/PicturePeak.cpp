@@ -8,7 +8,7 @@
 
 #include "bench/BenchSupport.h"
 #include "bench/SyntheticPhoto.h"
-#include "game/PictureLoader.h"
+#include "game/pictures/PictureLoader.h"
 #include "platform/Failure.h"
 
 namespace {

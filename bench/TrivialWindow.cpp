@@ -3,7 +3,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "game/StartupReport.h"
+#include "game/window/StartupReport.h"
 
 // The smallest Qt Widgets program with a window of the game's size and one line of text: what
 // any Qt Widgets window costs on this machine.

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "fuzz/FuzzInput.h"
-#include "game/PictureLoader.h"
+#include "game/pictures/PictureLoader.h"
 #include "platform/Failure.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "game/WindowIcon.h"
+#include "game/window/WindowIcon.h"
 
 int main(int argc, char** argv) {
     if (argc < 4) {

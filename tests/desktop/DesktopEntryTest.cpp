@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include "game/PictureLoader.h"
+#include "game/pictures/PictureLoader.h"
 #include "tests/desktop/LoadedWindow.h"
 #include "tests/support/TestFiles.h"
 

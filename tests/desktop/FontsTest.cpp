@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "game/Fonts.h"
+#include "game/window/Fonts.h"
 #include "tests/desktop/LoadedWindow.h"
 
 namespace {

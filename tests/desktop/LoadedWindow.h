@@ -2,7 +2,7 @@
 
 #include <QTemporaryDir>
 
-#include "game/Form1.h"
+#include "game/window/Form1.h"
 #include "platform/SequenceRandom.h"
 #include "platform/SkinFramework.h"
 #include "platform/UrlOpener.h"

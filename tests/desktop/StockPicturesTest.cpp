@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "game/PictureLoader.h"
+#include "game/pictures/PictureLoader.h"
 
 namespace {
 

@@ -1,0 +1,224 @@
+#include "game/boardview/BoardArea.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QRegion>
+#include <algorithm>
+
+#include "board/PuzzleGame.h"
+#include "game/boardview/BoardAccessible.h"
+
+namespace {
+
+// The keyboard cursor: a band of yellow and black dashes inside the cell's edge, plain on any
+// picture and unlike the raised edge of a chosen tile. It lets every click through. Every click
+// repaints the tiles beneath it, so the band is drawn once into a picture, and the widget is only
+// the band: the tile shows through the middle untouched.
+class CursorMark : public QWidget {
+public:
+    explicit CursorMark(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        hide();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* /*event*/) override {
+        constexpr int kBand = 7;
+        setMask(QRegion(rect()) - QRegion(rect().adjusted(kBand, kBand, -kBand, -kBand)));
+        band_ = QPixmap();
+    }
+    void paintEvent(QPaintEvent* /*event*/) override {
+        const qreal ratio = devicePixelRatioF();
+        if (band_.isNull() || band_.devicePixelRatio() != ratio) {
+            band_ = drawBand(size(), ratio);
+        }
+        QPainter(this).drawPixmap(0, 0, band_);
+    }
+
+private:
+    static QPixmap drawBand(QSize size, qreal ratio) {
+        QPixmap band(size * ratio);
+        band.setDevicePixelRatio(ratio);
+        band.fill(Qt::transparent);
+        QPainter painter(&band);
+        const QRectF edge = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(4.5, 4.5, -4.5, -4.5);
+        painter.setPen(QPen(Qt::black, 5));
+        painter.drawRect(edge);
+        QPen dashes(QColor(255, 214, 0), 3, Qt::CustomDashLine);
+        dashes.setDashPattern({3, 2});
+        painter.setPen(dashes);
+        painter.drawRect(edge);
+        return band;
+    }
+
+    QPixmap band_;
+};
+
+}  // namespace
+
+BoardArea::BoardArea(QWidget* parent) : QLabel(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(boardAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
+}
+
+void BoardArea::showGame(const PuzzleGame& game) {
+    const bool starting = game_ == nullptr;
+    game_ = &game;
+    if (starting) {
+        if (cursorMark_ == nullptr) {
+            // Made with the first game, like the tiles, so the window's tab order stays its own.
+            cursorMark_ = new CursorMark(this);
+        }
+        cursorMark_->hide();
+        cursor_ = 0;
+        setFocusPolicy(Qt::StrongFocus);
+        setFocus(Qt::OtherFocusReason);
+    }
+    updateCursorMark();
+    announceChanges();
+}
+
+void BoardArea::hideGame() {
+    game_ = nullptr;
+    cursor_ = -1;
+    setFocusPolicy(Qt::TabFocus);
+    updateCursorMark();
+    announced_.clear();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void BoardArea::setCursorCell(int cell) {
+    if (game_ == nullptr || cell < 0 || cell >= kSide * kSide || cell == cursor_) {
+        return;
+    }
+    cursor_ = cell;
+    updateCursorMark();
+    announceFocus();
+}
+
+QRect BoardArea::cellRect(int cell) const {
+    return {frameWidth() + cell % kSide * kCellSide, frameWidth() + cell / kSide * kCellSide,
+            kCellSide, kCellSide};
+}
+
+void BoardArea::activate(int cell) {
+    // The gap in Slide has no tile to click, so playing it does nothing.
+    if (game_ != nullptr && cell >= 0 && cell < kSide * kSide && game_->hasBoard() &&
+        !game_->isHiddenAt(cell)) {
+        emit activated(cell);
+    }
+}
+
+void BoardArea::keyPressEvent(QKeyEvent* event) {
+    if (game_ == nullptr) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Left:
+            moveCursor(0, -1);
+            break;
+        case Qt::Key_Right:
+            moveCursor(0, 1);
+            break;
+        case Qt::Key_Up:
+            moveCursor(-1, 0);
+            break;
+        case Qt::Key_Down:
+            moveCursor(1, 0);
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // A held key plays its cell once; the repeats never pile up moves.
+            if (!event->isAutoRepeat()) {
+                activate(cursor_);
+            }
+            break;
+        default:
+            QLabel::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void BoardArea::moveCursor(int rows, int columns) {
+    // The cursor stops at the edges.
+    const int row = std::clamp(cursor_ / kSide + rows, 0, kSide - 1);
+    const int column = std::clamp(cursor_ % kSide + columns, 0, kSide - 1);
+    setCursorCell(row * kSide + column);
+}
+
+void BoardArea::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    updateCursorMark();
+    announceFocus();
+}
+
+void BoardArea::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    updateCursorMark();
+}
+
+void BoardArea::updateCursorMark() {
+    if (cursorMark_ == nullptr) {
+        return;
+    }
+    if (game_ == nullptr || cursor_ < 0 || !hasFocus()) {
+        cursorMark_->hide();
+        return;
+    }
+    if (cursorMark_->geometry() != cellRect(cursor_)) {
+        cursorMark_->setGeometry(cellRect(cursor_));
+    }
+    if (cursorMark_->isHidden()) {
+        cursorMark_->raise();  // above the tiles, which a new game makes anew
+        cursorMark_->show();
+    }
+}
+
+void BoardArea::announceFocus() {
+    if (QAccessible::isActive() && game_ != nullptr && cursor_ >= 0 && hasFocus()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        event.setChild(cursor_);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+// Tells screen readers which cells now read differently: tiles moved, a tile was chosen.
+void BoardArea::announceChanges() {
+    if (!QAccessible::isActive() || game_ == nullptr) {
+        return;
+    }
+    const bool first = announced_.isEmpty();
+    if (first) {
+        // A new game: the board has cells again.
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+        announceFocus();
+    }
+    for (int cell = 0; cell < kSide * kSide; ++cell) {
+        const QString now = cellName(*game_, cell) + '\n' + cellDescription(*game_, cell);
+        if (!first && announced_.value(cell) != now) {
+            QAccessibleEvent named(this, QAccessible::NameChanged);
+            named.setChild(cell);
+            QAccessible::updateAccessibility(&named);
+            QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+            described.setChild(cell);
+            QAccessible::updateAccessibility(&described);
+        }
+        if (announced_.size() <= cell) {
+            announced_.append(now);
+        } else {
+            announced_[cell] = now;
+        }
+    }
+}

@@ -1,0 +1,255 @@
+#include "game/pictures/PictureLoader.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <memory>
+
+#include "game/pictures/EndWatchingDevice.h"
+#include "game/pictures/PictureDemand.h"
+#include "game/pictures/PictureShrink.h"
+#include "platform/Failure.h"
+#include "platform/IconImages.h"
+
+void refusePicture(const QString& name, const QString& reason) {
+    throw Failure(QStringLiteral("Cannot load the picture %1: %2").arg(name, reason).toStdString());
+}
+
+namespace {
+
+const char* const kDamaged = "the file is damaged or is not a picture";
+
+// The formats read, as QImageReader names them, and their MIME types. Others Qt may read through
+// plugins (TGA, MNG, ICNS, WBMP) are left out: some claim files by very little of their content,
+// and none of them has had its decoder's appetite for memory worked out here.
+struct ReadFormat {
+    const char* name;
+    const char* mimeType;
+};
+constexpr ReadFormat kReadFormats[] = {
+    {"bmp", "image/bmp"},
+    {"dib", "image/bmp"},
+    {"gif", "image/gif"},
+    {"jpeg", "image/jpeg"},
+    {"jpg", "image/jpeg"},
+    {"png", "image/png"},
+    {"pbm", "image/x-portable-bitmap"},
+    {"pgm", "image/x-portable-graymap"},
+    {"ppm", "image/x-portable-pixmap"},
+    {"xbm", "image/x-xbitmap"},
+    {"xpm", "image/x-xpixmap"},
+    {"ico", "image/vnd.microsoft.icon"},
+    {"cur", "image/vnd.microsoft.icon"},
+    {"tif", "image/tiff"},
+    {"tiff", "image/tiff"},
+    {"webp", "image/webp"},
+};
+
+bool isReadFormat(const QByteArray& format) {
+    for (const ReadFormat& known : kReadFormats) {
+        if (format == known.name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Formats that cannot decode at a reduced size decode in full first; the reader's allocation
+// limit must let the largest picture we accept through, at 4 bytes per pixel, and no more.
+class AllocationLimitForLargestPicture {
+public:
+    AllocationLimitForLargestPicture() : previous_(QImageReader::allocationLimit()) {
+        constexpr long long kMebibyte = 1024 * 1024;
+        constexpr long long kBytes = kMaxPicturePixels * 4;
+        QImageReader::setAllocationLimit(static_cast<int>((kBytes + kMebibyte - 1) / kMebibyte));
+    }
+    ~AllocationLimitForLargestPicture() { QImageReader::setAllocationLimit(previous_); }
+    AllocationLimitForLargestPicture(const AllocationLimitForLargestPicture&) = delete;
+    AllocationLimitForLargestPicture& operator=(const AllocationLimitForLargestPicture&) = delete;
+
+private:
+    int previous_;
+};
+
+// Where a picture's bytes come from. Every open() gives a device of its own, so headers can be
+// read beside the decoder without moving it.
+class PictureBytes {
+public:
+    virtual ~PictureBytes() = default;
+    virtual const QString& name() const = 0;
+    virtual std::unique_ptr<QIODevice> open() const = 0;
+};
+
+class FileBytes : public PictureBytes {
+public:
+    explicit FileBytes(const QString& path) : path_(path) {}
+    const QString& name() const override { return path_; }
+    std::unique_ptr<QIODevice> open() const override {
+        const QFileInfo info(path_);
+        if (!info.exists()) {
+            refusePicture(path_, QStringLiteral("the file was not found"));
+        }
+        if (info.isDir()) {
+            refusePicture(path_, QStringLiteral("it is a folder, not a picture"));
+        }
+        auto file = std::make_unique<QFile>(path_);
+        if (!file->open(QIODevice::ReadOnly)) {
+            refusePicture(path_, file->errorString());
+        }
+        return file;
+    }
+
+private:
+    QString path_;
+};
+
+class MemoryBytes : public PictureBytes {
+public:
+    MemoryBytes(const QByteArray& data, const QString& name) : data_(data), name_(name) {}
+    const QString& name() const override { return name_; }
+    std::unique_ptr<QIODevice> open() const override {
+        auto buffer = std::make_unique<QBuffer>();
+        buffer->setData(data_);  // shares the bytes, copies none
+        buffer->open(QIODevice::ReadOnly);
+        return buffer;
+    }
+
+private:
+    QByteArray data_;
+    QString name_;
+};
+
+// The content decides: an ordinary BMP named .dib would otherwise go to the header-less reader.
+// Only when no format knows the content does the name choose, for a true header-less .dib.
+std::unique_ptr<QImageReader> openReader(QIODevice& device, const QString& name) {
+    auto byContent = std::make_unique<QImageReader>(&device);
+    if (byContent->canRead()) {
+        return byContent;
+    }
+    const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1();
+    if (!suffix.isEmpty() && device.seek(0)) {
+        auto byName = std::make_unique<QImageReader>(&device, suffix);
+        if (byName->canRead()) {
+            return byName;
+        }
+    }
+    return byContent;
+}
+
+// Only a device error says more than that the content could not be made into a picture.
+QString readerFailure(const QImageReader& reader) {
+    if (reader.error() == QImageReader::DeviceError) {
+        return reader.errorString();
+    }
+    return QString::fromLatin1(kDamaged);
+}
+
+QString mebibytes(qint64 bytes) {
+    return QString::number((bytes + (1 << 20) - 1) >> 20);
+}
+
+// Refuses, before anything is decoded, a picture larger than the game holds or one whose decoder
+// would need more memory than any picture may take.
+void checkDemand(const QString& name, const QByteArray& format, const PictureDemand& demand) {
+    const QSize size = demand.size;
+    if (size.isEmpty()) {
+        refusePicture(name, QString::fromLatin1(kDamaged));
+    }
+    const bool isIcon = format == "ico" || format == "cur";
+    if (static_cast<long long>(size.width()) * size.height() > kMaxPicturePixels ||
+        (isIcon && (size.width() > kMaxIconSide || size.height() > kMaxIconSide))) {
+        refusePicture(name, QStringLiteral("the picture is too large (%1 x %2 pixels)")
+                                .arg(size.width())
+                                .arg(size.height()));
+    }
+    if (demand.bytes > kMaxDecodeBytes) {
+        refusePicture(name, QStringLiteral("the picture is too large (%1 x %2 pixels stored this "
+                                           "way need %3 MiB to decode, more than %4 MiB)")
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(mebibytes(demand.bytes), mebibytes(kMaxDecodeBytes)));
+    }
+}
+
+QImage decodePicture(const PictureBytes& bytes, int side) {
+    const QString& name = bytes.name();
+    const std::unique_ptr<QIODevice> source = bytes.open();
+    EndWatchingDevice device(*source);
+    std::unique_ptr<QImageReader> reader = openReader(device, name);
+    if (!reader->canRead()) {
+        refusePicture(name, readerFailure(*reader));
+    }
+    const QByteArray format = reader->format();
+    if (!isReadFormat(format)) {
+        refusePicture(name, QStringLiteral("the game does not read %1 pictures")
+                                .arg(QString::fromLatin1(format).toUpper()));
+    }
+
+    const std::unique_ptr<QIODevice> headers = bytes.open();
+    const PictureDemand demand = pictureDemand(format, *headers, *reader, side);
+    checkDemand(name, format, demand);
+
+    const QImageIOHandler::Transformations orientation = reader->transformation();
+    if (demand.decodesToSquare) {
+        reader->setScaledSize(QSize(side, side));
+    }
+    QImage decoded;
+    if (demand.fillFormat != QImage::Format_Invalid) {
+        // Pixels the decoder skips keep a colour of the file's own (the first of its palette)
+        // instead of whatever the memory held before.
+        decoded = QImage(demand.size, demand.fillFormat);
+        decoded.fill(0);
+    }
+    {
+        AllocationLimitForLargestPicture limit;
+        device.startWatching();
+        // The reader's error text can read "Unknown error" after a good read, so only the
+        // picture itself tells whether the read worked.
+        if (!reader->read(&decoded) || decoded.isNull()) {
+            refusePicture(name, readerFailure(*reader));
+        }
+    }
+    // A file that ends before its picture does is damaged, whatever the decoder made of it:
+    // part of the picture would show memory no file wrote, or a decoder's guess.
+    const bool readsExactRows = format == "bmp" || format == "dib";
+    if (device.foundNothingLeft() || (readsExactRows && device.foundLessThanAsked())) {
+        refusePicture(name, QString::fromLatin1(kDamaged));
+    }
+    // Decoders keep a share of what they decoded; without them it is converted in place.
+    reader.reset();
+    const QImage picture = orientedPicture(squarePicture(std::move(decoded), side), orientation);
+    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
+}
+
+void checkSide(const QString& name, int side) {
+    if (side < 1 || side > kMaxPuzzlePictureSide) {
+        refusePicture(
+            name, QStringLiteral("a square of %1 pixels is not a size for the puzzle").arg(side));
+    }
+}
+
+}  // namespace
+
+QImage loadPuzzlePicture(const QString& path, int side) {
+    checkSide(path, side);
+    return decodePicture(FileBytes(path), side);
+}
+
+QImage loadPuzzlePictureData(const QByteArray& data, const QString& name, int side) {
+    checkSide(name, side);
+    return decodePicture(MemoryBytes(data, name), side);
+}
+
+QStringList puzzlePictureMimeTypes() {
+    QStringList types;
+    for (const QByteArray& type : QImageReader::supportedMimeTypes()) {
+        for (const QByteArray& format : QImageReader::imageFormatsForMimeType(type)) {
+            if (isReadFormat(format) && !types.contains(QString::fromLatin1(type))) {
+                types.append(QString::fromLatin1(type));
+            }
+        }
+    }
+    return types;
+}

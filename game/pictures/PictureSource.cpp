@@ -1,0 +1,110 @@
+#include "game/pictures/PictureSource.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QMimeData>
+#include <QUrl>
+#include <utility>
+
+#include "game/pictures/PictureLoader.h"
+
+namespace {
+
+// A picture another part of this program put on the clipboard arrives decoded already; it is held
+// to the same limits as a file.
+QImage scaledPicture(const QImage& picture, const QString& name, int side) {
+    if (picture.isNull()) {
+        refusePicture(name, QStringLiteral("the file is damaged or is not a picture"));
+    }
+    if (static_cast<long long>(picture.width()) * picture.height() > kMaxPicturePixels) {
+        refusePicture(name, QStringLiteral("the picture is too large (%1 x %2 pixels)")
+                                .arg(picture.width())
+                                .arg(picture.height()));
+    }
+    return picture.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                   : QImage::Format_RGB32);
+}
+
+// The picture named on a paste.
+constexpr const char* kClipboardName = "from the clipboard";
+
+}  // namespace
+
+PictureSource::PictureSource(Kind kind, QString name, QByteArray bytes, QImage image)
+    : kind_(kind), path_(std::move(name)), bytes_(std::move(bytes)), image_(std::move(image)) {}
+
+PictureSource PictureSource::file(const QString& path) {
+    return {Kind::File, path, {}, {}};
+}
+
+PictureSource PictureSource::data(const QByteArray& bytes, const QString& name) {
+    return {Kind::Data, name, bytes, {}};
+}
+
+PictureSource PictureSource::image(const QImage& picture, const QString& name) {
+    return {Kind::Image, name, {}, picture};
+}
+
+QImage PictureSource::load(int side) {
+    switch (kind_) {
+        case Kind::Data:
+            return loadPuzzlePictureData(bytes_, path_, side);
+        case Kind::Image:
+            return scaledPicture(image_, path_, side);
+        case Kind::File:
+            break;
+    }
+    const QImage picture = loadPuzzlePicture(path_, side);
+    const QFileInfo info(path_);
+    fileSize_ = info.size();
+    fileModified_ = info.lastModified();
+    return picture;
+}
+
+bool PictureSource::unchangedSinceLoad() const {
+    if (kind_ != Kind::File) {
+        return true;
+    }
+    const QFileInfo info(path_);
+    return info.isFile() && info.size() == fileSize_ && info.lastModified() == fileModified_;
+}
+
+std::optional<QString> localFileIn(const QMimeData* mime) {
+    if (mime == nullptr || !mime->hasUrls()) {
+        return std::nullopt;
+    }
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty()) {
+            return url.toLocalFile();
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<PictureSource> pictureIn(const QMimeData* mime) {
+    if (mime == nullptr) {
+        return std::nullopt;
+    }
+    if (const auto path = localFileIn(mime)) {
+        return PictureSource::file(*path);
+    }
+    // Encoded data goes through the loader and its limits; PNG first, as most programs offer it.
+    QStringList formats = mime->formats().filter(QStringLiteral("image/"));
+    formats.sort();
+    if (formats.removeAll(QStringLiteral("image/png")) > 0) {
+        formats.prepend(QStringLiteral("image/png"));
+    }
+    for (const QString& format : formats) {
+        if (QImageReader::supportedMimeTypes().contains(format.toLatin1())) {
+            const QByteArray bytes = mime->data(format);
+            if (!bytes.isEmpty()) {
+                return PictureSource::data(bytes, kClipboardName);
+            }
+        }
+    }
+    if (mime->hasImage()) {
+        return PictureSource::image(qvariant_cast<QImage>(mime->imageData()), kClipboardName);
+    }
+    return std::nullopt;
+}

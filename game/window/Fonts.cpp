@@ -1,0 +1,17 @@
+#include "game/window/Fonts.h"
+
+#include <QFont>
+#include <QStringList>
+
+void substituteMissingFonts() {
+    // DejaVu Sans first: it is what a Debian desktop gives "MS Sans Serif" and "Sans Serif", and
+    // what the README's pictures show. Liberation Sans (installed with the game's packages) and the
+    // other Arial look-alikes follow for machines without it.
+    const QStringList sansSerif = {"DejaVu Sans", "Liberation Sans", "Arimo", "Nimbus Sans",
+                                   "FreeSans"};
+    QFont::insertSubstitutions("MS Sans Serif", sansSerif);
+    QFont::insertSubstitutions("Sans Serif", sansSerif);
+    // Arial's metric twins come before anything else, so the buttons' captions keep their widths.
+    QFont::insertSubstitutions(
+        "Arial", {"Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans", "FreeSans"});
+}

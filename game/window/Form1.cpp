@@ -1,0 +1,157 @@
+#include "game/window/Form1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTimer>
+#include <cmath>
+
+#include "game/window/WindowIcon.h"
+#include "game/window/WindowWatch.h"
+#include "platform/CursorFile.h"
+#include "platform/HoverPushButton.h"
+#include "shell/ErrorReport.h"
+#include "shell/ProgramFolder.h"
+#include "shell/WindowSkin.h"
+
+Form1::Form1(Form1Services services, QWidget* parent) : QWidget(parent), services_(services) {
+    buildLayout();
+    view_ = std::make_unique<BoardView>(picBack, [this](int index) { imgTile_Click(index); });
+    connectEvents();
+}
+
+Form1::~Form1() = default;
+
+void Form1::connectEvents() {
+    connect(PushButton1, &QPushButton::clicked, this, &Form1::PushButton1_Click);
+    connect(PushButton2, &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    connect(PushButton3, &QPushButton::clicked, this, &Form1::PushButton3_Click);
+    for (auto* button : {PushButton1, PushButton2, PushButton3}) {
+        connect(button, &HoverPushButton::mouseMoved, this, &Form1::showHandPointer);
+    }
+    // Whichever way an option gets selected (a click, the arrow keys, a screen reader), the game
+    // type follows it.
+    connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            Option1_Click();
+        }
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) {
+            Option2_Click();
+        }
+    });
+    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
+            &Form1::Form_Paste);
+    new PictureDropTarget(
+        this, [this] { return picturesWelcome(); },
+        [this](const QString& path) { Form_OLEDragDrop(path); });
+    new PixelRatioWatch(this, [this](qreal ratio) { applyPixelRatio(ratio); });
+    for (auto* box : {Frame1, Frame2, Frame3, Frame4, Frame5}) {
+        box->installEventFilter(this);
+    }
+}
+
+void Form1::Form_Load() {
+    ReportingRoutine routine(services_.dialogs, "Form_Load");
+    routine.step(100, [&] { applyWindowSkin(*this, services_.skin); });
+    bool cursorPresent = false;
+    routine.step(104, [&] { cursorPresent = fileExists(programFolderPath(kHandCursorName)); });
+    if (cursorPresent) {
+        routine.step(106,
+                     [&] { handCursor_ = loadCursorFile(programFolderPath(kHandCursorName)); });
+    }
+    routine.step(108, [&] { maybeOpenHomePage(); });
+    routine.step(126, [&] {
+        setWindowTitle(kCaption);
+        setWindowIcon(tavloraIcon());
+        setApplicationTitle();
+    });
+}
+
+void Form1::Form_Activate() {
+    ReportingRoutine routine(services_.dialogs, "Form_Activate");
+    bool slide = false;
+    routine.step(100, [&] { slide = game_.type() == GameType::Slide; });
+    if (slide) {
+        routine.step(102, [&] { game_.setScoreTable(PuzzleGame::kSlideTable); });
+    } else {
+        routine.step(104, [&] { game_.setScoreTable(PuzzleGame::kSwapTable); });
+    }
+}
+
+void Form1::setApplicationTitle() {
+    // The title is the product name cut at its last blank, at least once, until it fits in 40.
+    QString title = "Tavlora Software";
+    do {
+        const qsizetype blank = title.lastIndexOf(' ');
+        if (blank < 0) {
+            break;
+        }
+        title = title.left(blank);
+    } while (title.size() > 40);
+    QCoreApplication::setApplicationName(title);
+}
+
+void Form1::maybeOpenHomePage() {
+    services_.random.reseedFromTimeOfDay();
+    const int n = static_cast<int>(std::floor(services_.random.nextUniform() * 100)) + 1;
+    if (n == 7) {
+        services_.urlOpener.open(kHomePage);
+    }
+}
+
+void Form1::showDefaultPointer() {
+    setCursor(Qt::ArrowCursor);
+}
+
+void Form1::showHandPointer() {
+    // Without a hand cursor file the custom pointer has no image of its own: the default arrow.
+    setCursor(handCursor_ ? *handCursor_ : QCursor(Qt::ArrowCursor));
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    showDefaultPointer();
+    QWidget::mouseMoveEvent(event);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        showDefaultPointer();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (firstShow_) {
+        firstShow_ = false;
+        Form_Activate();
+    }
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Form_Activate();
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing ends the program at once, in any state; nothing is saved.
+    setTimerInterval(0);
+    event->accept();
+    emit unloaded();
+}
+
+void Form1::setTimerInterval(int milliseconds) {
+    // A QTimer given 0 would fire without pause: 0 means stopped.
+    if (milliseconds == 0) {
+        Timer1.stop();
+    } else {
+        Timer1.start(milliseconds);
+    }
+}

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "board/PuzzleGame.h"
+#include "game/boardview/BoardView.h"
+#include "game/pictures/PictureSource.h"
+#include "platform/Dialogs.h"
+#include "platform/PictureClip.h"
+#include "platform/RandomSource.h"
+#include "platform/SkinFramework.h"
+#include "platform/UrlOpener.h"
+
+class BoardArea;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class HoverPushButton;
+class ReportingRoutine;
+
+// What the window needs from outside; tests hand in their own.
+struct Form1Services {
+    Dialogs& dialogs;
+    RandomSource& random;
+    UrlOpener& urlOpener;
+    SkinFramework& skin;
+};
+
+// The game's one window. Events arrive here and each handler reads as its numbered steps; the
+// work itself lives in the board model, the board view, the picture loader and the score code.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 584;
+    static constexpr int kClientHeight = 451;
+    static constexpr const char* kCaption = "Tavlora Software";
+    static constexpr const char* kHomePage = "https://tavlora.example/";
+
+    explicit Form1(Form1Services services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The load event: run once, before the window first shows.
+    void Form_Load();
+    void Form_Activate();
+
+    void PushButton1_Click();
+    void PushButton2_Click();
+    void PushButton3_Click();
+    void Timer1_Timer();
+    void imgTile_Click(int index);
+    void Option1_Click();
+    void Option2_Click();
+
+    // A picture named on the command line, a file dropped on the window, a pasted picture: each
+    // loads like "Load Picture", and only while no game runs.
+    void Form_CommandLine(const QStringList& arguments);
+    void Form_OLEDragDrop(const QString& path);
+    void Form_Paste();
+
+    void newGame();
+    void endGame();
+    void drawBoard();
+    void removeTiles();
+    void setApplicationTitle();
+    void maybeOpenHomePage();
+    // Makes the picture and the tiles again for another device pixel ratio.
+    void applyPixelRatio(qreal ratio);
+
+    // The controls, under the names the game's code uses.
+    BoardArea* picBack = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLabel* imgImage = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QLineEdit* txtMoves = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QLineEdit* txtTimer = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    QLineEdit* txtScore = nullptr;
+    HoverPushButton* PushButton1 = nullptr;
+    HoverPushButton* PushButton2 = nullptr;
+    HoverPushButton* PushButton3 = nullptr;
+    QTimer Timer1;
+
+    // The running game, and what the window shows of it.
+    PuzzleGame& game() { return game_; }
+    const PuzzleGame& game() const { return game_; }
+    const QImage& puzzlePicture() const { return puzzlePicture_; }
+    int timerInterval() const { return Timer1.isActive() ? Timer1.interval() : 0; }
+    BoardView& boardView() { return *view_; }
+    const std::optional<QCursor>& handCursor() const { return handCursor_; }
+
+signals:
+    // The window was closed: the program ends.
+    void unloaded();
+
+protected:
+    // The score of the game being ended; a Failure when it cannot be worked out.
+    virtual double computeScore(bool formedBonus) const;
+
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildFrames();
+    void buildButtons();
+    void setTabOrderChain();
+    void connectEvents();
+    void setTimerInterval(int milliseconds);
+    void showDefaultPointer();
+    void showHandPointer();
+
+    void showPicture(ReportingRoutine& routine, PictureSource source);
+    bool picturesWelcome() const;
+    void createTileControls(ReportingRoutine& routine);
+    void addTileToBoard(int k, Int16 row, Int16 column);
+    void completeGame(ReportingRoutine& routine);
+    void enterScore(double score);
+
+    Form1Services services_;
+    std::unique_ptr<BoardView> view_;
+    PictureClip clpImage_;
+    QImage puzzlePicture_;  // the picture imgImage holds; null until a picture was loaded
+    QImage creator_;        // the last picture read
+    PictureSource pictureSource_;
+    std::optional<QCursor> handCursor_;
+    PuzzleGame game_;
+    bool firstShow_ = true;
+};

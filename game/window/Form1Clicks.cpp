@@ -1,0 +1,83 @@
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <optional>
+
+#include "game/boardview/BoardArea.h"
+#include "game/window/Form1.h"
+#include "platform/HoverPushButton.h"
+#include "scores/HighScoreEntry.h"
+#include "scores/Score.h"
+#include "shell/ErrorReport.h"
+#include "shell/ProgramFolder.h"
+
+void Form1::imgTile_Click(int index) {
+    const int game = game_.serial();
+    if (!game_.accepts(game)) {
+        return;
+    }
+    ReportingRoutine routine(services_.dialogs, "imgTile_Click");
+    routine.step(100, [&] { QCoreApplication::processEvents(); });
+    // Whatever ran in the meantime may have ended this game or begun another.
+    if (!game_.accepts(game)) {
+        return;
+    }
+    routine.step(102, [&] { game_.actOn(index); });
+    routine.step(104, [&] { txtMoves->setText(QString::number(game_.moveCount().value())); });
+    routine.step(106, [&] { drawBoard(); });
+    bool formed = false;
+    routine.step(108, [&] { formed = game_.isFormed(); });
+    if (formed) {
+        completeGame(routine);
+    }
+}
+
+// The picture is formed: stop, score, show the whole picture, offer the high score and make the
+// window ready for a new game. Each step runs even when one before it failed, so the player is
+// never left with a half-ended game; only a score that could not be worked out is neither shown
+// nor offered to the table.
+void Form1::completeGame(ReportingRoutine& routine) {
+    EndingScope ending(game_);
+    routine.step(110, [&] { setTimerInterval(0); });
+    std::optional<double> score;
+    routine.step(112, [&] { score = computeScore(true); });
+    routine.step(114, [&] { removeTiles(); });
+    if (score) {
+        routine.step(116, [&] { txtScore->setText(QString::fromStdString(scoreDisplay(*score))); });
+    }
+    routine.step(118, [&] { picBack->setPixmap(QPixmap::fromImage(puzzlePicture_)); });
+    routine.step(120, [&] { QCoreApplication::processEvents(); });
+    if (score) {
+        routine.step(122, [&] { enterScore(*score); });
+    }
+    routine.step(124, [&] { game_.releaseBoard(); });
+    routine.step(126, [&] {
+        services_.dialogs.showMessage("Congratulation!!! You had form the image.", "",
+                                      MessageIcon::None);
+    });
+    routine.step(128, [&] { Frame2->setEnabled(true); });
+    routine.step(130, [&] { PushButton2->setText("Start Game"); });
+    routine.step(132, [&] { PushButton1->setEnabled(true); });
+}
+
+void Form1::endGame() {
+    EndingScope ending(game_);
+    setTimerInterval(0);
+    const double score = computeScore(false);
+    removeTiles();
+    txtScore->setText(QString::fromStdString(scoreDisplay(score)));
+    enterScore(score);
+    game_.releaseBoard();
+    Frame2->setEnabled(true);
+}
+
+double Form1::computeScore(bool formedBonus) const {
+    // The game's own count, not the moves box: a game ended before its first click must not be
+    // scored with the moves of the game before it.
+    return game_.score(formedBonus);
+}
+
+void Form1::enterScore(double score) {
+    enterHighScore(programFolderPath(kScoreFileName), game_.scoreTable(), score, services_.dialogs);
+}

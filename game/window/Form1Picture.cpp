@@ -1,0 +1,128 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPainter>
+
+#include "game/boardview/BoardArea.h"
+#include "game/pictures/PictureLoader.h"
+#include "game/pictures/PuzzlePicture.h"
+#include "game/window/Form1.h"
+#include "platform/HoverPushButton.h"
+#include "shell/ErrorReport.h"
+
+namespace {
+
+constexpr const char* kDialogTitle = "Add File(s) - Use Ctrl & Shift to select multiple files";
+constexpr const char* kPictureFilter =
+    "All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)|*.bmp;*.dib;*.gif;*.jpeg;*.jpg";
+
+// Shows the wait cursor while a picture decodes.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+void Form1::PushButton1_Click() {
+    ReportingRoutine routine(services_.dialogs, "PushButton1_Click");
+    std::string fileName;
+    std::string title;
+    std::string filter;
+    routine.step(100, [&] { fileName.clear(); });
+    routine.step(102, [&] { title = kDialogTitle; });
+    routine.step(104, [&] { filter = kPictureFilter; });
+    routine.step(106, [&] { fileName = services_.dialogs.chooseOpenFile(title, filter); });
+    if (fileName.empty()) {
+        return;  // cancelled
+    }
+    showPicture(routine, PictureSource::file(QString::fromStdString(fileName)));
+}
+
+void Form1::Form_CommandLine(const QStringList& arguments) {
+    ReportingRoutine routine(services_.dialogs, "Form_CommandLine");
+    QString path;
+    routine.step(100, [&] { path = arguments.value(0); });
+    if (!path.isEmpty()) {
+        showPicture(routine, PictureSource::file(path));
+    }
+}
+
+void Form1::Form_OLEDragDrop(const QString& path) {
+    ReportingRoutine routine(services_.dialogs, "Form_OLEDragDrop");
+    bool open = false;
+    routine.step(100, [&] { open = picturesWelcome(); });
+    if (open) {
+        showPicture(routine, PictureSource::file(path));
+    }
+}
+
+void Form1::Form_Paste() {
+    ReportingRoutine routine(services_.dialogs, "Form_Paste");
+    bool open = false;
+    routine.step(100, [&] { open = picturesWelcome(); });
+    std::optional<PictureSource> source;
+    if (open) {
+        routine.step(102, [&] { source = pictureIn(QApplication::clipboard()->mimeData()); });
+    }
+    if (source) {
+        showPicture(routine, *source);
+    }
+}
+
+// The loading steps every way in shares: the picture read, drawn on a white square and shown.
+// A picture that could not be read leaves the current one as it was; the preview never turns
+// into a blank picture that a game could be started on.
+void Form1::showPicture(ReportingRoutine& routine, PictureSource source) {
+    const qreal ratio = devicePixelRatioF();
+    const int side = pictureSide(ratio);
+    bool loaded = false;
+    routine.step(110, [&] {
+        WaitCursor wait;
+        creator_ = source.load(side);
+        loaded = true;
+    });
+    if (!loaded) {
+        return;
+    }
+    QImage newpic;
+    routine.step(112, [&] { newpic = QImage(side, side, QImage::Format_RGB32); });
+    routine.step(114, [&] { newpic.fill(Qt::white); });
+    routine.step(116, [&] {
+        QPainter painter(&newpic);
+        painter.drawImage(QRect(0, 0, side, side), creator_);
+    });
+    routine.step(118, [&] {
+        newpic.setDevicePixelRatio(ratio);
+        puzzlePicture_ = newpic;
+        pictureSource_ = std::move(source);
+        imgImage->setPixmap(QPixmap::fromImage(puzzlePicture_));
+    });
+}
+
+bool Form1::picturesWelcome() const {
+    // As "Load Picture": only while no game runs, so a game's picture never changes under it.
+    return PushButton1->isEnabled() && !game_.hasBoard();
+}
+
+// The picture and its cells are made for the screen's device pixel ratio; on another ratio they
+// are made again from the picture's source.
+void Form1::applyPixelRatio(qreal ratio) {
+    if (puzzlePicture_.isNull() || puzzlePicture_.devicePixelRatio() == ratio) {
+        return;
+    }
+    const QImage picture = remadePicture(pictureSource_, puzzlePicture_, ratio);
+    const bool wholePictureShown = !picBack->pixmap().isNull();
+    puzzlePicture_ = picture;
+    imgImage->setPixmap(QPixmap::fromImage(puzzlePicture_));
+    if (wholePictureShown) {
+        picBack->setPixmap(QPixmap::fromImage(puzzlePicture_));
+    }
+    if (game_.hasBoard() && !clpImage_.Picture().isNull()) {
+        clpImage_.setPicture(QPixmap::fromImage(puzzlePicture_));
+        drawBoard();
+    }
+}

@@ -1,0 +1,57 @@
+#include "game/window/WindowLook.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPalette>
+
+int px(int twips) {
+    return twips / 15;
+}
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return {px(left), px(top), px(width), px(height)};
+}
+
+QFont arialFont(double points, bool bold) {
+    QFont font("Arial");
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont sansSerifFont(double points) {
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(true);
+    return font;
+}
+
+void paintWhite(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(widget->backgroundRole(), Qt::white);  // option buttons fill with Button
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QGroupBox* makeFrame(QWidget* parent, const char* caption, QRect geometry) {
+    auto* box = new QGroupBox(caption, parent);
+    box->setGeometry(geometry);
+    paintWhite(box);
+    box->setMouseTracking(true);
+    return box;
+}
+
+QLineEdit* makeValueBox(QGroupBox* parent, const char* text, const QFont& font) {
+    auto* box = new QLineEdit(text, parent);
+    box->setGeometry(twipsRect(135, 270, 1995, 435));
+    box->setFont(font);
+    box->setAlignment(Qt::AlignCenter);
+    box->setReadOnly(true);
+    paintWhite(box);
+    return box;
+}

@@ -1,0 +1,53 @@
+#include "game/window/WindowWatch.h"
+
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QTimer>
+#include <QWidget>
+#include <utility>
+
+#include "game/pictures/PictureSource.h"
+
+PictureDropTarget::PictureDropTarget(QWidget* window, std::function<bool()> welcome,
+                                     std::function<void(const QString&)> dropped)
+    : QObject(window), welcome_(std::move(welcome)), dropped_(std::move(dropped)) {
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+bool PictureDropTarget::eventFilter(QObject* /*watched*/, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) {
+        return false;
+    }
+    auto* drag = static_cast<QDropEvent*>(event);
+    const auto path = localFileIn(drag->mimeData());
+    if (!path || !welcome_() || QFileInfo(*path).isDir()) {
+        drag->ignore();
+        return true;
+    }
+    drag->acceptProposedAction();
+    if (type == QEvent::Drop) {
+        QTimer::singleShot(0, this, [this, file = *path] { dropped_(file); });
+    }
+    return true;
+}
+
+PixelRatioWatch::PixelRatioWatch(QWidget* window, std::function<void(qreal)> changed)
+    : QObject(window),
+      window_(window),
+      changed_(std::move(changed)),
+      seen_(window->devicePixelRatioF()) {
+    window->installEventFilter(this);
+}
+
+bool PixelRatioWatch::eventFilter(QObject* /*watched*/, QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::Paint) {
+        const qreal ratio = window_->devicePixelRatioF();
+        if (ratio != seen_) {
+            seen_ = ratio;
+            QTimer::singleShot(0, this, [this, ratio] { changed_(ratio); });
+        }
+    }
+    return false;
+}

@@ -1,0 +1,214 @@
+#include <QClipboard>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QUrl>
+
+#include "tests/game/window/GameFixture.h"
+#include "tests/support/FileBytes.h"
+
+namespace {
+
+// The other ways a picture arrives: named on the command line, dropped on the window, pasted.
+class PictureWaysTest : public GameTest {
+protected:
+    void SetUp() override {
+        openWindow();
+        QApplication::clipboard()->clear();
+    }
+
+    QString cellPicture(const QString& name, int width = 400, int height = 400,
+                        const char* format = "PNG") {
+        const QString path = folderPath("/" + name);
+        testfiles::writeCellPicture(path, width, height, format);
+        return path;
+    }
+    QString claimsHugePicture() {
+        QByteArray header;
+        appendU32BigEndian(header, 30000);
+        appendU32BigEndian(header, 30000);
+        header.append("\x08\x02\x00\x00\x00", 5);
+        const QString path = folderPath("/huge.png");
+        const QByteArray firstRow = qCompress(QByteArray(1 + 3 * 30000, '\0'), 1).mid(4);
+        testfiles::writeBytes(path, QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
+                                        pngChunk("IDAT", firstRow) +
+                                        pngChunk("IEND", QByteArray()));
+        return path;
+    }
+    bool showsCellPicture() const {
+        const QImage& p = form->puzzlePicture();
+        return p.size() == QSize(400, 400) && p.pixelColor(50, 50) == testfiles::cellColor(0) &&
+               p.pixelColor(350, 350) == testfiles::cellColor(15);
+    }
+    // Sends a drag over the window and, when it is accepted, drops it; true when it was accepted.
+    bool dropOnWindow(QMimeData* mime, QWidget* target = nullptr) {
+        target = target ? target : form.get();
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted()) {
+            return false;
+        }
+        QDropEvent drop(at, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        return drop.isAccepted();
+    }
+    static QMimeData* files(const QList<QUrl>& urls) {
+        auto* mime = new QMimeData;
+        mime->setUrls(urls);
+        return mime;
+    }
+    void paste() {
+        form->activateWindow();
+        QTest::keyClick(form.get(), Qt::Key_V, Qt::ControlModifier);
+        QApplication::processEvents();
+    }
+    void expectOneReport(const char* where, const char* reason) {
+        const auto reports = dialogs.errorReports();
+        ASSERT_EQ(reports.size(), 1u) << (reports.empty() ? "" : reports.back().text);
+        EXPECT_NE(reports[0].text.find(where), std::string::npos) << reports[0].text;
+        EXPECT_NE(reports[0].text.find(reason), std::string::npos) << reports[0].text;
+        dialogs.messages.clear();
+    }
+};
+
+TEST_F(PictureWaysTest, CommandLineLoadsTheFirstPictureAndStartsNoGame) {
+    form->Form_CommandLine({cellPicture("first.png", 1200, 300), cellPicture("second.jpg")});
+    EXPECT_TRUE(showsCellPicture());
+    EXPECT_FALSE(form->imgImage->pixmap().isNull());
+    EXPECT_EQ(form->PushButton2->text(), "Start Game");
+    EXPECT_FALSE(form->game().hasBoard());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.fileRequests.empty());
+}
+
+TEST_F(PictureWaysTest, BadCommandLineArgumentsGetOneReportAndKeepThePicture) {
+    testfiles::writeBytes(folderPath("/notes.png"), "plain text");
+    QDir(folder.path()).mkdir("album");
+    const struct {
+        QString argument;
+        const char* reason;
+    } bad[] = {{folderPath("/missing.png"), "was not found"},
+               {folderPath("/album"), "folder"},
+               {folderPath("/notes.png"), "notes.png"},
+               {claimsHugePicture(), "too large"}};
+    for (const auto& b : bad) {
+        SCOPED_TRACE(b.argument.toStdString());
+        form->Form_CommandLine({b.argument});
+        expectOneReport("Form_CommandLine at line 110", b.reason);
+        EXPECT_TRUE(form->puzzlePicture().isNull());
+    }
+    form->Form_CommandLine({cellPicture("good.png")});
+    form->Form_CommandLine({folderPath("/missing.png")});
+    expectOneReport("Form_CommandLine at line 110", "was not found");
+    EXPECT_TRUE(showsCellPicture());
+}
+
+TEST_F(PictureWaysTest, DroppedPictureFileLoadsOnlyWhileNoGameRuns) {
+    const QString path = cellPicture("dropped.bmp", 400, 400, "BMP");
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    // Dropped on a value box, the drop reaches the window.
+    EXPECT_TRUE(dropOnWindow(&mime, form->txtScore));
+    QApplication::processEvents();
+    EXPECT_TRUE(showsCellPicture());
+
+    startGame();
+    const QImage before = form->puzzlePicture();
+    cellPicture("other.png", 200, 100);
+    mime.setUrls({QUrl::fromLocalFile(folderPath("/other.png"))});
+    EXPECT_FALSE(dropOnWindow(&mime));
+    QApplication::processEvents();
+    EXPECT_EQ(form->puzzlePicture(), before);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PictureWaysTest, DropsOfTextAddressesAndFoldersAreRefused) {
+    QMimeData text;
+    text.setText("/tmp/picture.png");
+    EXPECT_FALSE(dropOnWindow(&text));
+    QMimeData web;
+    web.setUrls({QUrl("https://tavlora.example/picture.png")});
+    EXPECT_FALSE(dropOnWindow(&web));
+    QMimeData folderDrop;
+    folderDrop.setUrls({QUrl::fromLocalFile(folder.path())});
+    EXPECT_FALSE(dropOnWindow(&folderDrop));
+    QApplication::processEvents();
+    EXPECT_TRUE(form->puzzlePicture().isNull());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PictureWaysTest, FileGoneBetweenDropAndLoadIsReportedOnce) {
+    const QString path = cellPicture("fleeting.png");
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    ASSERT_TRUE(dropOnWindow(&mime));
+    QFile::remove(path);
+    QApplication::processEvents();
+    expectOneReport("Form_OLEDragDrop at line 110", "was not found");
+    EXPECT_TRUE(form->puzzlePicture().isNull());
+}
+
+TEST_F(PictureWaysTest, PasteTakesPictureDataACopiedFileOrAPicture) {
+    QByteArray png;
+    {
+        const QString path = cellPicture("clip.png", 800, 600);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        png = file.readAll();
+    }
+    auto* data = new QMimeData;
+    data->setData("image/png", png);
+    QApplication::clipboard()->setMimeData(data);
+    paste();
+    EXPECT_TRUE(showsCellPicture());
+
+    form->Form_CommandLine({cellPicture("plain.png", 40, 40)});
+    QApplication::clipboard()->setMimeData(
+        files({QUrl::fromLocalFile(cellPicture("copied.bmp", 400, 400, "BMP"))}));
+    paste();
+    EXPECT_TRUE(showsCellPicture());
+
+    form->Form_CommandLine({cellPicture("plain.png", 40, 40)});
+    QImage picture(folderPath("/clip.png"));
+    QApplication::clipboard()->setImage(picture);
+    paste();
+    EXPECT_TRUE(showsCellPicture());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PictureWaysTest, PasteOfNothingPictureLikeDoesNothingAndBadPicturesReportOnce) {
+    paste();  // empty clipboard
+    QApplication::clipboard()->setText("not a picture");
+    paste();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(form->puzzlePicture().isNull());
+
+    QFile huge(claimsHugePicture());
+    ASSERT_TRUE(huge.open(QIODevice::ReadOnly));
+    auto* data = new QMimeData;
+    data->setData("image/png", huge.readAll());
+    QApplication::clipboard()->setMimeData(data);
+    paste();
+    expectOneReport("Form_Paste at line 110", "too large");
+
+    testfiles::writeBytes(folderPath("/notes.png"), "plain text");
+    QApplication::clipboard()->setMimeData(files({QUrl::fromLocalFile(folderPath("/notes.png"))}));
+    paste();
+    expectOneReport("Form_Paste at line 110", "notes.png");
+    EXPECT_TRUE(form->puzzlePicture().isNull());
+}
+
+TEST_F(PictureWaysTest, PasteDuringAGameChangesNothing) {
+    form->Form_CommandLine({cellPicture("start.png")});
+    startGame();
+    QApplication::clipboard()->setMimeData(
+        files({QUrl::fromLocalFile(cellPicture("other.png", 40, 40))}));
+    paste();
+    EXPECT_TRUE(showsCellPicture());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}  // namespace

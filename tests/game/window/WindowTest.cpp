@@ -1,0 +1,130 @@
+#include <QDir>
+#include <QFile>
+
+#include "tests/game/window/GameFixture.h"
+
+namespace {
+
+TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
+    openWindow();
+    EXPECT_EQ(form->windowTitle(), "Tavlora Software");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Tavlora");
+    EXPECT_EQ(form->size(), QSize(584, 451));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_FALSE(form->windowIcon().isNull());
+
+    EXPECT_EQ(form->picBack->geometry(), QRect(8, 8, 403, 403));
+    EXPECT_EQ(form->Frame1->geometry(), QRect(424, 3, 152, 157));
+    EXPECT_EQ(form->imgImage->geometry(), QRect(9, 18, 130, 130));
+    EXPECT_EQ(form->Option2->geometry(), QRect(78, 18, 64, 25));
+    EXPECT_EQ(form->Frame5->geometry(), QRect(424, 352, 152, 55));
+    EXPECT_EQ(form->PushButton2->geometry(), QRect(216, 418, 200, 27));
+    EXPECT_EQ(form->PushButton3->geometry(), QRect(424, 418, 152, 27));
+    EXPECT_EQ(form->txtMoves->font().pointSizeF(), 14.25);
+    EXPECT_TRUE(form->txtMoves->font().bold());
+
+    EXPECT_EQ(form->PushButton1->text(), "Load Picture");
+    EXPECT_EQ(form->PushButton2->text(), "Start Game");
+    EXPECT_EQ(form->PushButton3->text(), "High Scores");
+    EXPECT_TRUE(form->PushButton1->isEnabled());
+    EXPECT_TRUE(form->Option1->isChecked());
+    EXPECT_EQ(form->game().scoreTable(), "tblSlide");
+    EXPECT_EQ(form->txtMoves->text(), "0");
+    EXPECT_EQ(form->txtTimer->text(), "00:00:00");
+    EXPECT_EQ(form->txtScore->text(), "0");
+    EXPECT_EQ(form->timerInterval(), 0);
+    EXPECT_FALSE(form->game().hasBoard());
+    EXPECT_TRUE(form->puzzlePicture().isNull());
+    EXPECT_EQ(form->boardView().controlCount(), 1);
+    EXPECT_EQ(visibleTiles(), 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(urlOpener.opened.empty());
+}
+
+TEST_F(GameTest, TabOrderRunsDownTheRightColumnToTheButtons) {
+    openWindow();
+    EXPECT_EQ(form->picBack->nextInFocusChain(), form->Frame1);
+    EXPECT_EQ(form->Option2->nextInFocusChain(), form->PushButton1);
+    EXPECT_EQ(form->PushButton2->nextInFocusChain(), form->PushButton3);
+}
+
+TEST_F(GameTest, HomePageOpensOnlyOnTheSeventhOfAHundred) {
+    auto draws = dealDraws({5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+    draws[0] = 0.06;  // 0.06 x 100 + 1 = 7
+    openWindow(draws);
+    ASSERT_EQ(urlOpener.opened.size(), 1u);
+    EXPECT_EQ(urlOpener.opened[0], "https://tavlora.example/");
+    EXPECT_EQ(random->reseeds(), 1u);
+
+    form.reset();
+    urlOpener.opened.clear();
+    draws[0] = 0.07;  // 8
+    openWindow(draws);
+    EXPECT_TRUE(urlOpener.opened.empty());
+}
+
+TEST_F(GameTest, WithoutCursorFileThePointerOverButtonsStaysTheArrow) {
+    openWindow();
+    EXPECT_FALSE(form->handCursor().has_value());
+    QTest::mouseMove(form->PushButton2, QPoint(20, 10));
+    EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(GameTest, HandCursorShowsOverButtonsAndArrowOverFramesAndSurface) {
+    testfiles::writeCursorFile(folderPath("/HAND-M.CUR"), 5, 1);
+    openWindow();
+    ASSERT_TRUE(form->handCursor().has_value());
+    EXPECT_EQ(form->handCursor()->hotSpot(), QPoint(5, 1));
+
+    for (QWidget* button :
+         {static_cast<QWidget*>(form->PushButton1), static_cast<QWidget*>(form->PushButton3)}) {
+        QTest::mouseMove(button, QPoint(30, 10));
+        EXPECT_EQ(form->cursor().shape(), Qt::BitmapCursor);
+        QTest::mouseMove(form->Frame3, QPoint(5, 5));
+        EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
+    }
+    QTest::mouseMove(form->PushButton2, QPoint(30, 10));
+    EXPECT_EQ(form->cursor().shape(), Qt::BitmapCursor);
+    QTest::mouseMove(form.get(), QPoint(500, 5));
+    EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(GameTest, BrokenStartupFilesAreReportedAndTheWindowStillWorks) {
+    QDir(folder.path()).mkpath("x");
+    testfiles::writeBytes(folderPath("/x/o.cjs"), QByteArray("\x00\x01\xff\xfe binary", 12));
+    testfiles::writeBytes(folderPath("/HAND-M.CUR"), "not a cursor");
+    openWindow();
+    const auto reports = dialogs.errorReports();
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_NE(reports[0].text.find("in Tavlora2021/08/31.Form1.Form_Load at line 100"),
+              std::string::npos);
+    EXPECT_NE(reports[1].text.find("in Tavlora2021/08/31.Form1.Form_Load at line 106"),
+              std::string::npos);
+    // The steps after the failures still ran.
+    EXPECT_EQ(form->windowTitle(), "Tavlora Software");
+    loadPicture();
+    startGame();
+    EXPECT_EQ(form->PushButton2->text(), "End Game");
+}
+
+TEST_F(GameTest, SkinFileRestylesTheWindow) {
+    QDir(folder.path()).mkpath("x");
+    testfiles::writeBytes(folderPath("/x/o.cjs"), "QPushButton { color: rgb(10, 20, 30); }");
+    openWindow();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(form->styleSheet(), "QPushButton { color: rgb(10, 20, 30); }");
+    EXPECT_EQ(form->palette().color(QPalette::Window),
+              QApplication::palette().color(QPalette::Button));
+}
+
+TEST_F(GameTest, OptionClicksFollowTheGameType) {
+    openWindow();
+    selectSwap();
+    EXPECT_EQ(form->game().scoreTable(), "tblSwap");
+    click(form->Option1);
+    EXPECT_EQ(form->game().scoreTable(), "tblSlide");
+}
+
+}  // namespace
