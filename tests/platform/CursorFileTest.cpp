@@ -4,20 +4,15 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include "platform/Failure.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
-
-// Reports name a file as the system writes its path, with backslashes on Windows.
-std::string native(const QString& path) {
-    return QDir::toNativeSeparators(path).toStdString();
-}
 
 constexpr int kSide = 32;
 
@@ -136,8 +131,8 @@ TEST_F(CursorFileTest, FilesThatAreNotCursorsFailNamingTheFile) {
             loadCursorFile(path);
             ADD_FAILURE() << path.toStdString() << " loaded";
         } catch (const Failure& failure) {
-            EXPECT_TRUE(
-                failure.description().starts_with("Cannot load the cursor " + native(path) + ": "))
+            EXPECT_TRUE(failure.description().starts_with("Cannot load the cursor " +
+                                                          testfiles::nativePath(path) + ": "))
                 << failure.description();
         }
     }
@@ -167,7 +162,8 @@ TEST_F(CursorFileTest, ImagesClaimingMoreThanACursorIsAreRefusedBeforeDecoding) 
             loadCursorFile(claim.path);
             ADD_FAILURE() << claim.path.toStdString() << " loaded";
         } catch (const Failure& failure) {
-            EXPECT_EQ(failure.description(), "Cannot load the cursor " + native(claim.path) +
+            EXPECT_EQ(failure.description(), "Cannot load the cursor " +
+                                                 testfiles::nativePath(claim.path) +
                                                  ": the cursor image is too large (" + claim.claim +
                                                  " pixels; a cursor is at most 256 x 256)");
         }

@@ -2,20 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QWidget>
 
 #include "platform/Failure.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
-
-// Reports name a file as the system writes its path, with backslashes on Windows.
-std::string native(const QString& path) {
-    return QDir::toNativeSeparators(path).toStdString();
-}
 
 class SkinFrameworkTest : public ::testing::Test {
 protected:
@@ -68,7 +63,8 @@ TEST_F(SkinFrameworkTest, FilesThatAreNotUtf8TextAreRefusedNamingTheFileAndKeepT
     };
     for (const QString& path : bad) {
         const std::string description = refusal(path);
-        EXPECT_TRUE(description.starts_with("Cannot load the skin " + native(path) + ": "))
+        EXPECT_TRUE(
+            description.starts_with("Cannot load the skin " + testfiles::nativePath(path) + ": "))
             << path.toStdString() << " gave: " << description;
         EXPECT_EQ(skin.styleSheet(), QString::fromUtf8(good));
     }

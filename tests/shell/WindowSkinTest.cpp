@@ -17,6 +17,7 @@
 #include "platform/Failure.h"
 #include "platform/SkinFramework.h"
 #include "shell/ProgramFolder.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -190,7 +191,7 @@ TEST_F(WindowSkinTest, RefusedSkinFailsAfterColoursChangedAndColoursStay) {
         FAIL() << "a binary skin was accepted";
     } catch (const Failure& failure) {
         EXPECT_TRUE(failure.description().starts_with("Cannot load the skin " +
-                                                      QDir::toNativeSeparators(path).toStdString()))
+                                                      testfiles::nativePath(path)))
             << failure.description();
     }
 
