@@ -60,12 +60,14 @@ public:
         return lines;
     }
 
-    // Waits for a normal end; the exit code, or -1 when it crashed or did not end in time.
+    // Waits for a normal end; the exit code, or -1 when it crashed or did not end in time. The end
+    // may have been seen already while waiting for its last line (waitForFinished() would then
+    // return false), as happens on Windows.
     int finish(int timeoutMs = 30000) {
-        if (!process_.waitForFinished(timeoutMs) || process_.exitStatus() != QProcess::NormalExit) {
+        if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(timeoutMs)) {
             return -1;
         }
-        return process_.exitCode();
+        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
     }
     std::string errors() { return process_.readAllStandardError().toStdString(); }
 

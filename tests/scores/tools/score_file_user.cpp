@@ -3,10 +3,11 @@
 // standard streams only, so the test can stop it at any moment, SIGKILL or TerminateProcess
 // included.
 //
-//   score_file_user hold <file> exclusive|immediate <seconds>
+//   score_file_user hold <file> exclusive|immediate|deny <seconds>
 //       Takes the lock, changes the rows of tblSlide without committing, prints "held", and keeps
 //       it so until its standard input closes or <seconds> pass; then rolls back and prints
-//       "released" or "timed out".
+//       "released" or "timed out". "deny" (Windows only) instead opens the file so that no other
+//       program may open it at all, as some backup tools and editors do.
 //   score_file_user write <file> <first>
 //       For k = first, first + 1, ...: opens the file as the game does, writes name "n<k>" and
 //       score k into one row (tblSlide for even k, tblSwap for odd k, row k / 2 mod 10 + 1), closes
@@ -17,6 +18,10 @@
 //       Prints "stored", or the failure on its error stream.
 //   score_file_user list <file> <table>
 //       Prints each row of the table as "<id>|<name>|<score>", in id order.
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -78,7 +83,32 @@ int holdOpenFile(const QSqlDatabase& db, const std::string& kind, int seconds) {
     return 0;
 }
 
+int holdWithoutSharing(const QString& path, int seconds) {
+#ifdef _WIN32
+    HANDLE file =
+        CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ | GENERIC_WRITE, 0,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        std::cerr << "cannot open without sharing: error " << GetLastError() << "\n";
+        return 1;
+    }
+    say("held");
+    const bool told = waitForInput(seconds * 1000);
+    CloseHandle(file);
+    say(told ? "released" : "timed out");
+    return 0;
+#else
+    (void)path;
+    (void)seconds;
+    std::cerr << "only Windows lets a program keep every other program out of a file\n";
+    return kBadUse;
+#endif
+}
+
 int holdLock(const QString& path, const std::string& kind, int seconds) {
+    if (kind == "deny") {
+        return holdWithoutSharing(path, seconds);
+    }
     const QString name = QStringLiteral("holder");
     int result = 0;
     {
