@@ -26,9 +26,6 @@ function(tavlora_build_tool name)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
 endfunction()
 
-# The names of every build-time tool, for building them alone in a build for this machine.
-set(TAVLORA_BUILD_TOOLS make_hand_cursor make_hiscore make_stock_pictures make_icons)
-
 # Installs <file> into the game's folder unless a file of that name is there already: the score
 # file and the hand cursor are the player's once installed. The Windows installer has a rule of its
 # own for the two (cmake/NSIS.template.in), since it copies what the install step left in its
