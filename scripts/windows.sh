@@ -49,6 +49,9 @@ trap 'wineserver -k 2>/dev/null || true; rm -rf "$wine_prefix"' EXIT
 export WINEPREFIX="$wine_prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot -i >/dev/null 2>&1
 wineserver -w  # the prefix is ready only once its first server has ended
+# One server for the whole run: a test program starting while the previous one's server shuts
+# down could hang.
+wineserver -p
 
 cross="$build/cross"
 cmake -S . -B "$cross" -G Ninja -DCMAKE_BUILD_TYPE=Release \
