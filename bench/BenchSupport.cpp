@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <QImageReader>
-#include <fstream>
-#include <sstream>
 
 #include "bench/SyntheticPhoto.h"
 #include "game/pictures/PictureLoader.h"
@@ -61,19 +59,4 @@ QImage fullDecodeThenScale(const QString& path) {
 void settleEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-}
-
-long statusKilobytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    const std::string wanted = std::string(field) + ":";
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(wanted, 0) == 0) {
-            std::istringstream value(line.substr(wanted.size()));
-            long kilobytes = -1;
-            value >> kilobytes;
-            return kilobytes;
-        }
-    }
-    return -1;
 }

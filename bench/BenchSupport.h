@@ -53,6 +53,3 @@ QImage fullDecodeThenScale(const QString& path);
 
 // Runs what the event loop would run now: paints, deferred deletions, timers.
 void settleEvents();
-
-// A field of /proc/self/status in kB ("VmRSS", "VmHWM"); -1 when it cannot be read.
-long statusKilobytes(const char* field);

@@ -12,7 +12,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <file> [width height [jpeg|png|bmp]]\n", argv[0]);
         return 2;
     }
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QGuiApplication app(argc, argv);
     const int width = argc >= 4 ? std::atoi(argv[2]) : 6000;
     const int height = argc >= 4 ? std::atoi(argv[3]) : 4000;

@@ -10,6 +10,7 @@
 #include "bench/SyntheticPhoto.h"
 #include "game/pictures/PictureLoader.h"
 #include "platform/Failure.h"
+#include "tests/support/ProcessMemory.h"
 
 namespace {
 
@@ -17,19 +18,14 @@ QImage load(const QString& path, bool full, int side) {
     return full ? fullDecodeThenScale(path) : loadPuzzlePicture(path, side);
 }
 
-// The peak resident size counts from here on (Linux 4.0 and later); false if it cannot be reset.
-bool resetPeak() {
-    QFile clearRefs("/proc/self/clear_refs");
-    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
-}
-
 }  // namespace
 
 // picture_peak <file> loader|full [side]
 // Loads the picture one way (the loader for a square of `side`, 400 unless given) in this fresh
 // process and prints how far the peak resident memory rose above the idle process:
-// "idle-kb=<VmRSS> peak-kb=<VmHWM> growth-kb=<difference>". The idle process has already loaded a
-// small picture of the same format the same way, so the decoder's code and tables count as idle.
+// "idle-kb=<resident> peak-kb=<peak resident> growth-kb=<difference>". The idle process has already
+// loaded a small picture of the same format the same way, so the decoder's code and tables count as
+// idle.
 int main(int argc, char** argv) {
     if (argc < 3 || argc > 4 ||
         (std::strcmp(argv[2], "loader") != 0 && std::strcmp(argv[2], "full") != 0)) {
@@ -48,13 +44,13 @@ int main(int argc, char** argv) {
         load(small, full, side);
         QFile::remove(small);
 
-        const long idle = statusKilobytes("VmRSS");
-        if (!resetPeak()) {
+        const long idle = residentKilobytes();
+        if (!restartPeakCount()) {
             std::fprintf(stderr, "cannot reset the peak resident size\n");
             return 1;
         }
         const QImage picture = load(path, full, side);
-        const long peak = statusKilobytes("VmHWM");
+        const long peak = peakResidentKilobytes();
         if (picture.isNull() || idle < 0 || peak < 0) {
             std::fprintf(stderr, "no picture or no memory figures\n");
             return 1;

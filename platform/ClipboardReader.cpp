@@ -5,7 +5,9 @@
 #include <QMimeData>
 #include <utility>
 
+#ifdef TAVLORA_X11_CLIPBOARD
 #include "platform/X11Clipboard.h"
+#endif
 
 ClipboardContent readPlatformClipboard(const ClipboardChoice& choose, qint64 maxBytes) {
     using Outcome = ClipboardContent::Outcome;
@@ -47,11 +49,14 @@ void ClipboardReader::read(ClipboardChoice choose, std::chrono::milliseconds wai
     }
     busy_ = true;
     done_ = std::move(done);
+#ifdef TAVLORA_X11_CLIPBOARD
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+#endif
         const ClipboardContent content = readPlatformClipboard(choose, maxBytes);
         QMetaObject::invokeMethod(
             this, [this, content] { finish(content); }, Qt::QueuedConnection);
         return;
+#ifdef TAVLORA_X11_CLIPBOARD
     }
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     const auto deadline = std::chrono::steady_clock::now() + wait;
@@ -62,6 +67,9 @@ void ClipboardReader::read(ClipboardChoice choose, std::chrono::milliseconds wai
         QMetaObject::invokeMethod(
             this, [this, content = std::move(content)] { finish(content); }, Qt::QueuedConnection);
     });
+#else
+    (void)wait;
+#endif
 }
 
 void ClipboardReader::finish(const ClipboardContent& content) {

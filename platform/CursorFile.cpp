@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
@@ -20,7 +21,7 @@ constexpr quint16 kCursorResourceType = 2;
 
 [[noreturn]] void refuseCursor(const QString& path, const QString& reason) {
     throw Failure(QCoreApplication::translate("CursorFile", "Cannot load the cursor %1: %2")
-                      .arg(path, reason)
+                      .arg(QDir::toNativeSeparators(path), reason)
                       .toStdString());
 }
 

@@ -2,6 +2,7 @@
 
 #include <QChildEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QStringDecoder>
@@ -16,7 +17,7 @@ constexpr qint64 kMaxSkinBytes = 1024 * 1024;
 
 [[noreturn]] void refuseSkin(const QString& path, const QString& reason) {
     throw Failure(QCoreApplication::translate("SkinFile", "Cannot load the skin %1: %2")
-                      .arg(path, reason)
+                      .arg(QDir::toNativeSeparators(path), reason)
                       .toStdString());
 }
 

@@ -48,25 +48,26 @@ void fillNewFile(const QString& connectionName, const QString& scratchPath, cons
 
 }  // namespace
 
-void createScoreFile(const QString& path) {
-    const QFileInfo target(path);
-    if (target.exists() || target.isSymLink()) {
-        throw scoreFileFailure(
-            path, QT_TRANSLATE_NOOP("ScoreFile", "already exists and is left as it is"));
-    }
-    // The file is built under a temporary name and renamed at the end, so an interrupted build
-    // never leaves a half-made file under the real name.
+namespace {
+
+// Reserves a unique temporary name beside `path` and lets go of the file at once: Windows refuses
+// to rename a file that is still open, and QTemporaryFile::close() keeps its handle there.
+QString reserveScratchFile(const QString& path, const QFileInfo& target) {
     QTemporaryFile scratch(target.absolutePath() + QStringLiteral("/hiscore-XXXXXX.tmp"));
     if (!scratch.open()) {
         throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
                                " (" + scratch.errorString().toStdString() + ")");
     }
-    const QString scratchPath = scratch.fileName();
-    scratch.close();
+    scratch.setAutoRemove(false);
     // Temporary files are private to their owner; the score file is an ordinary file.
     scratch.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                            QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    return scratch.fileName();
+}
 
+// Fills the reserved file and gives it its real name; rename() refuses to replace a file that
+// appeared meanwhile.
+void fillAndRename(const QString& scratchPath, const QString& path, const QFileInfo& target) {
     // The temporary name is unique, so the connection name made from it is too.
     const QString connectionName = QStringLiteral("tavlora-new-score-file:") + scratchPath;
     try {
@@ -76,9 +77,26 @@ void createScoreFile(const QString& path) {
         throw;
     }
     QSqlDatabase::removeDatabase(connectionName);
-
-    // rename() refuses to replace a file that appeared meanwhile.
     if (!QFile::rename(scratchPath, target.absoluteFilePath())) {
         throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"));
+    }
+}
+
+}  // namespace
+
+void createScoreFile(const QString& path) {
+    const QFileInfo target(path);
+    if (target.exists() || target.isSymLink()) {
+        throw scoreFileFailure(
+            path, QT_TRANSLATE_NOOP("ScoreFile", "already exists and is left as it is"));
+    }
+    // The file is built under a temporary name and renamed at the end, so an interrupted build
+    // never leaves a half-made file under the real name, and a failed one leaves nothing.
+    const QString scratchPath = reserveScratchFile(path, target);
+    try {
+        fillAndRename(scratchPath, path, target);
+    } catch (...) {
+        QFile::remove(scratchPath);
+        throw;
     }
 }

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the game needs, and nothing already present.
+# `deps.sh windows` adds what the Windows build (scripts/windows.sh) needs: the MinGW-w64 cross
+# compilers, Wine to run the tests and NSIS to make the installer.
 set -euo pipefail
 
 packages=(
@@ -13,6 +15,12 @@ packages=(
     dpkg-dev file lintian
     xvfb xauth
 )
+if [ "${1:-}" = windows ]; then
+    packages+=(
+        g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+        wine wine64 nsis xz-utils
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

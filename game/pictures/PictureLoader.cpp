@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -87,29 +88,31 @@ public:
     virtual qint64 heldBytes() const { return 0; }
 };
 
+// Reports name the file as the system writes paths, with backslashes on Windows.
 class FileBytes : public PictureBytes {
 public:
-    explicit FileBytes(const QString& path) : path_(path) {}
-    const QString& name() const override { return path_; }
+    explicit FileBytes(const QString& path) : path_(path), name_(QDir::toNativeSeparators(path)) {}
+    const QString& name() const override { return name_; }
     std::unique_ptr<QIODevice> open() const override {
         const QFileInfo info(path_);
         if (!info.exists()) {
-            refusePicture(path_,
+            refusePicture(name_,
                           QCoreApplication::translate("PictureLoader", "the file was not found"));
         }
         if (info.isDir()) {
-            refusePicture(path_, QCoreApplication::translate("PictureLoader",
+            refusePicture(name_, QCoreApplication::translate("PictureLoader",
                                                              "it is a folder, not a picture"));
         }
         auto file = std::make_unique<QFile>(path_);
         if (!file->open(QIODevice::ReadOnly)) {
-            refusePicture(path_, file->errorString());
+            refusePicture(name_, file->errorString());
         }
         return file;
     }
 
 private:
     QString path_;
+    QString name_;
 };
 
 class MemoryBytes : public PictureBytes {

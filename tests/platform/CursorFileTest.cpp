@@ -10,6 +10,7 @@
 
 #include "platform/Failure.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ TEST_F(CursorFileTest, FilesThatAreNotCursorsFailNamingTheFile) {
             ADD_FAILURE() << path.toStdString() << " loaded";
         } catch (const Failure& failure) {
             EXPECT_TRUE(failure.description().starts_with("Cannot load the cursor " +
-                                                          path.toStdString() + ": "))
+                                                          testfiles::nativePath(path) + ": "))
                 << failure.description();
         }
     }
@@ -161,7 +162,8 @@ TEST_F(CursorFileTest, ImagesClaimingMoreThanACursorIsAreRefusedBeforeDecoding) 
             loadCursorFile(claim.path);
             ADD_FAILURE() << claim.path.toStdString() << " loaded";
         } catch (const Failure& failure) {
-            EXPECT_EQ(failure.description(), "Cannot load the cursor " + claim.path.toStdString() +
+            EXPECT_EQ(failure.description(), "Cannot load the cursor " +
+                                                 testfiles::nativePath(claim.path) +
                                                  ": the cursor image is too large (" + claim.claim +
                                                  " pixels; a cursor is at most 256 x 256)");
         }

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include "platform/Failure.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -55,14 +56,15 @@ TEST_F(SkinFrameworkTest, FilesThatAreNotUtf8TextAreRefusedNamingTheFileAndKeepT
 
     const std::vector<QString> bad = {
         temp.filePath("missing.cjs"),
-        write("nul.cjs", QByteArray("QWidget {\0}", 11)),
+        write("with-nul.cjs", QByteArray("QWidget {\0}", 11)),
         write("latin1.cjs", "QLabel { font-family: \"Caf\xE9\"; }"),
         write("cut.cjs", "QLabel { } /* \xC3"),
         write("huge.cjs", QByteArray(1024 * 1024 + 1, ' ')),
     };
     for (const QString& path : bad) {
         const std::string description = refusal(path);
-        EXPECT_TRUE(description.starts_with("Cannot load the skin " + path.toStdString() + ": "))
+        EXPECT_TRUE(
+            description.starts_with("Cannot load the skin " + testfiles::nativePath(path) + ": "))
             << path.toStdString() << " gave: " << description;
         EXPECT_EQ(skin.styleSheet(), QString::fromUtf8(good));
     }

@@ -53,21 +53,27 @@ public:
     void closeInput() { process_.closeWriteChannel(); }
     qint64 pid() const { return process_.processId(); }
 
-    // SIGKILL, then every line it had printed before it died.
+    // SIGKILL (TerminateProcess on Windows), then every line it had printed before it died.
     QList<QByteArray> killAndCollect() {
         process_.kill();
         process_.waitForFinished();
-        QList<QByteArray> lines = process_.readAllStandardOutput().split('\n');
-        lines.removeAll(QByteArray());
+        QList<QByteArray> lines;
+        for (const QByteArray& line : process_.readAllStandardOutput().split('\n')) {
+            if (!line.trimmed().isEmpty()) {
+                lines.append(line.trimmed());  // Windows ends its lines with "\r\n"
+            }
+        }
         return lines;
     }
 
-    // Waits for a normal end; the exit code, or -1 when it crashed or did not end in time.
+    // Waits for a normal end; the exit code, or -1 when it crashed or did not end in time. The end
+    // may have been seen already while waiting for its last line (waitForFinished() would then
+    // return false), as happens on Windows.
     int finish(int timeoutMs = 30000) {
-        if (!process_.waitForFinished(timeoutMs) || process_.exitStatus() != QProcess::NormalExit) {
+        if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(timeoutMs)) {
             return -1;
         }
-        return process_.exitCode();
+        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
     }
     std::string errors() { return process_.readAllStandardError().toStdString(); }
     QByteArray output() { return process_.readAllStandardOutput(); }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -12,6 +11,7 @@
 
 #include "scores/HighScoreEntry.h"
 #include "tests/scores/HardeningProcess.h"
+#include "tests/scores/ProcessPause.h"
 #include "tests/scores/ScoreTestSupport.h"
 #include "tests/support/FakeDialogs.h"
 
@@ -78,31 +78,17 @@ bool journalNeedsRollback(const QString& journal) {
     return file.open(QIODevice::ReadOnly) && file.read(kJournalMagic.size()) == kJournalMagic;
 }
 
-bool isStopped(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) {
-        return true;  // gone
-    }
-    const QByteArray text = stat.readAll();
-    const qsizetype end = text.lastIndexOf(')');
-    return end >= 0 && end + 2 < text.size() &&
-           (text[end + 2] == 'T' || text[end + 2] == 't' || text[end + 2] == 'Z');
-}
-
 // Freezes the process at random moments until one finds it in the middle of a commit, and leaves
 // it frozen there; false when none did in the time allowed.
 bool catchInsideCommit(qint64 pid, const QString& journal, QRandomGenerator& delays) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
     while (std::chrono::steady_clock::now() < end) {
         std::this_thread::sleep_for(std::chrono::microseconds(delays.bounded(0, 300)));
-        ::kill(static_cast<pid_t>(pid), SIGSTOP);
-        while (!isStopped(pid)) {
-            std::this_thread::yield();
-        }
+        pauseProcess(pid);
         if (journalNeedsRollback(journal)) {
             return true;
         }
-        ::kill(static_cast<pid_t>(pid), SIGCONT);
+        resumeProcess(pid);
     }
     return false;
 }

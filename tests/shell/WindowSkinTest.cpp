@@ -17,6 +17,7 @@
 #include "platform/Failure.h"
 #include "platform/SkinFramework.h"
 #include "shell/ProgramFolder.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -189,7 +190,8 @@ TEST_F(WindowSkinTest, RefusedSkinFailsAfterColoursChangedAndColoursStay) {
         applyWindowSkin(form.window, skin);
         FAIL() << "a binary skin was accepted";
     } catch (const Failure& failure) {
-        EXPECT_TRUE(failure.description().starts_with("Cannot load the skin " + path.toStdString()))
+        EXPECT_TRUE(failure.description().starts_with("Cannot load the skin " +
+                                                      testfiles::nativePath(path)))
             << failure.description();
     }
 

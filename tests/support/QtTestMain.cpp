@@ -4,7 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdlib>
+
+#include "tests/support/PrivateRegistry.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ void useHomeFolder(const QTemporaryDir& home) {
     for (const auto& f : folders) {
         const QString path = root + f.folder;
         QDir().mkpath(path);
-        setenv(f.variable, QFile::encodeName(path).constData(), 1);
+        qputenv(f.variable, QFile::encodeName(path));
     }
     QFile::setPermissions(root + "/runtime",
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -35,12 +36,19 @@ void useHomeFolder(const QTemporaryDir& home) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Test listing and headless runs must never need a display.
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QTemporaryDir home;
     if (!home.isValid()) {
         return 1;
     }
     useHomeFolder(home);
+    // On Windows Qt keeps settings in the registry rather than under the home folder.
+    const PrivateRegistry registry;
+    if (!registry.isActive()) {
+        return 1;
+    }
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

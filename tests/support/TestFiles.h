@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QDir>
 #include <QString>
+#include <string>
 
 // Files that tests make for themselves.
 namespace testfiles {
@@ -16,5 +18,10 @@ void writeCellPicture(const QString& path, int width, int height, const char* fo
 void writeCursorFile(const QString& path, int hotX, int hotY);
 
 void writeBytes(const QString& path, const QByteArray& bytes);
+
+// A path as reports name it: as the system writes paths, with backslashes on Windows.
+inline std::string nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdString();
+}
 
 }  // namespace testfiles

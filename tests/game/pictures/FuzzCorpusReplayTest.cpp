@@ -17,6 +17,7 @@
 #include "platform/CursorFile.h"
 #include "platform/Failure.h"
 #include "platform/SkinFramework.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ QStringList corpusFiles(const char* target) {
 
 bool namesTheFile(const Failure& failure, const char* what, const QString& path) {
     return failure.description().starts_with(std::string("Cannot load the ") + what + " " +
-                                             path.toStdString() + ": ");
+                                             testfiles::nativePath(path) + ": ");
 }
 
 TEST(FuzzCorpusReplay, EveryPictureLoadsAsTheSquareOrFailsNamingTheFile) {
@@ -162,7 +163,8 @@ TEST(FuzzCorpusReplay, ReproducersKeepTheOutcomeTheirFixGaveThem) {
             EXPECT_EQ(outcome, "");
         } else {
             EXPECT_TRUE(outcome.starts_with("Cannot load the " + std::string(reproducer.target) +
-                                            " " + path.toStdString() + ": " + reproducer.reason))
+                                            " " + testfiles::nativePath(path) + ": " +
+                                            reproducer.reason))
                 << outcome;
         }
     }

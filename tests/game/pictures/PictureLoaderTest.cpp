@@ -14,6 +14,7 @@
 #include "platform/Failure.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/HandMadePictures.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -224,7 +225,8 @@ TEST_F(PictureLoaderTest, FilesThatHoldNoPictureFailNamingTheFile) {
     };
     for (const QString& path : bad) {
         const std::string description = refusal(path);
-        EXPECT_TRUE(description.starts_with("Cannot load the picture " + path.toStdString() + ": "))
+        EXPECT_TRUE(description.starts_with("Cannot load the picture " +
+                                            testfiles::nativePath(path) + ": "))
             << path.toStdString() << " gave: " << description;
         EXPECT_FALSE(description.ends_with("Unknown error")) << path.toStdString();
     }
@@ -262,7 +264,7 @@ TEST_F(PictureLoaderTest, PicturesCutShortAreRefusedAsDamagedInEveryFormat) {
             loadPuzzlePicture(write(QStringLiteral("whole-") + picture.name, picture.whole)), 40);
         for (const qsizetype kept : {picture.whole.size() * 2 / 3, picture.whole.size() - 20}) {
             const QString cut = write(picture.name, picture.whole.left(kept));
-            EXPECT_EQ(refusal(cut), "Cannot load the picture " + cut.toStdString() +
+            EXPECT_EQ(refusal(cut), "Cannot load the picture " + testfiles::nativePath(cut) +
                                         ": the file is damaged or is not a picture");
         }
     }
@@ -286,7 +288,7 @@ TEST_F(PictureLoaderTest, OversizedHeaderIsRefusedBeforeDecodingAndLargePictures
 
     // Only the header: decoding would need 3.6 GB.
     const QString giant = write("giant.png", rgbPng(30000, 30000, QByteArray(1, '\0')));
-    EXPECT_EQ(refusal(giant), "Cannot load the picture " + giant.toStdString() +
+    EXPECT_EQ(refusal(giant), "Cannot load the picture " + testfiles::nativePath(giant) +
                                   ": the picture is too large (30000 x 30000 pixels)");
     const QString justOver = write("over.png", rgbPng(10001, 10000, QByteArray(1, '\0')));
     EXPECT_NE(refusal(justOver).find("too large (10001 x 10000 pixels)"), std::string::npos);
@@ -306,7 +308,8 @@ TEST_F(PictureLoaderTest, PicturesWhoseDecodingWouldTakeTooMuchMemoryAreRefusedB
     const std::vector<JpegComponent> cmyk(4);
     const std::vector<JpegComponent> grey(1);
     const QString hungry = write("cmyk.jpg", coefficientHungryJpeg(65500, 1526, cmyk, true, 4000));
-    EXPECT_TRUE(refusal(hungry).starts_with("Cannot load the picture " + hungry.toStdString() +
+    EXPECT_TRUE(refusal(hungry).starts_with("Cannot load the picture " +
+                                            testfiles::nativePath(hungry) +
                                             ": the picture is too large (65500 x 1526 pixels "
                                             "stored this way need "))
         << refusal(hungry);
@@ -316,7 +319,7 @@ TEST_F(PictureLoaderTest, PicturesWhoseDecodingWouldTakeTooMuchMemoryAreRefusedB
               std::string::npos);
 
     const QString wideCanvas = write("canvas.gif", gifWithCanvas(10001, 10000, 0, 0, 1, 1));
-    EXPECT_EQ(refusal(wideCanvas), "Cannot load the picture " + wideCanvas.toStdString() +
+    EXPECT_EQ(refusal(wideCanvas), "Cannot load the picture " + testfiles::nativePath(wideCanvas) +
                                        ": the picture is too large (10001 x 10000 pixels)");
     const QString restored =
         write("restore.gif", gifWithCanvas(10000, 10000, 0, 0, 10000, 10000, 3));
@@ -354,7 +357,8 @@ TEST_F(PictureLoaderTest, SquareSideFollowsTheScreenAndHeldPicturesLoadLikeFiles
                       "damaged or is not a picture");
         }
     }
-    EXPECT_EQ(refusal(temp.path()), "Cannot load the picture " + temp.path().toStdString() +
+    EXPECT_EQ(refusal(temp.path()), "Cannot load the picture " +
+                                        testfiles::nativePath(temp.path()) +
                                         ": it is a folder, not a picture");
 }
 
@@ -374,7 +378,7 @@ TEST_F(PictureLoaderTest, WebpAndTiffLoadWithTheSameLimitsAndOtherPluginFormatsD
     claims[26] = claims[28] = '\xff';
     claims[27] = claims[29] = '\x3f';
     const QString huge = write("huge.webp", claims);
-    EXPECT_EQ(refusal(huge), "Cannot load the picture " + huge.toStdString() +
+    EXPECT_EQ(refusal(huge), "Cannot load the picture " + testfiles::nativePath(huge) +
                                  ": the picture is too large (16383 x 16383 pixels)");
 
     // Qt's plugins also read TGA, which is known by a footer; a small one, written by hand.
@@ -385,7 +389,7 @@ TEST_F(PictureLoaderTest, WebpAndTiffLoadWithTheSameLimitsAndOtherPluginFormatsD
     tga.append(QByteArray(12, '\x7f'));
     tga.append(QByteArray(8, '\0') + QByteArray("TRUEVISION-XFILE.\0", 18));
     const QString targa = write("p.tga", tga);
-    EXPECT_EQ(refusal(targa), "Cannot load the picture " + targa.toStdString() +
+    EXPECT_EQ(refusal(targa), "Cannot load the picture " + testfiles::nativePath(targa) +
                                   ": the game does not read TGA pictures");
     const QStringList types = puzzlePictureMimeTypes();
     for (const char* type :

@@ -146,7 +146,7 @@ TEST_F(PictureOrientationTest, ATagOnABrokenFileIsRefusedAndABrokenTagIsIgnored)
         loadPuzzlePicture(cut);
         ADD_FAILURE() << "a cut file loaded";
     } catch (const Failure& failure) {
-        EXPECT_EQ(failure.description(), "Cannot load the picture " + cut.toStdString() +
+        EXPECT_EQ(failure.description(), "Cannot load the picture " + testfiles::nativePath(cut) +
                                              ": the file is damaged or is not a picture");
     }
     // A tag directory pointing outside its block, or a value no orientation has, leaves the

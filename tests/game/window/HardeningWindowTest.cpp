@@ -1,8 +1,12 @@
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +37,40 @@ std::vector<double> sameDealEveryGame(std::size_t games) {
     }
     return draws;
 }
+
+#ifdef _WIN32
+
+// Makes a file unwritable by its read-only attribute, which Windows holds against administrators
+// too. Lifted again at the end.
+class WriteProtection {
+public:
+    explicit WriteProtection(const QString& path)
+        : path_(QDir::toNativeSeparators(path).toStdWString()) {
+        const DWORD attributes = GetFileAttributesW(path_.c_str());
+        set_ = attributes != INVALID_FILE_ATTRIBUTES &&
+               SetFileAttributesW(path_.c_str(), attributes | FILE_ATTRIBUTE_READONLY) != 0;
+        QFile probe(path);
+        active_ = set_ && !probe.open(QIODevice::WriteOnly | QIODevice::Append);
+    }
+    ~WriteProtection() {
+        if (set_) {
+            const DWORD attributes = GetFileAttributesW(path_.c_str());
+            SetFileAttributesW(path_.c_str(),
+                               attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+        }
+    }
+    WriteProtection(const WriteProtection&) = delete;
+    WriteProtection& operator=(const WriteProtection&) = delete;
+
+    bool active() const { return active_; }
+
+private:
+    std::wstring path_;
+    bool set_ = false;
+    bool active_ = false;
+};
+
+#else
 
 // Makes a file unwritable even for root, which ignores permissions: by the file system's
 // immutable flag where it has one, by permissions for anyone else. Lifted again at the end.
@@ -81,6 +119,8 @@ private:
     bool chmodded_ = false;
     bool active_ = false;
 };
+
+#endif
 
 std::vector<std::string>& sqlWarnings() {
     static std::vector<std::string> warnings;
@@ -272,6 +312,7 @@ TEST_F(HardeningWindowTest, WriteProtectedScoreFileIsListedButAGameEndReportsOnc
     const QByteArray before = fileBytes(scorePath());
     WriteProtection protection(scorePath());
     if (!protection.active()) {
+        // Wine keeps the read-only attribute as Unix permissions, which root passes.
         GTEST_SKIP() << "this file system cannot make a file unwritable for root";
     }
     const std::string entriesBefore = folderEntries();
@@ -306,6 +347,27 @@ TEST_F(HardeningWindowTest, FileLockedByAnotherProgramGivesOneReportPerActionIns
     expectScoreFileIs(before);
     EXPECT_EQ(folderEntries(), entriesBefore);
 }
+
+#ifdef _WIN32
+// Windows lets a program open a file so that no other may open it at all (some backup tools and
+// editors do); each action then reports once, as for a lock, and the file stays as it was.
+TEST_F(HardeningWindowTest, FileOpenedWithoutSharingByAnotherProgramGivesOneReportPerAction) {
+    openWindow();
+    loadPicture();
+    const QByteArray before = fileBytes(scorePath());
+    playBriefly();
+    dialogs.textReplies = {"Ann"};
+
+    whileHeldByAnotherProgram("deny", [&] {
+        expectOneReport(boxesDuring([&] { endGame(); }), "PushButton2_Click at line 112");
+    });
+    expectNoGame();
+    whileHeldByAnotherProgram("deny", [&] {
+        expectOneReport(boxesDuring([&] { showHighScores(); }), "PushButton3_Click at line 100");
+    });
+    expectScoreFileIs(before);
+}
+#endif
 
 TEST_F(HardeningWindowTest, PendingWriteOfAnotherProgramIsWaitedForOrReportedOnce) {
     openWindow(sameDealEveryGame(2));

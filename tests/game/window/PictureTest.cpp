@@ -1,5 +1,7 @@
 #include "tests/game/window/GameFixture.h"
 
+#include <QDir>
+
 namespace {
 
 QColor pictureAt(const QImage& image, double fx, double fy) {
@@ -63,6 +65,31 @@ TEST_F(GameTest, CancelAndUnreadableFilesKeepTheCurrentPicture) {
     click(form->PushButton1);
     EXPECT_EQ(dialogs.errorReports().size(), 2u);
     EXPECT_EQ(form->puzzlePicture(), loaded);
+}
+
+// Named as a player on Windows names them (C:\Bilder\Ägäis – Strand.jpg), in the system's own
+// form of paths: the picture loads, and a damaged one is reported by that very name.
+TEST_F(GameTest, PicturesWithNonAsciiNamesLoadAndAreReportedByTheirName) {
+    openWindow();
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Bilder")));
+    const QString photo =
+        QDir::toNativeSeparators(folderPath(QStringLiteral("/Bilder/Ägäis – Strand.jpg")));
+    testfiles::writeCellPicture(photo, 300, 200, "JPEG");
+    dialogs.fileReplies.push_back(photo.toStdString());
+    click(form->PushButton1);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(form->puzzlePicture().size(), QSize(400, 400));
+
+    const QString damaged =
+        QDir::toNativeSeparators(folderPath(QStringLiteral("/Bilder/Ägäis – Sturm.gif")));
+    testfiles::writeBytes(damaged, "GIF89a and nothing more");
+    dialogs.fileReplies.push_back(damaged.toStdString());
+    click(form->PushButton1);
+    ASSERT_EQ(dialogs.errorReports().size(), 1u);
+    EXPECT_NE(dialogs.errorReports()[0].text.find("Cannot load the picture " +
+                                                  testfiles::nativePath(damaged) + ": "),
+              std::string::npos)
+        << dialogs.errorReports()[0].text;
 }
 
 }  // namespace

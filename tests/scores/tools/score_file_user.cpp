@@ -1,11 +1,13 @@
 // Another program using the high-score file while a test watches: it holds a lock, writes until it
 // is killed, or plays a second copy of the game ending a game. It talks to the test through its
-// standard streams only, so the test can stop it at any moment, SIGKILL included.
+// standard streams only, so the test can stop it at any moment, SIGKILL or TerminateProcess
+// included.
 //
-//   score_file_user hold <file> exclusive|immediate <seconds>
+//   score_file_user hold <file> exclusive|immediate|deny <seconds>
 //       Takes the lock, changes the rows of tblSlide without committing, prints "held", and keeps
 //       it so until its standard input closes or <seconds> pass; then rolls back and prints
-//       "released" or "timed out".
+//       "released" or "timed out". "deny" (Windows only) instead opens the file so that no other
+//       program may open it at all, as some backup tools and editors do.
 //   score_file_user write <file> <first>
 //       For k = first, first + 1, ...: opens the file as the game does, writes name "n<k>" and
 //       score k into one row (tblSlide for even k, tblSwap for odd k, row k / 2 mod 10 + 1), closes
@@ -20,9 +22,12 @@
 //       copy if it must), prints "ready"; at a second line offers the score as "play" does.
 //   score_file_user list-installed <program folder file> <table>
 //       Prints the high-score list of the table from the file the game uses.
+//   score_file_user list <file> <table>
+//       Prints each row of the table as "<id>|<name>|<score>", in id order.
 
-#include <poll.h>
-#include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -30,8 +35,13 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <chrono>
+#include <cstdio>
+#include <future>
 #include <iostream>
+#include <memory>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "platform/Dialogs.h"
@@ -46,23 +56,23 @@ namespace {
 constexpr int kBadUse = 2;
 constexpr int kRowsPerTable = 10;
 
-// Unbuffered, so that what the test reads after a SIGKILL is exactly what was done.
+// Flushed at once, so that what the test reads after a kill is exactly what was done.
 void say(const std::string& line) {
-    const std::string text = line + "\n";
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
-        if (n <= 0) {
-            return;
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    std::fputs((line + "\n").c_str(), stdout);
+    std::fflush(stdout);
 }
 
-// Waits until standard input closes or has a line (true), or the time runs out (false).
+// Waits until standard input closes or has a line (true), or the time runs out (false). The
+// reader thread is left behind when the time runs out; the program ends soon after.
 bool waitForInput(int milliseconds) {
-    pollfd input{STDIN_FILENO, POLLIN, 0};
-    return ::poll(&input, 1, milliseconds) > 0;
+    auto arrived = std::make_shared<std::promise<void>>();
+    std::future<void> line = arrived->get_future();
+    std::thread([arrived] {
+        std::string ignored;
+        std::getline(std::cin, ignored);
+        arrived->set_value();
+    }).detach();
+    return line.wait_for(std::chrono::milliseconds(milliseconds)) == std::future_status::ready;
 }
 
 int holdOpenFile(const QSqlDatabase& db, const std::string& kind, int seconds) {
@@ -81,7 +91,32 @@ int holdOpenFile(const QSqlDatabase& db, const std::string& kind, int seconds) {
     return 0;
 }
 
+int holdWithoutSharing(const QString& path, int seconds) {
+#ifdef _WIN32
+    HANDLE file =
+        CreateFileW(reinterpret_cast<const wchar_t*>(path.utf16()), GENERIC_READ | GENERIC_WRITE, 0,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        std::cerr << "cannot open without sharing: error " << GetLastError() << "\n";
+        return 1;
+    }
+    say("held");
+    const bool told = waitForInput(seconds * 1000);
+    CloseHandle(file);
+    say(told ? "released" : "timed out");
+    return 0;
+#else
+    (void)path;
+    (void)seconds;
+    std::cerr << "only Windows lets a program keep every other program out of a file\n";
+    return kBadUse;
+#endif
+}
+
 int holdLock(const QString& path, const std::string& kind, int seconds) {
+    if (kind == "deny") {
+        return holdWithoutSharing(path, seconds);
+    }
     const QString name = QStringLiteral("holder");
     int result = 0;
     {
@@ -199,6 +234,21 @@ int listInstalled(const QString& programFolderFile, const std::string& table) {
     return 0;
 }
 
+int listRows(const QString& path, const std::string& table) {
+    try {
+        ScoreDatabase db;
+        db.openScoreDatabase(path, ScoreDatabase::Mode::ReadOnly);
+        for (const ScoreRow& row : db.selectAll(table)) {
+            say(std::to_string(row.id) + "|" + row.name + "|" +
+                QString::number(row.score).toStdString());
+        }
+    } catch (const Failure& failure) {
+        std::cerr << failure.description() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -221,7 +271,10 @@ int main(int argc, char** argv) {
     if (mode == "list-installed" && argc == 4) {
         return listInstalled(path, argv[3]);
     }
-    std::cerr
-        << "usage: score_file_user hold|write|play|play-installed|list-installed <file> ...\n";
+    if (mode == "list" && argc == 4) {
+        return listRows(path, argv[3]);
+    }
+    std::cerr << "usage: score_file_user hold|write|play|play-installed|list-installed|list <file> "
+                 "...\n";
     return kBadUse;
 }

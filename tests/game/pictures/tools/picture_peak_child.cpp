@@ -7,7 +7,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <cstdio>
@@ -15,28 +14,9 @@
 
 #include "game/pictures/PictureLoader.h"
 #include "platform/Failure.h"
+#include "tests/support/ProcessMemory.h"
 
 namespace {
-
-long statusKilobytes(const char* field) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    const QByteArray prefix = QByteArray(field) + ':';
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix)) {
-            return line.mid(prefix.size()).trimmed().split(' ').front().toLong();
-        }
-    }
-    return -1;
-}
-
-// Counts the peak from here on (Linux 4.0 and later).
-bool resetPeak() {
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
-}
 
 void warmUpDecoders(int side) {
     QImage small(16, 16, QImage::Format_ARGB32);
@@ -66,8 +46,8 @@ int main(int argc, char** argv) {
     const int side = argc == 3 ? std::atoi(argv[2]) : kPuzzlePictureSide;
     warmUpDecoders(side);
 
-    const long idle = statusKilobytes("VmRSS");
-    if (idle < 0 || !resetPeak()) {
+    const long idle = residentKilobytes();
+    if (idle < 0 || !restartPeakCount()) {
         std::fprintf(stderr, "cannot read or reset the peak resident size\n");
         return 1;
     }
@@ -77,7 +57,7 @@ int main(int argc, char** argv) {
     } catch (const Failure& failure) {
         outcome = "refused: " + QByteArray::fromStdString(failure.description());
     }
-    const long peak = statusKilobytes("VmHWM");
+    const long peak = peakResidentKilobytes();
     std::printf("growth-kb=%ld outcome=%s\n", peak - idle, outcome.constData());
     return 0;
 }

@@ -1,0 +1,33 @@
+# The Windows packages, made by `cpack` in a cross build: an installer a player double-clicks
+# (Tavlora-<version>-win64.exe, from our own template cmake/NSIS.template.in) and a portable ZIP of
+# the same folder. Both hold the game's folder as `cmake --install` leaves it.
+set(CPACK_PACKAGE_NAME Tavlora)
+set(CPACK_PACKAGE_VENDOR "Tavlora Software")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "A picture puzzle: restore a picture cut into 4 x 4 tiles")
+set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY ${CPACK_PACKAGE_NAME})
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${CPACK_PACKAGE_NAME})
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_STRIP_FILES ON)
+# The ZIP unpacks into one folder, Tavlora-<version>-win64, that runs where it lies.
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+
+set(CPACK_NSIS_PACKAGE_NAME ${CPACK_PACKAGE_NAME})
+set(CPACK_NSIS_DISPLAY_NAME ${CPACK_PACKAGE_NAME})
+set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+set(CPACK_NSIS_MUI_ICON ${TAVLORA_WINDOWS_ICON})
+set(CPACK_NSIS_MUI_UNIICON ${TAVLORA_WINDOWS_ICON})
+set(CPACK_NSIS_TAVLORA_EXE tavlora.exe)
+
+# "Open with" for the picture types the loader takes, the same the desktop entry names on Linux.
+set(tavlora_picture_types .bmp .dib .gif .jpg .jpeg .jpe .png .pbm .pgm .ppm .pnm .xbm .xpm .ico
+    .webp .tif .tiff)
+set(CPACK_NSIS_TAVLORA_OPEN_WITH "")
+set(CPACK_NSIS_TAVLORA_FORGET_OPEN_WITH "")
+foreach(type IN LISTS tavlora_picture_types)
+    string(APPEND CPACK_NSIS_TAVLORA_OPEN_WITH "  !insertmacro OpenWith ${type}\n")
+    string(APPEND CPACK_NSIS_TAVLORA_FORGET_OPEN_WITH "  !insertmacro ForgetOpenWith ${type}\n")
+endforeach()
+
+include(CPack)
