@@ -33,6 +33,20 @@ ClipboardContent readPlatformClipboard(const ClipboardChoice& choose, qint64 max
     return content;
 }
 
+namespace {
+
+// Under X the clipboard is read on a connection of our own; elsewhere the platform's own clipboard
+// answers at once.
+bool readsOnItsOwnConnection() {
+#ifdef TAVLORA_X11_CLIPBOARD
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+#else
+    return false;
+#endif
+}
+
+}  // namespace
+
 ClipboardReader::ClipboardReader(QObject* parent) : QObject(parent) {}
 
 ClipboardReader::~ClipboardReader() {
@@ -49,15 +63,13 @@ void ClipboardReader::read(ClipboardChoice choose, std::chrono::milliseconds wai
     }
     busy_ = true;
     done_ = std::move(done);
-#ifdef TAVLORA_X11_CLIPBOARD
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-#endif
+    if (!readsOnItsOwnConnection()) {
         const ClipboardContent content = readPlatformClipboard(choose, maxBytes);
         QMetaObject::invokeMethod(
             this, [this, content] { finish(content); }, Qt::QueuedConnection);
         return;
-#ifdef TAVLORA_X11_CLIPBOARD
     }
+#ifdef TAVLORA_X11_CLIPBOARD
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     worker_ = std::thread([this, choose = std::move(choose), deadline, maxBytes,

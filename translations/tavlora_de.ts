@@ -25,6 +25,74 @@
     </message>
 </context>
 <context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>from the clipboard</source>
+        <translation>aus der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture on this computer</source>
+        <translation>das Kopierte ist kein Bild auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>what was copied is text, not a picture</source>
+        <translation>das Kopierte ist Text, kein Bild</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not deliver its picture</source>
+        <translation>das Programm, das die Zwischenablage hält, hat sein Bild nicht geliefert</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture</source>
+        <translation>das Kopierte ist kein Bild</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not answer</source>
+        <translation>das Programm, das die Zwischenablage hält, hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the picture is too large (more than %1 MiB on the clipboard)</source>
+        <translation>das Bild ist zu groß (mehr als %1 MiB in der Zwischenablage)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>&quot;%1&quot; is not an option; a picture of that name goes after &quot;--&quot;.</source>
+        <translation>„%1“ ist keine Option; ein Bild dieses Namens gehört hinter „--“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value before &quot;--&quot;.</source>
+        <translation>„%1“ braucht vor „--“ einen Wert.</translation>
+    </message>
+    <message>
+        <source>Usage: tavlora [PICTURE]
+       tavlora [QT-OPTIONS] -- [PICTURE]
+A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
+
+  --help      show this help and exit
+  --version   show the version and exit
+  --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
+
+Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options (such as -style NAME or -reverse) are handed to Qt, for developers.
+</source>
+        <translation>Verwendung: tavlora [BILD]
+       tavlora [QT-OPTIONEN] -- [BILD]
+Ein Bilderpuzzle: Das Bild wird in 4 x 4 Teile zerschnitten, die Sie gegen die Uhr wieder ordnen.
+
+  --help      diese Hilfe zeigen und beenden
+  --version   die Version zeigen und beenden
+  --          Ende der Optionen: was folgt, ist ein Bild, auch ein Name, der mit &quot;-&quot; beginnt
+
+Jedes andere Argument ist ein Bild. Vor &quot;--&quot; werden Qts eigene Optionen (etwa -style NAME oder -reverse) an Qt übergeben, für Entwickler.
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;tavlora --help&quot; for more.</source>
+        <translation>Mehr mit „tavlora --help“.</translation>
+    </message>
+</context>
+<context>
     <name>CursorFile</name>
     <message>
         <source>Cannot load the cursor %1: %2</source>
@@ -296,10 +364,6 @@ Geben Sie Ihren Namen ein: </translation>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>ein Quadrat von %1 Pixeln ist keine Größe für das Puzzle</translation>
     </message>
-    <message>
-        <source>from the clipboard</source>
-        <translation>aus der Zwischenablage</translation>
-    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -366,6 +430,14 @@ Geben Sie Ihren Namen ein: </translation>
     <message>
         <source>is not a high-score database</source>
         <translation>ist keine Bestenlisten-Datenbank</translation>
+    </message>
+    <message>
+        <source>cannot be created (its folder cannot be made)</source>
+        <translation>kann nicht angelegt werden (sein Ordner lässt sich nicht anlegen)</translation>
+    </message>
+    <message>
+        <source>cannot be written, and there is no folder of your own for a copy</source>
+        <translation>kann nicht geschrieben werden, und es gibt keinen eigenen Ordner für eine Kopie</translation>
     </message>
 </context>
 <context>

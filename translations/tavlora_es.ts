@@ -25,6 +25,74 @@
     </message>
 </context>
 <context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>from the clipboard</source>
+        <translation>del portapapeles</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture on this computer</source>
+        <translation>lo copiado no es una imagen de este equipo</translation>
+    </message>
+    <message>
+        <source>what was copied is text, not a picture</source>
+        <translation>lo copiado es texto, no una imagen</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not deliver its picture</source>
+        <translation>el programa que tiene el portapapeles no entregó su imagen</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture</source>
+        <translation>lo copiado no es una imagen</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not answer</source>
+        <translation>el programa que tiene el portapapeles no respondió</translation>
+    </message>
+    <message>
+        <source>the picture is too large (more than %1 MiB on the clipboard)</source>
+        <translation>la imagen es demasiado grande (más de %1 MiB en el portapapeles)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>&quot;%1&quot; is not an option; a picture of that name goes after &quot;--&quot;.</source>
+        <translation>«%1» no es una opción; una imagen con ese nombre va después de «--».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value before &quot;--&quot;.</source>
+        <translation>«%1» necesita un valor antes de «--».</translation>
+    </message>
+    <message>
+        <source>Usage: tavlora [PICTURE]
+       tavlora [QT-OPTIONS] -- [PICTURE]
+A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
+
+  --help      show this help and exit
+  --version   show the version and exit
+  --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
+
+Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options (such as -style NAME or -reverse) are handed to Qt, for developers.
+</source>
+        <translation>Uso: tavlora [IMAGEN]
+     tavlora [OPCIONES-QT] -- [IMAGEN]
+Un rompecabezas de imagen: la imagen se corta en 4 x 4 piezas, que usted vuelve a ordenar contra el reloj.
+
+  --help      mostrar esta ayuda y salir
+  --version   mostrar la versión y salir
+  --          fin de las opciones: lo que sigue es una imagen, incluso un nombre que empieza por «-»
+
+Cualquier otro argumento es una imagen. Antes de «--», las opciones propias de Qt (como -style NOMBRE o -reverse) se pasan a Qt, para desarrolladores.
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;tavlora --help&quot; for more.</source>
+        <translation>Pruebe «tavlora --help» para más información.</translation>
+    </message>
+</context>
+<context>
     <name>CursorFile</name>
     <message>
         <source>Cannot load the cursor %1: %2</source>
@@ -296,10 +364,6 @@ Escriba su nombre: </translation>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>un cuadrado de %1 píxeles no sirve de tamaño para el puzle</translation>
     </message>
-    <message>
-        <source>from the clipboard</source>
-        <translation>del portapapeles</translation>
-    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -366,6 +430,14 @@ Escriba su nombre: </translation>
     <message>
         <source>is not a high-score database</source>
         <translation>no es una base de datos de récords</translation>
+    </message>
+    <message>
+        <source>cannot be created (its folder cannot be made)</source>
+        <translation>no se puede crear (no se puede crear su carpeta)</translation>
+    </message>
+    <message>
+        <source>cannot be written, and there is no folder of your own for a copy</source>
+        <translation>no se puede escribir, y no hay una carpeta propia para una copia</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,74 @@
     </message>
 </context>
 <context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>from the clipboard</source>
+        <translation>du presse-papiers</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture on this computer</source>
+        <translation>ce qui a été copié n&apos;est pas une image sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>what was copied is text, not a picture</source>
+        <translation>ce qui a été copié est du texte, pas une image</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not deliver its picture</source>
+        <translation>le programme qui détient le presse-papiers n&apos;a pas livré son image</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture</source>
+        <translation>ce qui a été copié n&apos;est pas une image</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not answer</source>
+        <translation>le programme qui détient le presse-papiers n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <source>the picture is too large (more than %1 MiB on the clipboard)</source>
+        <translation>l&apos;image est trop grande (plus de %1 Mio dans le presse-papiers)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>&quot;%1&quot; is not an option; a picture of that name goes after &quot;--&quot;.</source>
+        <translation>« %1 » n&apos;est pas une option ; une image de ce nom se place après « -- ».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value before &quot;--&quot;.</source>
+        <translation>« %1 » demande une valeur avant « -- ».</translation>
+    </message>
+    <message>
+        <source>Usage: tavlora [PICTURE]
+       tavlora [QT-OPTIONS] -- [PICTURE]
+A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
+
+  --help      show this help and exit
+  --version   show the version and exit
+  --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
+
+Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options (such as -style NAME or -reverse) are handed to Qt, for developers.
+</source>
+        <translation>Usage : tavlora [IMAGE]
+        tavlora [OPTIONS-QT] -- [IMAGE]
+Un puzzle d&apos;image : l&apos;image est découpée en 4 x 4 pièces, à remettre en ordre contre la montre.
+
+  --help      afficher cette aide et quitter
+  --version   afficher la version et quitter
+  --          fin des options : ce qui suit est une image, même un nom qui commence par « - »
+
+Tout autre argument est une image. Avant « -- », les options propres à Qt (comme -style NOM ou -reverse) sont passées à Qt, pour les développeurs.
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;tavlora --help&quot; for more.</source>
+        <translation>Essayez « tavlora --help » pour en savoir plus.</translation>
+    </message>
+</context>
+<context>
     <name>CursorFile</name>
     <message>
         <source>Cannot load the cursor %1: %2</source>
@@ -296,10 +364,6 @@ Entrez votre nom : </translation>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>un carré de %1 pixels n&apos;est pas une taille pour le puzzle</translation>
     </message>
-    <message>
-        <source>from the clipboard</source>
-        <translation>du presse-papiers</translation>
-    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -366,6 +430,14 @@ Entrez votre nom : </translation>
     <message>
         <source>is not a high-score database</source>
         <translation>n&apos;est pas une base de records</translation>
+    </message>
+    <message>
+        <source>cannot be created (its folder cannot be made)</source>
+        <translation>ne peut pas être créé (son dossier ne peut pas être créé)</translation>
+    </message>
+    <message>
+        <source>cannot be written, and there is no folder of your own for a copy</source>
+        <translation>ne peut pas être écrit, et il n&apos;y a pas de dossier à vous pour une copie</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,74 @@
     </message>
 </context>
 <context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>from the clipboard</source>
+        <translation>dagli appunti</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture on this computer</source>
+        <translation>ciò che è stato copiato non è un&apos;immagine su questo computer</translation>
+    </message>
+    <message>
+        <source>what was copied is text, not a picture</source>
+        <translation>ciò che è stato copiato è testo, non un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not deliver its picture</source>
+        <translation>il programma che detiene gli appunti non ha consegnato la sua immagine</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture</source>
+        <translation>ciò che è stato copiato non è un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not answer</source>
+        <translation>il programma che detiene gli appunti non ha risposto</translation>
+    </message>
+    <message>
+        <source>the picture is too large (more than %1 MiB on the clipboard)</source>
+        <translation>l&apos;immagine è troppo grande (più di %1 MiB negli appunti)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>&quot;%1&quot; is not an option; a picture of that name goes after &quot;--&quot;.</source>
+        <translation>«%1» non è un&apos;opzione; un&apos;immagine con questo nome va dopo «--».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value before &quot;--&quot;.</source>
+        <translation>«%1» richiede un valore prima di «--».</translation>
+    </message>
+    <message>
+        <source>Usage: tavlora [PICTURE]
+       tavlora [QT-OPTIONS] -- [PICTURE]
+A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
+
+  --help      show this help and exit
+  --version   show the version and exit
+  --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
+
+Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options (such as -style NAME or -reverse) are handed to Qt, for developers.
+</source>
+        <translation>Uso: tavlora [IMMAGINE]
+     tavlora [OPZIONI-QT] -- [IMMAGINE]
+Un puzzle di immagini: l&apos;immagine viene tagliata in 4 x 4 tessere, da rimettere in ordine contro il tempo.
+
+  --help      mostra questo aiuto ed esce
+  --version   mostra la versione ed esce
+  --          fine delle opzioni: ciò che segue è un&apos;immagine, anche un nome che inizia con «-»
+
+Ogni altro argomento è un&apos;immagine. Prima di «--», le opzioni proprie di Qt (come -style NOME o -reverse) vengono passate a Qt, per gli sviluppatori.
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;tavlora --help&quot; for more.</source>
+        <translation>Provare «tavlora --help» per saperne di più.</translation>
+    </message>
+</context>
+<context>
     <name>CursorFile</name>
     <message>
         <source>Cannot load the cursor %1: %2</source>
@@ -296,10 +364,6 @@ Inserisci il tuo nome: </translation>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>un quadrato di %1 pixel non è una misura per il puzzle</translation>
     </message>
-    <message>
-        <source>from the clipboard</source>
-        <translation>dagli appunti</translation>
-    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -366,6 +430,14 @@ Inserisci il tuo nome: </translation>
     <message>
         <source>is not a high-score database</source>
         <translation>non è un archivio di record</translation>
+    </message>
+    <message>
+        <source>cannot be created (its folder cannot be made)</source>
+        <translation>non può essere creato (la sua cartella non può essere creata)</translation>
+    </message>
+    <message>
+        <source>cannot be written, and there is no folder of your own for a copy</source>
+        <translation>non può essere scritto, e non c&apos;è una cartella tua per una copia</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,74 @@
     </message>
 </context>
 <context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>from the clipboard</source>
+        <translation>van het klembord</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture on this computer</source>
+        <translation>wat gekopieerd is, is geen afbeelding op deze computer</translation>
+    </message>
+    <message>
+        <source>what was copied is text, not a picture</source>
+        <translation>wat gekopieerd is, is tekst, geen afbeelding</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not deliver its picture</source>
+        <translation>het programma dat het klembord bezit, heeft zijn afbeelding niet geleverd</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture</source>
+        <translation>wat gekopieerd is, is geen afbeelding</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not answer</source>
+        <translation>het programma dat het klembord bezit, heeft niet geantwoord</translation>
+    </message>
+    <message>
+        <source>the picture is too large (more than %1 MiB on the clipboard)</source>
+        <translation>de afbeelding is te groot (meer dan %1 MiB op het klembord)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>&quot;%1&quot; is not an option; a picture of that name goes after &quot;--&quot;.</source>
+        <translation>&quot;%1&quot; is geen optie; een afbeelding met die naam hoort na &quot;--&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value before &quot;--&quot;.</source>
+        <translation>&quot;%1&quot; heeft vóór &quot;--&quot; een waarde nodig.</translation>
+    </message>
+    <message>
+        <source>Usage: tavlora [PICTURE]
+       tavlora [QT-OPTIONS] -- [PICTURE]
+A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
+
+  --help      show this help and exit
+  --version   show the version and exit
+  --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
+
+Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options (such as -style NAME or -reverse) are handed to Qt, for developers.
+</source>
+        <translation>Gebruik: tavlora [AFBEELDING]
+         tavlora [QT-OPTIES] -- [AFBEELDING]
+Een afbeeldingspuzzel: de afbeelding wordt in 4 x 4 stukjes gesneden, die u tegen de klok weer op hun plaats legt.
+
+  --help      deze hulp tonen en stoppen
+  --version   de versie tonen en stoppen
+  --          einde van de opties: wat volgt is een afbeelding, ook een naam die met &quot;-&quot; begint
+
+Elk ander argument is een afbeelding. Vóór &quot;--&quot; gaan de eigen opties van Qt (zoals -style NAAM of -reverse) naar Qt, voor ontwikkelaars.
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;tavlora --help&quot; for more.</source>
+        <translation>Probeer &quot;tavlora --help&quot; voor meer.</translation>
+    </message>
+</context>
+<context>
     <name>CursorFile</name>
     <message>
         <source>Cannot load the cursor %1: %2</source>
@@ -296,10 +364,6 @@ Voer uw naam in: </translation>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>een vierkant van %1 pixels is geen maat voor de puzzel</translation>
     </message>
-    <message>
-        <source>from the clipboard</source>
-        <translation>van het klembord</translation>
-    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -366,6 +430,14 @@ Voer uw naam in: </translation>
     <message>
         <source>is not a high-score database</source>
         <translation>is geen topscoredatabase</translation>
+    </message>
+    <message>
+        <source>cannot be created (its folder cannot be made)</source>
+        <translation>kan niet worden aangemaakt (de map ervan kan niet worden aangemaakt)</translation>
+    </message>
+    <message>
+        <source>cannot be written, and there is no folder of your own for a copy</source>
+        <translation>kan niet worden geschreven, en er is geen eigen map voor een kopie</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,74 @@
     </message>
 </context>
 <context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>from the clipboard</source>
+        <translation>ze schowka</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture on this computer</source>
+        <translation>to, co skopiowano, nie jest obrazem na tym komputerze</translation>
+    </message>
+    <message>
+        <source>what was copied is text, not a picture</source>
+        <translation>to, co skopiowano, jest tekstem, a nie obrazem</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not deliver its picture</source>
+        <translation>program, który trzyma schowek, nie dostarczył obrazu</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture</source>
+        <translation>to, co skopiowano, nie jest obrazem</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not answer</source>
+        <translation>program, który trzyma schowek, nie odpowiedział</translation>
+    </message>
+    <message>
+        <source>the picture is too large (more than %1 MiB on the clipboard)</source>
+        <translation>obraz jest za duży (ponad %1 MiB w schowku)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>&quot;%1&quot; is not an option; a picture of that name goes after &quot;--&quot;.</source>
+        <translation>„%1” nie jest opcją; obraz o tej nazwie podaje się po „--”.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value before &quot;--&quot;.</source>
+        <translation>„%1” wymaga wartości przed „--”.</translation>
+    </message>
+    <message>
+        <source>Usage: tavlora [PICTURE]
+       tavlora [QT-OPTIONS] -- [PICTURE]
+A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
+
+  --help      show this help and exit
+  --version   show the version and exit
+  --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
+
+Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options (such as -style NAME or -reverse) are handed to Qt, for developers.
+</source>
+        <translation>Użycie: tavlora [OBRAZ]
+        tavlora [OPCJE-QT] -- [OBRAZ]
+Układanka obrazkowa: obraz jest cięty na 4 x 4 kafelki, które układasz z powrotem na czas.
+
+  --help      pokaż tę pomoc i zakończ
+  --version   pokaż wersję i zakończ
+  --          koniec opcji: to, co następuje, jest obrazem, nawet nazwa zaczynająca się od „-”
+
+Każdy inny argument jest obrazem. Przed „--” własne opcje Qt (takie jak -style NAZWA lub -reverse) trafiają do Qt, dla programistów.
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;tavlora --help&quot; for more.</source>
+        <translation>Więcej: „tavlora --help”.</translation>
+    </message>
+</context>
+<context>
     <name>CursorFile</name>
     <message>
         <source>Cannot load the cursor %1: %2</source>
@@ -296,10 +364,6 @@ Podaj swoje imię: </translation>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>kwadrat %1 pikseli nie jest rozmiarem dla układanki</translation>
     </message>
-    <message>
-        <source>from the clipboard</source>
-        <translation>ze schowka</translation>
-    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -366,6 +430,14 @@ Podaj swoje imię: </translation>
     <message>
         <source>is not a high-score database</source>
         <translation>nie jest bazą rekordów</translation>
+    </message>
+    <message>
+        <source>cannot be created (its folder cannot be made)</source>
+        <translation>nie może zostać utworzony (nie można utworzyć jego folderu)</translation>
+    </message>
+    <message>
+        <source>cannot be written, and there is no folder of your own for a copy</source>
+        <translation>nie może zostać zapisany, a nie ma własnego folderu na kopię</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,74 @@
     </message>
 </context>
 <context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>from the clipboard</source>
+        <translation>da área de transferência</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture on this computer</source>
+        <translation>o que foi copiado não é uma imagem neste computador</translation>
+    </message>
+    <message>
+        <source>what was copied is text, not a picture</source>
+        <translation>o que foi copiado é texto, não uma imagem</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not deliver its picture</source>
+        <translation>o programa que detém a área de transferência não entregou sua imagem</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture</source>
+        <translation>o que foi copiado não é uma imagem</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not answer</source>
+        <translation>o programa que detém a área de transferência não respondeu</translation>
+    </message>
+    <message>
+        <source>the picture is too large (more than %1 MiB on the clipboard)</source>
+        <translation>a imagem é grande demais (mais de %1 MiB na área de transferência)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>&quot;%1&quot; is not an option; a picture of that name goes after &quot;--&quot;.</source>
+        <translation>&quot;%1&quot; não é uma opção; uma imagem com esse nome vai depois de &quot;--&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value before &quot;--&quot;.</source>
+        <translation>&quot;%1&quot; precisa de um valor antes de &quot;--&quot;.</translation>
+    </message>
+    <message>
+        <source>Usage: tavlora [PICTURE]
+       tavlora [QT-OPTIONS] -- [PICTURE]
+A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
+
+  --help      show this help and exit
+  --version   show the version and exit
+  --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
+
+Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options (such as -style NAME or -reverse) are handed to Qt, for developers.
+</source>
+        <translation>Uso: tavlora [IMAGEM]
+     tavlora [OPÇÕES-QT] -- [IMAGEM]
+Um quebra-cabeça de imagem: a imagem é cortada em 4 x 4 peças, que você coloca de volta em ordem contra o relógio.
+
+  --help      mostrar esta ajuda e sair
+  --version   mostrar a versão e sair
+  --          fim das opções: o que vem depois é uma imagem, mesmo um nome que começa com &quot;-&quot;
+
+Qualquer outro argumento é uma imagem. Antes de &quot;--&quot;, as opções do próprio Qt (como -style NOME ou -reverse) são passadas ao Qt, para desenvolvedores.
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;tavlora --help&quot; for more.</source>
+        <translation>Tente &quot;tavlora --help&quot; para saber mais.</translation>
+    </message>
+</context>
+<context>
     <name>CursorFile</name>
     <message>
         <source>Cannot load the cursor %1: %2</source>
@@ -296,10 +364,6 @@ Digite seu nome: </translation>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>um quadrado de %1 pixels não serve de tamanho para o quebra-cabeça</translation>
     </message>
-    <message>
-        <source>from the clipboard</source>
-        <translation>da área de transferência</translation>
-    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -366,6 +430,14 @@ Digite seu nome: </translation>
     <message>
         <source>is not a high-score database</source>
         <translation>não é um banco de dados de recordes</translation>
+    </message>
+    <message>
+        <source>cannot be created (its folder cannot be made)</source>
+        <translation>não pode ser criado (sua pasta não pode ser criada)</translation>
+    </message>
+    <message>
+        <source>cannot be written, and there is no folder of your own for a copy</source>
+        <translation>não pode ser gravado, e não há uma pasta sua para uma cópia</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,74 @@
     </message>
 </context>
 <context>
+    <name>ClipboardPicture</name>
+    <message>
+        <source>from the clipboard</source>
+        <translation>из буфера обмена</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture on this computer</source>
+        <translation>скопированное — не картинка на этом компьютере</translation>
+    </message>
+    <message>
+        <source>what was copied is text, not a picture</source>
+        <translation>скопированное — текст, а не картинка</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not deliver its picture</source>
+        <translation>программа, владеющая буфером обмена, не передала свою картинку</translation>
+    </message>
+    <message>
+        <source>what was copied is not a picture</source>
+        <translation>скопированное — не картинка</translation>
+    </message>
+    <message>
+        <source>the program holding the clipboard did not answer</source>
+        <translation>программа, владеющая буфером обмена, не ответила</translation>
+    </message>
+    <message>
+        <source>the picture is too large (more than %1 MiB on the clipboard)</source>
+        <translation>картинка слишком велика (больше %1 МиБ в буфере обмена)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>&quot;%1&quot; is not an option; a picture of that name goes after &quot;--&quot;.</source>
+        <translation>«%1» — не параметр; картинку с таким именем указывают после «--».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a value before &quot;--&quot;.</source>
+        <translation>«%1» требует значения до «--».</translation>
+    </message>
+    <message>
+        <source>Usage: tavlora [PICTURE]
+       tavlora [QT-OPTIONS] -- [PICTURE]
+A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
+
+  --help      show this help and exit
+  --version   show the version and exit
+  --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
+
+Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options (such as -style NAME or -reverse) are handed to Qt, for developers.
+</source>
+        <translation>Использование: tavlora [КАРТИНКА]
+               tavlora [ПАРАМЕТРЫ-QT] -- [КАРТИНКА]
+Головоломка из картинки: картинка разрезается на 4 x 4 плитки, которые нужно собрать на время.
+
+  --help      показать эту справку и выйти
+  --version   показать версию и выйти
+  --          конец параметров: дальше идёт картинка, даже если её имя начинается с «-»
+
+Любой другой аргумент — картинка. До «--» собственные параметры Qt (например, -style ИМЯ или -reverse) передаются Qt, для разработчиков.
+</translation>
+    </message>
+    <message>
+        <source>Try &quot;tavlora --help&quot; for more.</source>
+        <translation>Подробнее: «tavlora --help».</translation>
+    </message>
+</context>
+<context>
     <name>CursorFile</name>
     <message>
         <source>Cannot load the cursor %1: %2</source>
@@ -296,10 +364,6 @@ Enter your name: </source>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>квадрат в %1 пикселей не подходит для головоломки</translation>
     </message>
-    <message>
-        <source>from the clipboard</source>
-        <translation>из буфера обмена</translation>
-    </message>
 </context>
 <context>
     <name>ScoreFile</name>
@@ -366,6 +430,14 @@ Enter your name: </source>
     <message>
         <source>is not a high-score database</source>
         <translation>не является базой рекордов</translation>
+    </message>
+    <message>
+        <source>cannot be created (its folder cannot be made)</source>
+        <translation>не может быть создан (нельзя создать его папку)</translation>
+    </message>
+    <message>
+        <source>cannot be written, and there is no folder of your own for a copy</source>
+        <translation>не может быть записан, а своей папки для копии нет</translation>
     </message>
 </context>
 <context>
