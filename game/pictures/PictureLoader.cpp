@@ -1,16 +1,19 @@
 #include "game/pictures/PictureLoader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <memory>
 
 #include "game/pictures/EndWatchingDevice.h"
+#include "game/pictures/ExifOrientation.h"
 #include "game/pictures/PictureDemand.h"
 #include "game/pictures/PictureShrink.h"
 #include "platform/Failure.h"
 #include "platform/IconImages.h"
+#include "platform/RegularFile.h"
 
 void refusePicture(const QString& name, const QString& reason) {
     throw Failure(QStringLiteral("Cannot load the picture %1: %2").arg(name, reason).toStdString());
@@ -55,18 +58,21 @@ bool isReadFormat(const QByteArray& format) {
     return false;
 }
 
-// Formats that cannot decode at a reduced size decode in full first; the reader's allocation
-// limit must let the largest picture we accept through, at 4 bytes per pixel, and no more.
-class AllocationLimitForLargestPicture {
+// Qt's readers refuse, by default, any picture above 128 MB at 4 bytes a pixel, some of them while
+// merely telling whether they know the content (an XBM is decoded whole to find out). The memory
+// budget worked out from each file's headers is the one judge of what loads, so while the loader
+// works Qt's limit stands at that budget, which still stops a decoder that would allocate beyond
+// anything the headers could claim.
+class AllocationLimitAtBudget {
 public:
-    AllocationLimitForLargestPicture() : previous_(QImageReader::allocationLimit()) {
+    AllocationLimitAtBudget() : previous_(QImageReader::allocationLimit()) {
         constexpr long long kMebibyte = 1024 * 1024;
-        constexpr long long kBytes = kMaxPicturePixels * 4;
-        QImageReader::setAllocationLimit(static_cast<int>((kBytes + kMebibyte - 1) / kMebibyte));
+        QImageReader::setAllocationLimit(
+            static_cast<int>((kMaxDecodeBytes + kMebibyte - 1) / kMebibyte));
     }
-    ~AllocationLimitForLargestPicture() { QImageReader::setAllocationLimit(previous_); }
-    AllocationLimitForLargestPicture(const AllocationLimitForLargestPicture&) = delete;
-    AllocationLimitForLargestPicture& operator=(const AllocationLimitForLargestPicture&) = delete;
+    ~AllocationLimitAtBudget() { QImageReader::setAllocationLimit(previous_); }
+    AllocationLimitAtBudget(const AllocationLimitAtBudget&) = delete;
+    AllocationLimitAtBudget& operator=(const AllocationLimitAtBudget&) = delete;
 
 private:
     int previous_;
@@ -81,23 +87,38 @@ public:
     virtual std::unique_ptr<QIODevice> open() const = 0;
 };
 
+// Why a file cannot be read, in the words of a refusal.
+QString fileRefusal(const OpenedFile& opened) {
+    switch (opened.refusal) {
+        case FileRefusal::Missing:
+            return QStringLiteral("the file was not found");
+        case FileRefusal::Folder:
+            return QStringLiteral("it is a folder, not a picture");
+        case FileRefusal::NotAFile:
+            return QCoreApplication::translate("PictureLoader",
+                                               "it is not a file but a pipe, a socket or a device");
+        case FileRefusal::Unreadable:
+            return QCoreApplication::translate("PictureLoader",
+                                               "the file cannot be read: permission denied");
+        case FileRefusal::Failed:
+        case FileRefusal::None:
+            break;
+    }
+    return opened.error;
+}
+
 class FileBytes : public PictureBytes {
 public:
     explicit FileBytes(const QString& path) : path_(path) {}
     const QString& name() const override { return path_; }
+    // Only a regular file is opened: reading a pipe or a device could keep the window waiting for
+    // another program without end.
     std::unique_ptr<QIODevice> open() const override {
-        const QFileInfo info(path_);
-        if (!info.exists()) {
-            refusePicture(path_, QStringLiteral("the file was not found"));
+        OpenedFile opened = openRegularFile(path_);
+        if (!opened.file) {
+            refusePicture(path_, fileRefusal(opened));
         }
-        if (info.isDir()) {
-            refusePicture(path_, QStringLiteral("it is a folder, not a picture"));
-        }
-        auto file = std::make_unique<QFile>(path_);
-        if (!file->open(QIODevice::ReadOnly)) {
-            refusePicture(path_, file->errorString());
-        }
-        return file;
+        return std::move(opened.file);
     }
 
 private:
@@ -190,7 +211,10 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
     const PictureDemand demand = pictureDemand(format, *headers, *reader, side);
     checkDemand(name, format, demand);
 
-    const QImageIOHandler::Transformations orientation = reader->transformation();
+    QImageIOHandler::Transformations orientation = reader->transformation();
+    if (orientation == QImageIOHandler::TransformationNone) {
+        orientation = containerOrientation(format, *headers);
+    }
     if (demand.decodesToSquare) {
         reader->setScaledSize(QSize(side, side));
     }
@@ -201,14 +225,11 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
         decoded = QImage(demand.size, demand.fillFormat);
         decoded.fill(0);
     }
-    {
-        AllocationLimitForLargestPicture limit;
-        device.startWatching();
-        // The reader's error text can read "Unknown error" after a good read, so only the
-        // picture itself tells whether the read worked.
-        if (!reader->read(&decoded) || decoded.isNull()) {
-            refusePicture(name, readerFailure(*reader));
-        }
+    device.startWatching();
+    // The reader's error text can read "Unknown error" after a good read, so only the picture
+    // itself tells whether the read worked.
+    if (!reader->read(&decoded) || decoded.isNull()) {
+        refusePicture(name, readerFailure(*reader));
     }
     // A file that ends before its picture does is damaged, whatever the decoder made of it:
     // part of the picture would show memory no file wrote, or a decoder's guess.
@@ -234,11 +255,13 @@ void checkSide(const QString& name, int side) {
 
 QImage loadPuzzlePicture(const QString& path, int side) {
     checkSide(path, side);
+    AllocationLimitAtBudget limit;
     return decodePicture(FileBytes(path), side);
 }
 
 QImage loadPuzzlePictureData(const QByteArray& data, const QString& name, int side) {
     checkSide(name, side);
+    AllocationLimitAtBudget limit;
     return decodePicture(MemoryBytes(data, name), side);
 }
 

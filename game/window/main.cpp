@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QScreen>
-#include <QUrl>
 
 #include "game/window/Fonts.h"
 #include "game/window/Form1.h"
@@ -12,14 +11,10 @@
 
 namespace {
 
-// Arguments after the program's name; a file:// address, as some launchers pass, becomes its path.
+// Arguments after the program's name, as given: the window tells a path from a file:// address,
+// as some launchers pass.
 QStringList pictureArguments(const QStringList& arguments) {
-    QStringList paths;
-    for (const QString& argument : arguments.mid(1)) {
-        const QUrl url(argument);
-        paths << (url.isLocalFile() ? url.toLocalFile() : argument);
-    }
-    return paths;
+    return arguments.mid(1);
 }
 
 }  // namespace
