@@ -6,6 +6,7 @@
 #include "game/window/StartupReport.h"
 #include "platform/QtDialogs.h"
 #include "platform/SkinFramework.h"
+#include "platform/StylePixmaps.h"
 #include "platform/TimeSeededRandom.h"
 #include "platform/UrlOpener.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     const StartupClock::time_point mainBegan = StartupClock::now();
     QApplication app(argc, argv);
     substituteMissingFonts();
+    preloadStylePixmaps();
     QGuiApplication::setDesktopFileName("org.tavlora.Tavlora");
     QtDialogs dialogs;
     TimeSeededRandom random;
