@@ -158,6 +158,17 @@ std::unique_ptr<QImageReader> openReader(QIODevice& device, const QString& name)
     return byContent;
 }
 
+// Qt's XBM reader tells whether it knows a file only by decoding all of it, which for a large one
+// takes seconds; an XBM, named by its first bytes, is judged by its one read instead.
+std::unique_ptr<QImageReader> xbmReader(QIODevice& source, QIODevice& device) {
+    if (!source.peek(7).startsWith("#define")) {
+        return nullptr;
+    }
+    auto reader = std::make_unique<QImageReader>(&device, "xbm");
+    reader->setAutoDetectImageFormat(false);
+    return reader;
+}
+
 // Only a device error says more than that the content could not be made into a picture.
 QString readerFailure(const QImageReader& reader) {
     if (reader.error() == QImageReader::DeviceError) {
@@ -197,9 +208,12 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
     const QString& name = bytes.name();
     const std::unique_ptr<QIODevice> source = bytes.open();
     EndWatchingDevice device(*source);
-    std::unique_ptr<QImageReader> reader = openReader(device, name);
-    if (!reader->canRead()) {
-        refusePicture(name, readerFailure(*reader));
+    std::unique_ptr<QImageReader> reader = xbmReader(*source, device);
+    if (!reader) {
+        reader = openReader(device, name);
+        if (!reader->canRead()) {
+            refusePicture(name, readerFailure(*reader));
+        }
     }
     const QByteArray format = reader->format();
     if (!isReadFormat(format)) {
