@@ -1,6 +1,7 @@
 #include "platform/CursorFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QPixmap>
@@ -36,12 +37,15 @@ QByteArray readCursorBytes(const QString& path) {
     // A pipe in the cursor's place would hold the window's start for as long as nobody writes it.
     const OpenedFile opened = openRegularFile(path);
     if (opened.refusal == FileRefusal::NotAFile || opened.refusal == FileRefusal::Folder) {
-        refuseCursor(path, QStringLiteral("it is not a file"));
+        refuseCursor(
+            path, QCoreApplication::translate(
+                      "CursorFile", "it is not a file but a folder, a pipe, a socket or a device"));
     }
     if (!opened.file) {
-        refuseCursor(path, opened.refusal == FileRefusal::Failed
-                               ? opened.error
-                               : QStringLiteral("the file cannot be read"));
+        refuseCursor(path,
+                     opened.refusal == FileRefusal::Failed
+                         ? opened.error
+                         : QCoreApplication::translate("CursorFile", "the file cannot be read"));
     }
     QFile& file = *opened.file;
     QByteArray bytes = file.read(kMaxCursorBytes + 1);
