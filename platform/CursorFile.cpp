@@ -10,6 +10,7 @@
 
 #include "platform/Failure.h"
 #include "platform/IconImages.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -36,10 +37,20 @@ quint32 readU32(const QByteArray& bytes, qsizetype at) {
 }
 
 QByteArray readCursorBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        refuseCursor(path, file.errorString());
+    // A pipe in the cursor's place would hold the window's start for as long as nobody writes it.
+    const OpenedFile opened = openRegularFile(path);
+    if (opened.refusal == FileRefusal::NotAFile || opened.refusal == FileRefusal::Folder) {
+        refuseCursor(
+            path, QCoreApplication::translate(
+                      "CursorFile", "it is not a file but a folder, a pipe, a socket or a device"));
     }
+    if (!opened.file) {
+        refuseCursor(path,
+                     opened.refusal == FileRefusal::Failed
+                         ? opened.error
+                         : QCoreApplication::translate("CursorFile", "the file cannot be read"));
+    }
+    QFile& file = *opened.file;
     QByteArray bytes = file.read(kMaxCursorBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         refuseCursor(path, file.errorString());
@@ -74,6 +85,24 @@ void checkDirectory(const QString& path, const QByteArray& bytes) {
     }
 }
 
+// The image of the first directory entry. Each reader is asked for by name alone: trying a format
+// name on every image plugin loads them all. Qt's icon reader would do that for a PNG-compressed
+// image, so such an image goes to Qt's own PNG reader, which is no plugin.
+QImage firstCursorImage(const QString& path, const QByteArray& bytes, QBuffer& file) {
+    QByteArray png = bytes.mid(readU32(bytes, kDirectoryHeaderBytes + 12),
+                               readU32(bytes, kDirectoryHeaderBytes + 8));
+    const bool isPng = png.startsWith("\x89PNG\r\n\x1a\n");
+    QBuffer pngBuffer(&png);
+    pngBuffer.open(QIODevice::ReadOnly);
+    QImageReader reader(isPng ? static_cast<QIODevice*>(&pngBuffer) : &file, isPng ? "png" : "ico");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        refuseCursor(path, reader.errorString());
+    }
+    return image;
+}
+
 }  // namespace
 
 QCursor loadCursorFile(const QString& path) {
@@ -95,11 +124,7 @@ QCursor loadCursorFile(const QString& path) {
                                .arg(kMaxIconSide));
     }
     buffer.seek(0);
-    QImageReader reader(&buffer, "ico");
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        refuseCursor(path, reader.errorString());
-    }
+    const QImage image = firstCursorImage(path, bytes, buffer);
 
     // Qt's reader drops the hotspot, so it comes from the first directory entry; one outside the
     // image is pulled onto its nearest edge pixel.

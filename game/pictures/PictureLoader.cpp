@@ -9,10 +9,12 @@
 #include <memory>
 
 #include "game/pictures/EndWatchingDevice.h"
+#include "game/pictures/ExifOrientation.h"
 #include "game/pictures/PictureDemand.h"
 #include "game/pictures/PictureShrink.h"
 #include "platform/Failure.h"
 #include "platform/IconImages.h"
+#include "platform/RegularFile.h"
 
 void refusePicture(const QString& name, const QString& reason) {
     throw Failure(QCoreApplication::translate("PictureLoader", "Cannot load the picture %1: %2")
@@ -60,18 +62,21 @@ bool isReadFormat(const QByteArray& format) {
     return false;
 }
 
-// Formats that cannot decode at a reduced size decode in full first; the reader's allocation
-// limit must let the largest picture we accept through, at 4 bytes per pixel, and no more.
-class AllocationLimitForLargestPicture {
+// Qt's readers refuse, by default, any picture above 128 MB at 4 bytes a pixel, some of them while
+// merely telling whether they know the content (an XBM is decoded whole to find out). The memory
+// budget worked out from each file's headers is the one judge of what loads, so while the loader
+// works Qt's limit stands at that budget, which still stops a decoder that would allocate beyond
+// anything the headers could claim.
+class AllocationLimitAtBudget {
 public:
-    AllocationLimitForLargestPicture() : previous_(QImageReader::allocationLimit()) {
+    AllocationLimitAtBudget() : previous_(QImageReader::allocationLimit()) {
         constexpr long long kMebibyte = 1024 * 1024;
-        constexpr long long kBytes = kMaxPicturePixels * 4;
-        QImageReader::setAllocationLimit(static_cast<int>((kBytes + kMebibyte - 1) / kMebibyte));
+        QImageReader::setAllocationLimit(
+            static_cast<int>((kMaxDecodeBytes + kMebibyte - 1) / kMebibyte));
     }
-    ~AllocationLimitForLargestPicture() { QImageReader::setAllocationLimit(previous_); }
-    AllocationLimitForLargestPicture(const AllocationLimitForLargestPicture&) = delete;
-    AllocationLimitForLargestPicture& operator=(const AllocationLimitForLargestPicture&) = delete;
+    ~AllocationLimitAtBudget() { QImageReader::setAllocationLimit(previous_); }
+    AllocationLimitAtBudget(const AllocationLimitAtBudget&) = delete;
+    AllocationLimitAtBudget& operator=(const AllocationLimitAtBudget&) = delete;
 
 private:
     int previous_;
@@ -88,26 +93,39 @@ public:
     virtual qint64 heldBytes() const { return 0; }
 };
 
+// Why a file cannot be read, in the words of a refusal.
+QString fileRefusal(const OpenedFile& opened) {
+    switch (opened.refusal) {
+        case FileRefusal::Missing:
+            return QCoreApplication::translate("PictureLoader", "the file was not found");
+        case FileRefusal::Folder:
+            return QCoreApplication::translate("PictureLoader", "it is a folder, not a picture");
+        case FileRefusal::NotAFile:
+            return QCoreApplication::translate("PictureLoader",
+                                               "it is not a file but a pipe, a socket or a device");
+        case FileRefusal::Unreadable:
+            return QCoreApplication::translate("PictureLoader",
+                                               "the file cannot be read: permission denied");
+        case FileRefusal::Failed:
+        case FileRefusal::None:
+            break;
+    }
+    return opened.error;
+}
+
 // Reports name the file as the system writes paths, with backslashes on Windows.
 class FileBytes : public PictureBytes {
 public:
     explicit FileBytes(const QString& path) : path_(path), name_(QDir::toNativeSeparators(path)) {}
     const QString& name() const override { return name_; }
+    // Only a regular file is opened: reading a pipe or a device could keep the window waiting for
+    // another program without end.
     std::unique_ptr<QIODevice> open() const override {
-        const QFileInfo info(path_);
-        if (!info.exists()) {
-            refusePicture(name_,
-                          QCoreApplication::translate("PictureLoader", "the file was not found"));
+        OpenedFile opened = openRegularFile(path_);
+        if (!opened.file) {
+            refusePicture(name_, fileRefusal(opened));
         }
-        if (info.isDir()) {
-            refusePicture(name_, QCoreApplication::translate("PictureLoader",
-                                                             "it is a folder, not a picture"));
-        }
-        auto file = std::make_unique<QFile>(path_);
-        if (!file->open(QIODevice::ReadOnly)) {
-            refusePicture(name_, file->errorString());
-        }
-        return file;
+        return std::move(opened.file);
     }
 
 private:
@@ -147,6 +165,17 @@ std::unique_ptr<QImageReader> openReader(QIODevice& device, const QString& name)
         }
     }
     return byContent;
+}
+
+// Qt's XBM reader tells whether it knows a file only by decoding all of it, which for a large one
+// takes seconds; an XBM, named by its first bytes, is judged by its one read instead.
+std::unique_ptr<QImageReader> xbmReader(QIODevice& source, QIODevice& device) {
+    if (!source.peek(7).startsWith("#define")) {
+        return nullptr;
+    }
+    auto reader = std::make_unique<QImageReader>(&device, "xbm");
+    reader->setAutoDetectImageFormat(false);
+    return reader;
 }
 
 // Only a device error says more than that the content could not be made into a picture.
@@ -201,9 +230,12 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
     const QString& name = bytes.name();
     const std::unique_ptr<QIODevice> source = bytes.open();
     EndWatchingDevice device(*source);
-    std::unique_ptr<QImageReader> reader = openReader(device, name);
-    if (!reader->canRead()) {
-        refusePicture(name, readerFailure(*reader));
+    std::unique_ptr<QImageReader> reader = xbmReader(*source, device);
+    if (!reader) {
+        reader = openReader(device, name);
+        if (!reader->canRead()) {
+            refusePicture(name, readerFailure(*reader));
+        }
     }
     const QByteArray format = reader->format();
     if (!isReadFormat(format)) {
@@ -216,7 +248,10 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
     const PictureDemand demand = pictureDemand(format, *headers, *reader, side);
     checkDemand(name, format, demand, bytes.heldBytes());
 
-    const QImageIOHandler::Transformations orientation = reader->transformation();
+    QImageIOHandler::Transformations orientation = reader->transformation();
+    if (orientation == QImageIOHandler::TransformationNone) {
+        orientation = containerOrientation(format, *headers);
+    }
     if (demand.decodesToSquare) {
         reader->setScaledSize(QSize(side, side));
     }
@@ -227,14 +262,11 @@ QImage decodePicture(const PictureBytes& bytes, int side) {
         decoded = QImage(demand.size, demand.fillFormat);
         decoded.fill(0);
     }
-    {
-        AllocationLimitForLargestPicture limit;
-        device.startWatching();
-        // The reader's error text can read "Unknown error" after a good read, so only the
-        // picture itself tells whether the read worked.
-        if (!reader->read(&decoded) || decoded.isNull()) {
-            refusePicture(name, readerFailure(*reader));
-        }
+    device.startWatching();
+    // The reader's error text can read "Unknown error" after a good read, so only the picture
+    // itself tells whether the read worked.
+    if (!reader->read(&decoded) || decoded.isNull()) {
+        refusePicture(name, readerFailure(*reader));
     }
     // A file that ends before its picture does is damaged, whatever the decoder made of it:
     // part of the picture would show memory no file wrote, or a decoder's guess.
@@ -262,11 +294,13 @@ void checkSide(const QString& name, int side) {
 
 QImage loadPuzzlePicture(const QString& path, int side) {
     checkSide(path, side);
+    AllocationLimitAtBudget limit;
     return decodePicture(FileBytes(path), side);
 }
 
 QImage loadPuzzlePictureData(const QByteArray& data, const QString& name, int side) {
     checkSide(name, side);
+    AllocationLimitAtBudget limit;
     return decodePicture(MemoryBytes(data, name), side);
 }
 

@@ -1,12 +1,15 @@
 #include "game/pictures/PictureSource.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 #include <utility>
 
+#include "game/pictures/PictureAddress.h"
 #include "game/pictures/PictureLoader.h"
+#include "platform/RegularFile.h"
 
 namespace {
 
@@ -28,6 +31,19 @@ QImage scaledPicture(const QImage& picture, const QString& name, int side) {
                                                    : QImage::Format_RGB32);
 }
 
+// A digest of the file's whole content, read a piece at a time; empty when it cannot be read.
+QByteArray contentDigest(const QString& path) {
+    const OpenedFile opened = openRegularFile(path);
+    if (!opened.file) {
+        return {};
+    }
+    QCryptographicHash digest(QCryptographicHash::Blake2b_256);
+    if (!digest.addData(opened.file.get())) {
+        return {};
+    }
+    return digest.result();
+}
+
 }  // namespace
 
 PictureSource::PictureSource(Kind kind, QString name, QByteArray bytes, QImage image)
@@ -45,28 +61,44 @@ PictureSource PictureSource::image(const QImage& picture, const QString& name) {
     return {Kind::Image, name, {}, picture};
 }
 
+PictureSource PictureSource::elsewhere(const QString& address) {
+    return {Kind::Elsewhere, address, {}, {}};
+}
+
 QImage PictureSource::load(int side) {
     switch (kind_) {
         case Kind::Data:
             return loadPuzzlePictureData(bytes_, path_, side);
         case Kind::Image:
             return scaledPicture(image_, path_, side);
+        case Kind::Elsewhere:
+            refusePicture(
+                path_, QCoreApplication::translate("PictureSource",
+                                                   "only pictures on this computer can be loaded"));
         case Kind::File:
             break;
     }
     const QImage picture = loadPuzzlePicture(path_, side);
-    const QFileInfo info(path_);
-    fileSize_ = info.size();
-    fileModified_ = info.lastModified();
+    fileContent_ = contentDigest(path_);
     return picture;
 }
 
-bool PictureSource::unchangedSinceLoad() const {
+QImage PictureSource::loadAgain(int side) {
     if (kind_ != Kind::File) {
-        return true;
+        return load(side);
     }
-    const QFileInfo info(path_);
-    return info.isFile() && info.size() == fileSize_ && info.lastModified() == fileModified_;
+    // Size and time of change prove nothing: a file copied over keeps the size and can be given
+    // the time. Its content is compared before and after it is read, so a change while it is
+    // read is caught too.
+    if (fileContent_.isEmpty() || contentDigest(path_) != fileContent_) {
+        return {};
+    }
+    const QByteArray proven = fileContent_;
+    QImage picture = loadPuzzlePicture(path_, side);
+    if (contentDigest(path_) != proven) {
+        return {};
+    }
+    return picture;
 }
 
 std::optional<QString> localFileIn(const QMimeData* mime) {
@@ -74,8 +106,8 @@ std::optional<QString> localFileIn(const QMimeData* mime) {
         return std::nullopt;
     }
     for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile() && !url.toLocalFile().isEmpty()) {
-            return url.toLocalFile();
+        if (const auto path = localPathOf(url)) {
+            return path;
         }
     }
     return std::nullopt;

@@ -1,39 +1,39 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QImage>
 #include <QString>
 #include <optional>
 
 class QMimeData;
 
-// Where a puzzle picture comes from: a file, the bytes of a picture held in memory, or a picture
-// already decoded. It is read again whenever the picture must be made at another pixel ratio.
+// Where a puzzle picture comes from: a file, the bytes of a picture held in memory, a picture
+// already decoded, or an address of another computer, which is refused. It is read again whenever
+// the picture must be made at another pixel ratio.
 class PictureSource {
 public:
     PictureSource() = default;
     static PictureSource file(const QString& path);
     static PictureSource data(const QByteArray& bytes, const QString& name);
     static PictureSource image(const QImage& picture, const QString& name);
+    static PictureSource elsewhere(const QString& address);
 
     // The picture stretched to `side` x `side` device pixels; a Failure naming the source and
     // the reason when it cannot be read.
     QImage load(int side);
-    // Whether load() still gives the same picture: a file that changed since it was read is not
-    // read again.
-    bool unchangedSinceLoad() const;
+    // The same picture made again at `side`, or a null picture when it cannot be proven the same:
+    // a file is read again only while its content is the content load() read.
+    QImage loadAgain(int side);
 
 private:
-    enum class Kind { File, Data, Image };
+    enum class Kind { File, Data, Image, Elsewhere };
     PictureSource(Kind kind, QString name, QByteArray bytes, QImage image);
 
     Kind kind_ = Kind::File;
     QString path_;  // the file, or the name of the bytes or picture in reports
     QByteArray bytes_;
     QImage image_;
-    qint64 fileSize_ = -1;
-    QDateTime fileModified_;
+    QByteArray fileContent_;  // a digest of the file's content as load() read it
 };
 
 // The first local file among dropped or copied items; none for text, web addresses and the like.

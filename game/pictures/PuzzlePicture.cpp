@@ -1,13 +1,19 @@
 #include "game/pictures/PuzzlePicture.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "game/pictures/PictureLoader.h"
 #include "game/pictures/PictureSource.h"
 
 int pictureSide(qreal ratio) {
-    return 4 * static_cast<int>(std::lround(kPuzzlePictureSide / 4 * ratio));
+    const int side = 4 * static_cast<int>(std::lround(kPuzzlePictureSide / 4 * ratio));
+    return std::clamp(side, 4, kMaxPuzzlePictureSide);
+}
+
+void setPictureRatio(QImage& picture) {
+    picture.setDevicePixelRatio(static_cast<qreal>(picture.width()) / kPuzzlePictureSide);
 }
 
 QImage onWhite(const QImage& picture, int side) {
@@ -21,17 +27,15 @@ QImage onWhite(const QImage& picture, int side) {
 QImage remadePicture(PictureSource& source, const QImage& current, qreal ratio) {
     const int side = pictureSide(ratio);
     QImage read;
-    if (source.unchangedSinceLoad()) {
-        try {
-            read = source.load(side);
-        } catch (const std::exception&) {
-            read = QImage();  // unreadable now: the picture in hand will do
-        }
+    try {
+        read = source.loadAgain(side);
+    } catch (const std::exception&) {
+        read = QImage();  // unreadable now: the picture in hand will do
     }
     if (read.isNull()) {
         read = current.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     QImage picture = onWhite(read, side);
-    picture.setDevicePixelRatio(ratio);
+    setPictureRatio(picture);
     return picture;
 }

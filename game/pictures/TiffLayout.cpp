@@ -2,6 +2,7 @@
 
 #include <tiffio.h>
 
+#include <QLibrary>
 #include <algorithm>
 #include <climits>
 #include <cstdarg>
@@ -60,16 +61,83 @@ int quiet(TIFF*, void*, const char*, const char*, va_list) {
     return 1;
 }
 
+// libtiff, and what it brings along (WebP, LERC, JBIG, OpenMP ...), is loaded the first time a
+// TIFF is inspected rather than at every start: most games never meet one. Qt's TIFF reader uses
+// the same library, so it is loaded once either way.
+struct LibTiff {
+    decltype(&TIFFOpenOptionsAlloc) openOptionsAlloc = nullptr;
+    decltype(&TIFFOpenOptionsFree) openOptionsFree = nullptr;
+    decltype(&TIFFOpenOptionsSetErrorHandlerExtR) openOptionsSetErrorHandlerExtR = nullptr;
+    decltype(&TIFFOpenOptionsSetWarningHandlerExtR) openOptionsSetWarningHandlerExtR = nullptr;
+    decltype(&TIFFOpenOptionsSetMaxSingleMemAlloc) openOptionsSetMaxSingleMemAlloc = nullptr;
+    decltype(&TIFFClientOpenExt) clientOpenExt = nullptr;
+    decltype(&TIFFClose) close = nullptr;
+    decltype(&TIFFGetField) getField = nullptr;
+    decltype(&TIFFGetFieldDefaulted) getFieldDefaulted = nullptr;
+    decltype(&TIFFIsTiled) isTiled = nullptr;
+    decltype(&TIFFTileSize64) tileSize64 = nullptr;
+    decltype(&TIFFStripSize64) stripSize64 = nullptr;
+    decltype(&TIFFNumberOfTiles) numberOfTiles = nullptr;
+    decltype(&TIFFNumberOfStrips) numberOfStrips = nullptr;
+    decltype(&TIFFGetStrileByteCount) getStrileByteCount = nullptr;
+    bool complete = false;
+};
+
+template <typename Function>
+bool resolve(QLibrary& library, Function& function, const char* name) {
+    function = reinterpret_cast<Function>(library.resolve(name));
+    return function != nullptr;
+}
+
+LibTiff resolveLibTiff() {
+    LibTiff f;
+#ifdef _WIN32
+    QLibrary library(QStringLiteral("libtiff"));  // beside the game, as its runtime is
+#else
+    QLibrary library(QStringLiteral("tiff"), 6);  // the soname Debian 12's libtiff carries
+#endif
+    if (!library.load()) {
+        return f;
+    }
+    f.complete =
+        resolve(library, f.openOptionsAlloc, "TIFFOpenOptionsAlloc") &&
+        resolve(library, f.openOptionsFree, "TIFFOpenOptionsFree") &&
+        resolve(library, f.openOptionsSetErrorHandlerExtR, "TIFFOpenOptionsSetErrorHandlerExtR") &&
+        resolve(library, f.openOptionsSetWarningHandlerExtR,
+                "TIFFOpenOptionsSetWarningHandlerExtR") &&
+        resolve(library, f.openOptionsSetMaxSingleMemAlloc,
+                "TIFFOpenOptionsSetMaxSingleMemAlloc") &&
+        resolve(library, f.clientOpenExt, "TIFFClientOpenExt") &&
+        resolve(library, f.close, "TIFFClose") && resolve(library, f.getField, "TIFFGetField") &&
+        resolve(library, f.getFieldDefaulted, "TIFFGetFieldDefaulted") &&
+        resolve(library, f.isTiled, "TIFFIsTiled") &&
+        resolve(library, f.tileSize64, "TIFFTileSize64") &&
+        resolve(library, f.stripSize64, "TIFFStripSize64") &&
+        resolve(library, f.numberOfTiles, "TIFFNumberOfTiles") &&
+        resolve(library, f.numberOfStrips, "TIFFNumberOfStrips") &&
+        resolve(library, f.getStrileByteCount, "TIFFGetStrileByteCount");
+    return f;  // the library stays loaded: QLibrary's destructor does not unload it
+}
+
+const LibTiff* libTiff() {
+    static const LibTiff functions = resolveLibTiff();
+    return functions.complete ? &functions : nullptr;
+}
+
 }  // namespace
 
 std::optional<TiffLayout> tiffLayout(QIODevice& device) {
-    TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
-    TIFFOpenOptionsSetErrorHandlerExtR(options, quiet, nullptr);
-    TIFFOpenOptionsSetWarningHandlerExtR(options, quiet, nullptr);
-    TIFFOpenOptionsSetMaxSingleMemAlloc(options, kMaxDirectoryAllocation);
-    TIFF* tiff = TIFFClientOpenExt("picture", "rm", &device, readBytes, writeNothing, seekTo,
-                                   closeNothing, sizeOf, mapNothing, unmapNothing, options);
-    TIFFOpenOptionsFree(options);
+    const LibTiff* lib = libTiff();
+    if (lib == nullptr) {
+        return std::nullopt;
+    }
+    TIFFOpenOptions* options = lib->openOptionsAlloc();
+    lib->openOptionsSetErrorHandlerExtR(options, quiet, nullptr);
+    lib->openOptionsSetWarningHandlerExtR(options, quiet, nullptr);
+    lib->openOptionsSetMaxSingleMemAlloc(options, kMaxDirectoryAllocation);
+    TIFF* tiff = lib->clientOpenExt("picture", "rm", &device, readBytes, writeNothing, seekTo,
+                                    closeNothing, sizeOf, mapNothing, unmapNothing, options);
+    lib->openOptionsFree(options);
     if (tiff == nullptr) {
         return std::nullopt;
     }
@@ -77,18 +145,18 @@ std::optional<TiffLayout> tiffLayout(QIODevice& device) {
     quint32 height = 0;
     quint16 planes = PLANARCONFIG_CONTIG;
     quint16 samples = 1;
-    TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
-    TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
-    TIFFGetFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &planes);
-    TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
-    const bool tiled = TIFFIsTiled(tiff) != 0;
-    const quint64 block = tiled ? TIFFTileSize64(tiff) : TIFFStripSize64(tiff);
-    const quint32 blocks = tiled ? TIFFNumberOfTiles(tiff) : TIFFNumberOfStrips(tiff);
+    lib->getField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+    lib->getField(tiff, TIFFTAG_IMAGELENGTH, &height);
+    lib->getFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &planes);
+    lib->getFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    const bool tiled = lib->isTiled(tiff) != 0;
+    const quint64 block = tiled ? lib->tileSize64(tiff) : lib->stripSize64(tiff);
+    const quint32 blocks = tiled ? lib->numberOfTiles(tiff) : lib->numberOfStrips(tiff);
     quint64 stored = 0;
     for (quint32 index = 0; index < blocks; ++index) {
-        stored = std::max<quint64>(stored, TIFFGetStrileByteCount(tiff, index));
+        stored = std::max<quint64>(stored, lib->getStrileByteCount(tiff, index));
     }
-    TIFFClose(tiff);
+    lib->close(tiff);
 
     TiffLayout layout;
     layout.size = QSize(static_cast<int>(std::min<quint32>(width, INT_MAX)),

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "game/boardview/BoardArea.h"
+#include "game/pictures/PictureAddress.h"
 #include "game/pictures/PictureLoader.h"
 #include "game/pictures/PuzzlePicture.h"
 #include "game/window/ClipboardPicture.h"
@@ -53,7 +54,7 @@ void Form1::Form_CommandLine(const QStringList& arguments) {
     QString path;
     routine.step(100, [&] { path = arguments.value(0); });
     if (!path.isEmpty()) {
-        showPicture(routine, PictureSource::file(path));
+        showPicture(routine, pictureNamed(path));
     }
 }
 
@@ -116,7 +117,7 @@ void Form1::showPicture(ReportingRoutine& routine, PictureSource source) {
         painter.drawImage(QRect(0, 0, side, side), creator_);
     });
     routine.step(118, [&] {
-        newpic.setDevicePixelRatio(ratio);
+        setPictureRatio(newpic);
         puzzlePicture_ = newpic;
         pictureSource_ = std::move(source);
         imgImage->setPixmap(QPixmap::fromImage(puzzlePicture_));
@@ -131,7 +132,7 @@ bool Form1::picturesWelcome() const {
 // The picture and its cells are made for the screen's device pixel ratio; on another ratio they
 // are made again from the picture's source.
 void Form1::applyPixelRatio(qreal ratio) {
-    if (puzzlePicture_.isNull() || puzzlePicture_.devicePixelRatio() == ratio) {
+    if (puzzlePicture_.isNull() || puzzlePicture_.width() == pictureSide(ratio)) {
         return;
     }
     const QImage picture = remadePicture(pictureSource_, puzzlePicture_, ratio);

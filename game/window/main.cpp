@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QLocale>
 #include <QScreen>
-#include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -14,6 +13,7 @@
 #include "game/window/StartupReport.h"
 #include "platform/QtDialogs.h"
 #include "platform/SkinFramework.h"
+#include "platform/StylePixmaps.h"
 #include "platform/TimeSeededRandom.h"
 #include "platform/Translations.h"
 #include "platform/UrlOpener.h"
@@ -21,14 +21,10 @@
 
 namespace {
 
-// The pictures named; a file:// address, as some launchers pass, becomes its path.
+// The pictures named, as given: the window tells a path from a file:// address, as some launchers
+// pass.
 QStringList picturePaths(const QStringList& arguments) {
-    QStringList paths;
-    for (const QString& argument : arguments) {
-        const QUrl url(argument);
-        paths << (url.isLocalFile() ? url.toLocalFile() : argument);
-    }
-    return paths;
+    return arguments;
 }
 
 // The program's name and the Qt options, kept alive for as long as QApplication reads them.
@@ -98,6 +94,7 @@ int main(int argc, char** argv) {
     // The desktop's language, before any text is made; English when the game has no catalogue.
     Translations translations;
     translations.install(QLocale::system().uiLanguages(), programFolderPath(kCatalogueFolderName));
+    preloadStylePixmaps();
     QGuiApplication::setDesktopFileName("org.tavlora.Tavlora");
     QtDialogs dialogs;
     TimeSeededRandom random;

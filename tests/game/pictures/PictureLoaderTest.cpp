@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <array>
 #include <cstdlib>
@@ -400,3 +405,69 @@ TEST_F(PictureLoaderTest, WebpAndTiffLoadWithTheSameLimitsAndOtherPluginFormatsD
 }
 
 }  // namespace
+
+namespace {
+
+// The loader's answer for `path` in a fresh process of a user other than root, where root would
+// read past any permission: "loaded" or "refused: <description>".
+std::string outcomeForUnprivilegedUser(const QString& path) {
+    QProcess child;
+    if (geteuid() == 0) {
+        child.start(QStringLiteral("setpriv"),
+                    {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                     QStringLiteral("--clear-groups"), QStringLiteral(PICTURE_PEAK_CHILD), path});
+    } else {
+        child.start(QStringLiteral(PICTURE_PEAK_CHILD), {path});
+    }
+    EXPECT_TRUE(child.waitForFinished(30000));
+    const QString output = QString::fromUtf8(child.readAllStandardOutput());
+    const qsizetype at = output.indexOf(QStringLiteral("outcome="));
+    return at < 0 ? output.toStdString() : output.mid(at + 8).trimmed().toStdString();
+}
+
+}  // namespace
+
+TEST_F(PictureLoaderTest, PipesDevicesAndUnreadableFilesAreRefusedBeforeAnythingWaitsOnThem) {
+    // Opening a pipe nobody writes, or reading /dev/zero, would never end.
+    const QString pipe = temp.filePath("pipe.png");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    for (const QString& path : {pipe, QStringLiteral("/dev/zero")}) {
+        EXPECT_EQ(refusal(path), "Cannot load the picture " + path.toStdString() +
+                                     ": it is not a file but a pipe, a socket or a device");
+    }
+
+    // A folder the player may not search, and a file the player may not read.
+    ASSERT_TRUE(QFile::setPermissions(temp.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                       QFile::ExeOwner | QFile::ReadOther |
+                                                       QFile::ExeOther));
+    QDir(temp.path()).mkdir("locked");
+    const QString inLocked = save("locked/photo.png", halves(40, 40), "png");
+    const QString closed = save("closed.png", halves(40, 40), "png");
+    ASSERT_TRUE(QFile::setPermissions(temp.filePath("locked"),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(closed, QFile::WriteOwner));
+    for (const QString& path : {inLocked, closed}) {
+        EXPECT_EQ(outcomeForUnprivilegedUser(path),
+                  "refused: Cannot load the picture " + path.toStdString() +
+                      ": the file cannot be read: permission denied");
+    }
+    EXPECT_EQ(outcomeForUnprivilegedUser(save("open.png", halves(40, 40), "png")), "loaded");
+    QFile::setPermissions(temp.filePath("locked"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(PictureLoaderTest, OurMemoryBudgetAloneJudgesAPictureNotQtsDefaultLimit) {
+    // 5800 x 5800 counts 128.3 MiB at 4 bytes a pixel, just past Qt's 128 MiB default, which
+    // Qt's XBM reader applies while it merely tells whether it knows the file.
+    QByteArray xbm("#define big_width 5800\n#define big_height 5800\nstatic char big_bits[] = {\n");
+    const QByteArray line("0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f,\n");
+    constexpr int kLines = 5800 * 5800 / 8 / 10;
+    xbm.reserve(xbm.size() + kLines * line.size() + 4);
+    for (int i = 0; i < kLines; ++i) {
+        xbm += line;
+    }
+    xbm += "};\n";
+    const QImage picture = loadPuzzlePicture(write("big.xbm", xbm));
+    EXPECT_EQ(picture.size(), QSize(400, 400));
+    EXPECT_EQ(QImageReader::allocationLimit(), 128);  // Qt's own limit is left as it was
+}

@@ -73,6 +73,58 @@ std::array<QRgb, 4> colours(Quadrant topLeft, Quadrant topRight, Quadrant bottom
     return {kColours[topLeft], kColours[topRight], kColours[bottomLeft], kColours[bottomRight]};
 }
 
+// Where each stored quarter shows for orientation tags 1 to 8, from the tag's definition: which
+// side the first stored row and the first stored column end up on.
+std::array<std::array<QRgb, 4>, 8> shownForEachTag() {
+    return {
+        colours(kRed, kGreen, kBlue, kWhite),  // 1: as stored
+        colours(kGreen, kRed, kWhite, kBlue),  // 2: mirrored
+        colours(kWhite, kBlue, kGreen, kRed),  // 3: half a turn
+        colours(kBlue, kWhite, kRed, kGreen),  // 4: flipped
+        colours(kRed, kBlue, kGreen, kWhite),  // 5: rows become columns
+        colours(kBlue, kRed, kWhite, kGreen),  // 6: a quarter clockwise
+        colours(kWhite, kGreen, kBlue, kRed),  // 7: rows become columns, the other way
+        colours(kGreen, kWhite, kRed, kBlue),  // 8: a quarter anticlockwise
+    };
+}
+
+// The TIFF structure of an EXIF block, as withExifOrientation() writes it into a JPEG.
+QByteArray exifBlock(int orientation) {
+    const QByteArray jpegWithExif = withExifOrientation(QByteArray("\xff\xd8", 2), orientation);
+    return jpegWithExif.mid(2 + 4 + 6);  // after the start marker, the segment head and "Exif\0\0"
+}
+
+// A PNG with an eXIf chunk right after its header chunk.
+QByteArray pngWithExif(const QByteArray& png, int orientation) {
+    const qsizetype afterHeader = 8 + 8 + 13 + 4;
+    return png.left(afterHeader) + pngChunk("eXIf", exifBlock(orientation)) + png.mid(afterHeader);
+}
+
+// A simple WebP file (one VP8 or VP8L chunk) made an extended one that carries an EXIF chunk.
+QByteArray webpWithExif(const QByteArray& webp, int width, int height, int orientation) {
+    QByteArray extended;
+    extended.append('\x08');  // the EXIF flag
+    extended.append(QByteArray(3, '\0'));
+    for (const int side : {width - 1, height - 1}) {
+        extended.append(static_cast<char>(side & 0xff));
+        extended.append(static_cast<char>((side >> 8) & 0xff));
+        extended.append(static_cast<char>((side >> 16) & 0xff));
+    }
+    QByteArray exif = exifBlock(orientation);
+    QByteArray exifChunk("EXIF");
+    appendU32LittleEndian(exifChunk, static_cast<quint32>(exif.size()));
+    exifChunk += exif;
+    if (exif.size() % 2 != 0) {
+        exifChunk.append('\0');
+    }
+    QByteArray chunks("VP8X");
+    appendU32LittleEndian(chunks, 10);
+    chunks += extended + webp.mid(12) + exifChunk;
+    QByteArray file("RIFF");
+    appendU32LittleEndian(file, static_cast<quint32>(4 + chunks.size()));
+    return file + "WEBP" + chunks;
+}
+
 class PictureOrientationTest : public ::testing::Test {
 protected:
     QString write(const QString& name, const QByteArray& content) {
@@ -107,18 +159,7 @@ TEST_F(PictureOrientationTest, TopDownBitmapsLoadTheRightWayUpAtEveryDepth) {
 
 TEST_F(PictureOrientationTest, JpegIsTurnedAsEachOfTheEightOrientationTagsSays) {
     const QByteArray jpeg = encoded(quadrants(120, 80), "jpeg");
-    // Where each stored quarter shows, from the tag's definition: which side the first stored row
-    // and the first stored column end up on.
-    const std::array<std::array<QRgb, 4>, 8> shown = {
-        colours(kRed, kGreen, kBlue, kWhite),  // 1: as stored
-        colours(kGreen, kRed, kWhite, kBlue),  // 2: mirrored
-        colours(kWhite, kBlue, kGreen, kRed),  // 3: half a turn
-        colours(kBlue, kWhite, kRed, kGreen),  // 4: flipped
-        colours(kRed, kBlue, kGreen, kWhite),  // 5: rows become columns
-        colours(kBlue, kRed, kWhite, kGreen),  // 6: a quarter clockwise
-        colours(kWhite, kGreen, kBlue, kRed),  // 7: rows become columns, the other way
-        colours(kGreen, kWhite, kRed, kBlue),  // 8: a quarter anticlockwise
-    };
+    const std::array<std::array<QRgb, 4>, 8> shown = shownForEachTag();
     constexpr int kJpegTolerance = 40;
     for (int tag = 1; tag <= 8; ++tag) {
         SCOPED_TRACE("orientation " + std::to_string(tag));
@@ -159,3 +200,21 @@ TEST_F(PictureOrientationTest, ATagOnABrokenFileIsRefusedAndABrokenTagIsIgnored)
 }
 
 }  // namespace
+
+TEST_F(PictureOrientationTest, PngAndWebpAreTurnedAsTheirExifBlockSays) {
+    const QImage stored = quadrants(120, 80);
+    const QByteArray png = encoded(stored, "png");
+    const QByteArray webp = encoded(stored, "webp");
+    ASSERT_TRUE(webp.startsWith("RIFF"));
+    const std::array<std::array<QRgb, 4>, 8> shown = shownForEachTag();
+    for (int tag = 1; tag <= 8; ++tag) {
+        SCOPED_TRACE("orientation " + std::to_string(tag));
+        const std::array<QRgb, 4>& expected = shown[static_cast<std::size_t>(tag - 1)];
+        expectQuarters(
+            loadPuzzlePicture(write(QStringLiteral("%1.png").arg(tag), pngWithExif(png, tag))),
+            expected, 0);
+        expectQuarters(
+            loadPuzzlePictureData(webpWithExif(webp, 120, 80, tag), QStringLiteral("clipboard")),
+            expected, 40);
+    }
+}

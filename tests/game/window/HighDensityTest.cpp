@@ -1,4 +1,6 @@
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 
 #include "game/pictures/PictureLoader.h"
@@ -88,6 +90,56 @@ TEST_F(HighDensity, AnotherRatioMakesThePictureAndTheTilesAgainFromTheirSource) 
     form->applyPixelRatio(1.25);
     EXPECT_EQ(form->puzzlePicture().size(), QSize(500, 500));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(HighDensity, PastTheLargestSquareThePictureStaysAtItAndTheScreenScalesTheRest) {
+    openWindow();
+    form->Form_CommandLine({checkerboard()});
+    startGame();
+    form->applyPixelRatio(6);
+    const QImage& picture = form->puzzlePicture();
+    EXPECT_EQ(picture.size(), QSize(kMaxPuzzlePictureSide, kMaxPuzzlePictureSide));
+    EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(400, 400));
+    for (int k = 0; k < 16; ++k) {
+        EXPECT_EQ(form->boardView().control(k)->pixmap().deviceIndependentSize(), QSizeF(100, 100));
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(HighDensity, APictureFileReplacedDuringTheGameIsNeverReadInItsPlace) {
+    openWindow();
+    // The same size and time of change, another picture: a bitmap of the same dimensions.
+    const QString path = folderPath("/checkers.bmp");
+    QImage board(800, 800, QImage::Format_RGB32);
+    for (int y = 0; y < 800; ++y) {
+        for (int x = 0; x < 800; ++x) {
+            board.setPixel(x, y, (x + y) % 2 == 0 ? 0xff000000 : 0xffffffff);
+        }
+    }
+    ASSERT_TRUE(board.save(path, "BMP"));
+    form->Form_CommandLine({path});
+    startGame();
+    const QDateTime modified = QFileInfo(path).lastModified();
+    const qint64 size = QFileInfo(path).size();
+    QImage other(800, 800, QImage::Format_RGB32);
+    other.fill(Qt::red);
+    ASSERT_TRUE(other.save(path, "BMP"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    file.close();
+    ASSERT_EQ(QFileInfo(path).size(), size);
+    ASSERT_EQ(QFileInfo(path).lastModified(), modified);
+
+    form->applyPixelRatio(form->devicePixelRatioF() == 2 ? 1.5 : 2);
+    const QImage picture = form->puzzlePicture();
+    // Scaled from the picture in hand: grey or black and white, never the red of the other file.
+    for (const QPoint at : {QPoint(10, 10), QPoint(300, 200)}) {
+        const QColor colour = picture.pixelColor(at);
+        EXPECT_EQ(colour.red(), colour.blue()) << at.x() << "," << at.y();
+    }
+    const QColor tile = form->boardView().control(5)->pixmap().toImage().pixelColor(20, 20);
+    EXPECT_EQ(tile.red(), tile.blue());
 }
 
 }  // namespace

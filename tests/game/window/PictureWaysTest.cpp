@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QClipboard>
 #include <QDir>
 #include <QDropEvent>
@@ -266,6 +268,62 @@ TEST_F(PictureWaysTest, PasteDuringAGameChangesNothing) {
     paste();
     EXPECT_TRUE(showsCellPicture());
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PictureWaysTest, PipesAndDevicesAreRefusedEveryWayInWithoutTheWindowWaiting) {
+    // Nobody ever writes the pipe: opening it to read would wait for ever.
+    const QString pipe = folderPath("/pipe.png");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const char* const reason = "it is not a file but a pipe, a socket or a device";
+    form->Form_CommandLine({pipe});
+    expectOneReport("Form_CommandLine at line 110", reason);
+    form->Form_CommandLine({QStringLiteral("/dev/zero")});
+    expectOneReport("Form_CommandLine at line 110", reason);
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(pipe)});
+    EXPECT_TRUE(dropOnWindow(&mime));
+    QApplication::processEvents();
+    expectOneReport("Form_OLEDragDrop at line 110", reason);
+
+    QApplication::clipboard()->setMimeData(files({QUrl::fromLocalFile(pipe)}));
+    paste();
+    expectOneReport("Form_Paste at line 110", reason);
+
+    dialogs.fileReplies.push_back(pipe.toStdString());
+    click(form->PushButton1);
+    expectOneReport("PushButton1_Click at line 110", reason);
+    EXPECT_TRUE(form->puzzlePicture().isNull());
+}
+
+TEST_F(PictureWaysTest, AddressesOfThisComputerLoadAndOthersAreRefusedPlainly) {
+    const QString path = cellPicture("beach.png");
+    form->Form_CommandLine({"file://localhost" + path});
+    EXPECT_TRUE(showsCellPicture());
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    form->Form_CommandLine({cellPicture("plain.png", 40, 40)});
+    QMimeData mime;
+    mime.setUrls({QUrl("file://LOCALHOST" + path)});
+    EXPECT_TRUE(dropOnWindow(&mime));
+    QApplication::processEvents();
+    EXPECT_TRUE(showsCellPicture());
+
+    for (const QString& elsewhere :
+         {"file://pictures.example" + path, QStringLiteral("http://tavlora.example/beach.png"),
+          QStringLiteral("https://tavlora.example/beach.png"),
+          QStringLiteral("data:image/png;base64,iVBORw0KGgo=")}) {
+        SCOPED_TRACE(elsewhere.toStdString());
+        form->Form_CommandLine({elsewhere});
+        expectOneReport(("Cannot load the picture " + elsewhere.toStdString()).c_str(),
+                        ": only pictures on this computer can be loaded");
+    }
+    // An address whose path holds a zero byte names no file, not the file before the zero.
+    const QString cutShort = QUrl::fromLocalFile(path).toString() + "%00.txt";
+    form->Form_CommandLine({cutShort});
+    expectOneReport(("Cannot load the picture " + cutShort.toStdString()).c_str(),
+                    ": the file was not found");
+    EXPECT_TRUE(showsCellPicture());
 }
 
 }  // namespace
