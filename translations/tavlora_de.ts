@@ -118,6 +118,14 @@ Jedes andere Argument ist ein Bild. Vor &quot;--&quot; werden Qts eigene Optione
         <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
         <translation>das Zeigerbild ist zu groß (%1 x %2 Pixel; ein Mauszeiger hat höchstens %3 x %3)</translation>
     </message>
+    <message>
+        <source>it is not a file but a folder, a pipe, a socket or a device</source>
+        <translation>es ist keine Datei, sondern ein Ordner, eine Pipe, ein Socket oder ein Gerät</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -363,6 +371,21 @@ Geben Sie Ihren Namen ein: </translation>
     <message>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>ein Quadrat von %1 Pixeln ist keine Größe für das Puzzle</translation>
+    </message>
+    <message>
+        <source>it is not a file but a pipe, a socket or a device</source>
+        <translation>es ist keine Datei, sondern eine Pipe, ein Socket oder ein Gerät</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: permission denied</source>
+        <translation>die Datei kann nicht gelesen werden: Zugriff verweigert</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSource</name>
+    <message>
+        <source>only pictures on this computer can be loaded</source>
+        <translation>nur Bilder auf diesem Computer können geladen werden</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,14 @@ Cualquier otro argumento es una imagen. Antes de «--», las opciones propias de
         <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
         <translation>la imagen del cursor es demasiado grande (%1 x %2 píxeles; un cursor mide como máximo %3 x %3)</translation>
     </message>
+    <message>
+        <source>it is not a file but a folder, a pipe, a socket or a device</source>
+        <translation>no es un archivo sino una carpeta, una tubería, un socket o un dispositivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>el archivo no se puede leer</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -363,6 +371,21 @@ Escriba su nombre: </translation>
     <message>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>un cuadrado de %1 píxeles no sirve de tamaño para el puzle</translation>
+    </message>
+    <message>
+        <source>it is not a file but a pipe, a socket or a device</source>
+        <translation>no es un archivo sino una tubería, un socket o un dispositivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: permission denied</source>
+        <translation>el archivo no se puede leer: permiso denegado</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSource</name>
+    <message>
+        <source>only pictures on this computer can be loaded</source>
+        <translation>solo se pueden cargar imágenes de este equipo</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,14 @@ Tout autre argument est une image. Avant « -- », les options propres à Qt (co
         <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
         <translation>l&apos;image du curseur est trop grande (%1 x %2 pixels ; un curseur fait au plus %3 x %3)</translation>
     </message>
+    <message>
+        <source>it is not a file but a folder, a pipe, a socket or a device</source>
+        <translation>ce n&apos;est pas un fichier mais un dossier, un tube, un socket ou un périphérique</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -363,6 +371,21 @@ Entrez votre nom : </translation>
     <message>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>un carré de %1 pixels n&apos;est pas une taille pour le puzzle</translation>
+    </message>
+    <message>
+        <source>it is not a file but a pipe, a socket or a device</source>
+        <translation>ce n&apos;est pas un fichier mais un tube, un socket ou un périphérique</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: permission denied</source>
+        <translation>le fichier ne peut pas être lu : permission refusée</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSource</name>
+    <message>
+        <source>only pictures on this computer can be loaded</source>
+        <translation>seules les images de cet ordinateur peuvent être chargées</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,14 @@ Ogni altro argomento è un&apos;immagine. Prima di «--», le opzioni proprie di
         <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
         <translation>l&apos;immagine del cursore è troppo grande (%1 x %2 pixel; un cursore è al massimo %3 x %3)</translation>
     </message>
+    <message>
+        <source>it is not a file but a folder, a pipe, a socket or a device</source>
+        <translation>non è un file ma una cartella, una pipe, un socket o un dispositivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>il file non può essere letto</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -363,6 +371,21 @@ Inserisci il tuo nome: </translation>
     <message>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>un quadrato di %1 pixel non è una misura per il puzzle</translation>
+    </message>
+    <message>
+        <source>it is not a file but a pipe, a socket or a device</source>
+        <translation>non è un file ma una pipe, un socket o un dispositivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: permission denied</source>
+        <translation>il file non può essere letto: permesso negato</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSource</name>
+    <message>
+        <source>only pictures on this computer can be loaded</source>
+        <translation>si possono caricare solo immagini su questo computer</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,14 @@ Elk ander argument is een afbeelding. Vóór &quot;--&quot; gaan de eigen opties
         <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
         <translation>de aanwijzerafbeelding is te groot (%1 x %2 pixels; een aanwijzer is hoogstens %3 x %3)</translation>
     </message>
+    <message>
+        <source>it is not a file but a folder, a pipe, a socket or a device</source>
+        <translation>het is geen bestand maar een map, een pipe, een socket of een apparaat</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>het bestand kan niet worden gelezen</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -363,6 +371,21 @@ Voer uw naam in: </translation>
     <message>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>een vierkant van %1 pixels is geen maat voor de puzzel</translation>
+    </message>
+    <message>
+        <source>it is not a file but a pipe, a socket or a device</source>
+        <translation>het is geen bestand maar een pipe, een socket of een apparaat</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: permission denied</source>
+        <translation>het bestand kan niet worden gelezen: toegang geweigerd</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSource</name>
+    <message>
+        <source>only pictures on this computer can be loaded</source>
+        <translation>alleen afbeeldingen op deze computer kunnen worden geladen</translation>
     </message>
 </context>
 <context>

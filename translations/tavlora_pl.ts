@@ -118,6 +118,14 @@ Każdy inny argument jest obrazem. Przed „--” własne opcje Qt (takie jak -s
         <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
         <translation>obraz kursora jest za duży (%1 x %2 pikseli; kursor ma najwyżej %3 x %3)</translation>
     </message>
+    <message>
+        <source>it is not a file but a folder, a pipe, a socket or a device</source>
+        <translation>to nie plik, lecz folder, potok, gniazdo lub urządzenie</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>nie można odczytać pliku</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -363,6 +371,21 @@ Podaj swoje imię: </translation>
     <message>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>kwadrat %1 pikseli nie jest rozmiarem dla układanki</translation>
+    </message>
+    <message>
+        <source>it is not a file but a pipe, a socket or a device</source>
+        <translation>to nie plik, lecz potok, gniazdo lub urządzenie</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: permission denied</source>
+        <translation>nie można odczytać pliku: odmowa dostępu</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSource</name>
+    <message>
+        <source>only pictures on this computer can be loaded</source>
+        <translation>można wczytać tylko obrazy z tego komputera</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,14 @@ Qualquer outro argumento é uma imagem. Antes de &quot;--&quot;, as opções do 
         <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
         <translation>a imagem do cursor é grande demais (%1 x %2 pixels; um cursor tem no máximo %3 x %3)</translation>
     </message>
+    <message>
+        <source>it is not a file but a folder, a pipe, a socket or a device</source>
+        <translation>não é um arquivo, mas uma pasta, um pipe, um soquete ou um dispositivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>o arquivo não pode ser lido</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -363,6 +371,21 @@ Digite seu nome: </translation>
     <message>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>um quadrado de %1 pixels não serve de tamanho para o quebra-cabeça</translation>
+    </message>
+    <message>
+        <source>it is not a file but a pipe, a socket or a device</source>
+        <translation>não é um arquivo, mas um pipe, um soquete ou um dispositivo</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: permission denied</source>
+        <translation>o arquivo não pode ser lido: permissão negada</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSource</name>
+    <message>
+        <source>only pictures on this computer can be loaded</source>
+        <translation>só podem ser carregadas imagens deste computador</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,14 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
         <source>the cursor image is too large (%1 x %2 pixels; a cursor is at most %3 x %3)</source>
         <translation>изображение курсора слишком велико (%1 x %2 пикселей; курсор не больше %3 x %3)</translation>
     </message>
+    <message>
+        <source>it is not a file but a folder, a pipe, a socket or a device</source>
+        <translation>это не файл, а папка, канал, сокет или устройство</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>файл не удаётся прочитать</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -363,6 +371,21 @@ Enter your name: </source>
     <message>
         <source>a square of %1 pixels is not a size for the puzzle</source>
         <translation>квадрат в %1 пикселей не подходит для головоломки</translation>
+    </message>
+    <message>
+        <source>it is not a file but a pipe, a socket or a device</source>
+        <translation>это не файл, а канал, сокет или устройство</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: permission denied</source>
+        <translation>файл не удаётся прочитать: доступ запрещён</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSource</name>
+    <message>
+        <source>only pictures on this computer can be loaded</source>
+        <translation>можно загружать только картинки с этого компьютера</translation>
     </message>
 </context>
 <context>
