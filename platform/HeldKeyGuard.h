@@ -28,7 +28,7 @@ private:
         // X11 may hand a repeat over as a release and a fresh press with the same timestamp; a
         // stale key's release is held here until a press shows it was only a repeat.
         bool released = false;
-        unsigned long releasedAt = 0;
+        quint64 releasedAt = 0;
     };
 
     explicit HeldKeyGuard(QObject* parent) : QObject(parent) {}

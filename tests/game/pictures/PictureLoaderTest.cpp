@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <QBuffer>
 #include <QDir>
@@ -406,6 +410,7 @@ TEST_F(PictureLoaderTest, WebpAndTiffLoadWithTheSameLimitsAndOtherPluginFormatsD
 
 }  // namespace
 
+#ifndef _WIN32
 namespace {
 
 // The loader's answer for `path` in a fresh process of a user other than root, where root would
@@ -455,6 +460,12 @@ TEST_F(PictureLoaderTest, PipesDevicesAndUnreadableFilesAreRefusedBeforeAnything
     QFile::setPermissions(temp.filePath("locked"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+#else
+TEST_F(PictureLoaderTest, PipesDevicesAndUnreadableFilesAreRefusedBeforeAnythingWaitsOnThem) {
+    GTEST_SKIP() << "a named pipe in a folder exists only on Unix; Windows keeps its pipes and "
+                    "devices outside the folders, where QFileInfo sees no ordinary file";
+}
+#endif
 
 TEST_F(PictureLoaderTest, OurMemoryBudgetAloneJudgesAPictureNotQtsDefaultLimit) {
     // 5800 x 5800 counts 128.3 MiB at 4 bytes a pixel, just past Qt's 128 MiB default, which

@@ -1,4 +1,6 @@
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <QClipboard>
 #include <QDir>
@@ -270,6 +272,7 @@ TEST_F(PictureWaysTest, PasteDuringAGameChangesNothing) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+#ifndef _WIN32
 TEST_F(PictureWaysTest, PipesAndDevicesAreRefusedEveryWayInWithoutTheWindowWaiting) {
     // Nobody ever writes the pipe: opening it to read would wait for ever.
     const QString pipe = folderPath("/pipe.png");
@@ -295,6 +298,12 @@ TEST_F(PictureWaysTest, PipesAndDevicesAreRefusedEveryWayInWithoutTheWindowWaiti
     expectOneReport("PushButton1_Click at line 110", reason);
     EXPECT_TRUE(form->puzzlePicture().isNull());
 }
+#else
+TEST_F(PictureWaysTest, PipesAndDevicesAreRefusedEveryWayInWithoutTheWindowWaiting) {
+    GTEST_SKIP() << "a named pipe in a folder exists only on Unix; Windows keeps its pipes and "
+                    "devices outside the folders, where QFileInfo sees no ordinary file";
+}
+#endif
 
 TEST_F(PictureWaysTest, AddressesOfThisComputerLoadAndOthersAreRefusedPlainly) {
     const QString path = cellPicture("beach.png");
