@@ -179,6 +179,10 @@ TEST(Catalogues, CompiledCataloguesTranslateEveryMessageAsTheirSources) {
 }
 
 TEST(Catalogues, NoTextOfTheSourcesIsMissingFromAnyCatalogue) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the catalogues are refreshed by lupdate, a tool of the build machine; the "
+                    "Linux run of this test holds the sources and the catalogues together";
+#endif
     // The catalogues are refreshed from the sources as copies: a text the sources gained since
     // then arrives unfinished, one they lost leaves.
     QTemporaryDir copies;
