@@ -104,14 +104,33 @@ void makeCopy(const QString& programFolderFile, const QString& ownFolder, const 
         throw scoreFileFailure(programFolderFile, QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"),
                                because(from.errorString()));
     }
-    QTemporaryFile scratch(ownFolder + QStringLiteral("/hiscore-XXXXXX.tmp"));
-    if (!scratch.open()) {
-        throw scoreFileFailure(copyPath, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
-                               because(scratch.errorString()));
+    QString scratchPath;
+    try {
+        // The scratch file is let go of before it is published: Windows renames no open file, and
+        // QTemporaryFile keeps its handle there until it is destroyed.
+        QTemporaryFile scratch(ownFolder + QStringLiteral("/hiscore-XXXXXX.tmp"));
+        if (!scratch.open()) {
+            throw scoreFileFailure(copyPath, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
+                                   because(scratch.errorString()));
+        }
+        scratch.setAutoRemove(false);
+        scratchPath = scratch.fileName();
+        copyBytes(from, scratch, copyPath);
+    } catch (...) {
+        if (!scratchPath.isEmpty()) {
+            QFile::remove(scratchPath);
+        }
+        throw;
     }
-    copyBytes(from, scratch, copyPath);
-    publish(scratch.fileName(), copyPath);
-    // The scratch name goes when `scratch` does; the copy keeps its own link to the bytes.
+    try {
+        publish(scratchPath, copyPath);
+    } catch (...) {
+        QFile::remove(scratchPath);
+        throw;
+    }
+    // After a link, or when another game got there first, the scratch name is left over; the copy
+    // keeps its own link to the bytes.
+    QFile::remove(scratchPath);
 }
 
 bool exists(const QString& path) {

@@ -59,7 +59,8 @@ std::optional<PictureSource> namedFile(const QByteArray& bytes) {
     if (text.startsWith(QLatin1String("~/"))) {
         text = QDir::homePath() + text.mid(1);
     }
-    if (text.startsWith(QLatin1Char('/'))) {
+    // An absolute path as the system writes it: "/…" here, "C:\…" or "C:/…" on Windows.
+    if (QDir::isAbsolutePath(text)) {
         return PictureSource::file(text);
     }
     refuse(QT_TRANSLATE_NOOP("ClipboardPicture", "what was copied is text, not a picture"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -71,6 +72,11 @@ protected:
         QProcess game;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TAVLORA_REPORT_STARTUP"), QStringLiteral("1"));
+#ifdef _WIN32
+        // The game's folder holds only the plugins a player needs; the offscreen platform the
+        // tests run on sits beside the tests.
+        env.insert(QStringLiteral("QT_PLUGIN_PATH"), QCoreApplication::applicationDirPath());
+#endif
         if (!display) {
             env.remove(QStringLiteral("QT_QPA_PLATFORM"));
             env.remove(QStringLiteral("DISPLAY"));

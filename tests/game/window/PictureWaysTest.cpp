@@ -307,21 +307,23 @@ TEST_F(PictureWaysTest, PipesAndDevicesAreRefusedEveryWayInWithoutTheWindowWaiti
 
 TEST_F(PictureWaysTest, AddressesOfThisComputerLoadAndOthersAreRefusedPlainly) {
     const QString path = cellPicture("beach.png");
-    form->Form_CommandLine({"file://localhost" + path});
+    // file:///C:/… on Windows, file:///tmp/… here; the same address with a host named.
+    const QString address = QUrl::fromLocalFile(path).toString();
+    form->Form_CommandLine({QString(address).replace("file://", "file://localhost")});
     EXPECT_TRUE(showsCellPicture());
     EXPECT_TRUE(dialogs.messages.empty());
 
     form->Form_CommandLine({cellPicture("plain.png", 40, 40)});
     QMimeData mime;
-    mime.setUrls({QUrl("file://LOCALHOST" + path)});
+    mime.setUrls({QUrl(QString(address).replace("file://", "file://LOCALHOST"))});
     EXPECT_TRUE(dropOnWindow(&mime));
     QApplication::processEvents();
     EXPECT_TRUE(showsCellPicture());
 
-    for (const QString& elsewhere :
-         {"file://pictures.example" + path, QStringLiteral("http://tavlora.example/beach.png"),
-          QStringLiteral("https://tavlora.example/beach.png"),
-          QStringLiteral("data:image/png;base64,iVBORw0KGgo=")}) {
+    for (const QString& elsewhere : {QString(address).replace("file://", "file://pictures.example"),
+                                     QStringLiteral("http://tavlora.example/beach.png"),
+                                     QStringLiteral("https://tavlora.example/beach.png"),
+                                     QStringLiteral("data:image/png;base64,iVBORw0KGgo=")}) {
         SCOPED_TRACE(elsewhere.toStdString());
         form->Form_CommandLine({elsewhere});
         expectOneReport(("Cannot load the picture " + elsewhere.toStdString()).c_str(),
