@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QUrl>
 #include <memory>
 
 #include "game/pictures/EndWatchingDevice.h"
@@ -113,10 +114,15 @@ QString fileRefusal(const OpenedFile& opened) {
     return opened.error;
 }
 
-// Reports name the file as the system writes paths, with backslashes on Windows.
+// Reports name the file as the system writes paths, with backslashes on Windows; an address that
+// names no file ("file:…") is named as it was given.
+QString reportedName(const QString& path) {
+    return QUrl(path).scheme().size() > 1 ? path : QDir::toNativeSeparators(path);
+}
+
 class FileBytes : public PictureBytes {
 public:
-    explicit FileBytes(const QString& path) : path_(path), name_(QDir::toNativeSeparators(path)) {}
+    explicit FileBytes(const QString& path) : path_(path), name_(reportedName(path)) {}
     const QString& name() const override { return name_; }
     // Only a regular file is opened: reading a pipe or a device could keep the window waiting for
     // another program without end.

@@ -68,12 +68,13 @@ TEST_F(PlayerCopyTest, WritableProgramFolderKeepsItsOwnFileAsBefore) {
 
 TEST_F(PlayerCopyTest, RefusesADamagedOrMissingProgramFolderFile) {
     writeBytes(path, QByteArray("SQLite format 3\0", 16) + QByteArray(4096, 'x'));
-    EXPECT_EQ(
-        failureOf([&] { playerScoreFile(path, ownFolder()); }),
-        "The high-score file \"" + path.toStdString() + "\" is damaged (file is not a database).");
+    EXPECT_EQ(failureOf([&] { playerScoreFile(path, ownFolder()); }),
+              "The high-score file \"" + QDir::toNativeSeparators(path).toStdString() +
+                  "\" is damaged (file is not a database).");
     QFile::remove(path);
     EXPECT_EQ(failureOf([&] { playerScoreFile(path, ownFolder()); }),
-              "The high-score file \"" + path.toStdString() + "\" was not found.");
+              "The high-score file \"" + QDir::toNativeSeparators(path).toStdString() +
+                  "\" was not found.");
     EXPECT_FALSE(QFileInfo::exists(copyPath()));
 }
 
@@ -115,7 +116,8 @@ TEST_F(PlayerCopyTest, ACopyDamagedSinceIsReportedAndTheProgramFolderFileNeverTo
     writeBytes(copy, bytes);
     const std::string report =
         failureOf([&] { offer(playerScoreFile(path, ownFolder()), 9, "X"); });
-    EXPECT_NE(report.find("\"" + copy.toStdString() + "\" is damaged"), std::string::npos)
+    EXPECT_NE(report.find("\"" + QDir::toNativeSeparators(copy).toStdString() + "\" is damaged"),
+              std::string::npos)
         << report;
     EXPECT_EQ(fileBytes(path), shipped);
 }

@@ -104,7 +104,8 @@ protected:
         err += game.readAll();
         result.crashed = game.exitStatus() == QProcess::CrashExit && !done();
         result.exitCode = game.exitCode();
-        result.out = err.toStdString();
+        // Windows writes a text stream's line ends as CR LF.
+        result.out = QString::fromLocal8Bit(err).remove(QLatin1Char('\r')).toStdString();
         result.err = result.out;
         return result;
     }
