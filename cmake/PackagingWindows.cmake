@@ -29,5 +29,3 @@ foreach(type IN LISTS tavlora_picture_types)
     string(APPEND CPACK_NSIS_TAVLORA_OPEN_WITH "  !insertmacro OpenWith ${type}\n")
     string(APPEND CPACK_NSIS_TAVLORA_FORGET_OPEN_WITH "  !insertmacro ForgetOpenWith ${type}\n")
 endforeach()
-
-include(CPack)
