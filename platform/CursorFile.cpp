@@ -51,7 +51,9 @@ QByteArray readCursorBytes(const QString& path) {
                          : QCoreApplication::translate("CursorFile", "the file cannot be read"));
     }
     QFile& file = *opened.file;
-    QByteArray bytes = file.read(kMaxCursorBytes + 1);
+    // Read no more than the file holds: a buffer of the whole limit would be a large block handed
+    // back at once, and the allocator would then keep far more free memory for the rest of the run.
+    QByteArray bytes = file.read(std::min<qint64>(file.size(), kMaxCursorBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
         refuseCursor(path, file.errorString());
     }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/Failure.h"
 
@@ -78,7 +79,8 @@ void SkinFramework::loadSkin(const QString& path, const QString& section) {
     if (!file.open(QIODevice::ReadOnly)) {
         refuseSkin(path, file.errorString());
     }
-    const QByteArray bytes = file.read(kMaxSkinBytes + 1);
+    // No more than the file holds, as for the cursor: see readCursorBytes.
+    const QByteArray bytes = file.read(std::min<qint64>(file.size(), kMaxSkinBytes) + 1);
     if (file.error() != QFileDevice::NoError) {
         refuseSkin(path, file.errorString());
     }

@@ -154,7 +154,8 @@ bool Translations::loadGameCatalogue(const QString& path) {
     if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestCatalogue) {
         return false;
     }
-    QByteArray data = file.read(kLargestCatalogue);
+    // Exactly what the file holds: the bytes are kept for the whole run.
+    QByteArray data = file.read(file.size());
     if (!isWholeCatalogue(data)) {
         return false;
     }
