@@ -1,6 +1,7 @@
 #include "game/window/WindowLook.h"
 
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPalette>
 
@@ -47,9 +48,16 @@ QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry) {
 }
 
 QLineEdit* makeValueBox(QGroupBox* parent, const char* text, const QFont& font) {
-    auto* box = new QLineEdit(text, parent);
-    box->setGeometry(twipsRect(135, 270, 1995, 435));
+    // A line edit lays out its first, empty text in the application's font before it takes any
+    // font of its own, and that face would stay loaded for the whole run although no text of the
+    // window is ever drawn in it. The box is made while its own font is the application's.
+    const QFont applicationFont = QGuiApplication::font();
+    QGuiApplication::setFont(font);
+    auto* box = new QLineEdit(parent);
+    QGuiApplication::setFont(applicationFont);
     box->setFont(font);
+    box->setText(text);
+    box->setGeometry(twipsRect(135, 270, 1995, 435));
     box->setAlignment(Qt::AlignCenter);
     box->setReadOnly(true);
     paintWhite(box);
