@@ -1,8 +1,10 @@
 #include "game/window/WindowIcon.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 QImage drawTavloraIcon(int side) {
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
@@ -28,10 +30,37 @@ QImage drawTavloraIcon(int side) {
     return image;
 }
 
-QIcon tavloraIcon() {
-    QIcon icon;
-    for (int side : {16, 32, 48, 64, 128}) {
-        icon.addPixmap(QPixmap::fromImage(drawTavloraIcon(side)));
+namespace {
+
+constexpr int kIconSides[] = {16, 32, 48, 64, 128};
+
+// Draws each size when it is asked for and keeps none: the window system takes its copies when
+// the icon is set, so the window need not hold all five pictures for as long as it runs.
+class DrawnIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->drawImage(rect, drawTavloraIcon(std::min(rect.width(), rect.height())));
     }
-    return icon;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return side > 0 ? QPixmap::fromImage(drawTavloraIcon(side)) : QPixmap();
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int side : kIconSides) {
+            sizes.append(QSize(side, side));
+        }
+        return sizes;
+    }
+
+    QString key() const override { return QStringLiteral("tavlora-drawn"); }
+    QIconEngine* clone() const override { return new DrawnIconEngine; }
+};
+
+}  // namespace
+
+QIcon tavloraIcon() {
+    return QIcon(new DrawnIconEngine);
 }

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "game/window/WindowIcon.h"
 #include "tests/game/window/GameFixture.h"
 
 namespace {
@@ -11,7 +12,14 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_EQ(QCoreApplication::applicationName(), "Tavlora");
     EXPECT_EQ(form->size(), QSize(584, 451));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
-    EXPECT_FALSE(form->windowIcon().isNull());
+    // The icon is drawn at each size the window system asks for.
+    const QIcon icon = form->windowIcon();
+    ASSERT_EQ(icon.availableSizes().size(), 5);
+    for (const QSize size : icon.availableSizes()) {
+        EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  drawTavloraIcon(size.width()))
+            << size.width();
+    }
 
     EXPECT_EQ(form->picBack->geometry(), QRect(8, 8, 403, 403));
     EXPECT_EQ(form->Frame1->geometry(), QRect(424, 3, 152, 157));
