@@ -10,9 +10,47 @@
 #include <algorithm>
 #include <climits>
 
+#include "game/pictures/LibraryFunctions.h"
+
 namespace {
 
 constexpr std::size_t kChunkBytes = 4096;
+
+// libjpeg is loaded the first time a JPEG is inspected, not at every start. Qt's JPEG reader uses
+// the same library, so it is loaded once either way.
+struct LibJpeg {
+    decltype(&jpeg_std_error) stdError = nullptr;
+    decltype(&jpeg_CreateDecompress) createDecompress = nullptr;
+    decltype(&jpeg_destroy_decompress) destroyDecompress = nullptr;
+    decltype(&jpeg_resync_to_restart) resyncToRestart = nullptr;
+    decltype(&jpeg_read_header) readHeader = nullptr;
+    decltype(&jpeg_calc_output_dimensions) calcOutputDimensions = nullptr;
+    bool complete = false;
+};
+
+LibJpeg resolveLibJpeg() {
+    LibJpeg f;
+#ifdef _WIN32
+    QLibrary library(QStringLiteral("libjpeg-62"));  // beside the game, as its runtime is
+#else
+    QLibrary library(QStringLiteral("jpeg"), 62);  // the soname Debian 12's libjpeg carries
+#endif
+    if (!library.load()) {
+        return f;
+    }
+    f.complete = resolveFunction(library, f.stdError, "jpeg_std_error") &&
+                 resolveFunction(library, f.createDecompress, "jpeg_CreateDecompress") &&
+                 resolveFunction(library, f.destroyDecompress, "jpeg_destroy_decompress") &&
+                 resolveFunction(library, f.resyncToRestart, "jpeg_resync_to_restart") &&
+                 resolveFunction(library, f.readHeader, "jpeg_read_header") &&
+                 resolveFunction(library, f.calcOutputDimensions, "jpeg_calc_output_dimensions");
+    return f;  // the library stays loaded: QLibrary's destructor does not unload it
+}
+
+const LibJpeg* libJpeg() {
+    static const LibJpeg functions = resolveLibJpeg();
+    return functions.complete ? &functions : nullptr;
+}
 
 // libjpeg reads through this from the device, a chunk at a time.
 struct DeviceSource {
@@ -78,28 +116,28 @@ qint64 roundUp(JDIMENSION value, int multiple) {
 }
 
 // Only plain C data lives in this frame, so leaving it by longjmp skips no destructor.
-bool readDemand(QIODevice& device, int side, JpegDemand& demand) {
+bool readDemand(const LibJpeg& lib, QIODevice& device, int side, JpegDemand& demand) {
     jpeg_decompress_struct info{};
     ErrorJump errors{};
     DeviceSource source{};
-    info.err = jpeg_std_error(&errors.manager);
+    info.err = lib.stdError(&errors.manager);
     errors.manager.error_exit = jumpOut;
     errors.manager.emit_message = ignoreMessage;
     errors.manager.output_message = ignoreOutput;
     if (setjmp(errors.jump) != 0) {
-        jpeg_destroy_decompress(&info);
+        lib.destroyDecompress(&info);
         return false;
     }
-    jpeg_create_decompress(&info);
+    lib.createDecompress(&info, JPEG_LIB_VERSION, sizeof(info));
     source.device = &device;
     source.manager.init_source = startReading;
     source.manager.fill_input_buffer = fillChunk;
     source.manager.skip_input_data = skipBytes;
-    source.manager.resync_to_restart = jpeg_resync_to_restart;
+    source.manager.resync_to_restart = lib.resyncToRestart;
     source.manager.term_source = stopReading;
     info.src = &source.manager;
-    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
-        jpeg_destroy_decompress(&info);
+    if (lib.readHeader(&info, TRUE) != JPEG_HEADER_OK) {
+        lib.destroyDecompress(&info);
         return false;
     }
 
@@ -120,22 +158,23 @@ bool readDemand(QIODevice& device, int side, JpegDemand& demand) {
                                   static_cast<double>(info.image_height) / side);
     info.scale_num = 1;
     info.scale_denom = static_cast<unsigned int>(std::clamp(static_cast<int>(ratio), 1, 8));
-    jpeg_calc_output_dimensions(&info);
+    lib.calcOutputDimensions(&info);
     bytes += static_cast<qint64>(info.output_width) * info.output_height * 4;
     bytes += static_cast<qint64>(side) * side * 4;
 
     demand.size = QSize(static_cast<int>(std::min<JDIMENSION>(info.image_width, INT_MAX)),
                         static_cast<int>(std::min<JDIMENSION>(info.image_height, INT_MAX)));
     demand.bytes = bytes;
-    jpeg_destroy_decompress(&info);
+    lib.destroyDecompress(&info);
     return true;
 }
 
 }  // namespace
 
 std::optional<JpegDemand> jpegDemand(QIODevice& device, int side) {
+    const LibJpeg* lib = libJpeg();
     JpegDemand demand;
-    if (!readDemand(device, side, demand)) {
+    if (lib == nullptr || !readDemand(*lib, device, side, demand)) {
         return std::nullopt;
     }
     return demand;

@@ -2,11 +2,12 @@
 
 #include <tiffio.h>
 
-#include <QLibrary>
 #include <algorithm>
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
+
+#include "game/pictures/LibraryFunctions.h"
 
 namespace {
 
@@ -83,12 +84,6 @@ struct LibTiff {
     bool complete = false;
 };
 
-template <typename Function>
-bool resolve(QLibrary& library, Function& function, const char* name) {
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
-
 LibTiff resolveLibTiff() {
     LibTiff f;
 #ifdef _WIN32
@@ -99,23 +94,24 @@ LibTiff resolveLibTiff() {
     if (!library.load()) {
         return f;
     }
-    f.complete =
-        resolve(library, f.openOptionsAlloc, "TIFFOpenOptionsAlloc") &&
-        resolve(library, f.openOptionsFree, "TIFFOpenOptionsFree") &&
-        resolve(library, f.openOptionsSetErrorHandlerExtR, "TIFFOpenOptionsSetErrorHandlerExtR") &&
-        resolve(library, f.openOptionsSetWarningHandlerExtR,
-                "TIFFOpenOptionsSetWarningHandlerExtR") &&
-        resolve(library, f.openOptionsSetMaxSingleMemAlloc,
-                "TIFFOpenOptionsSetMaxSingleMemAlloc") &&
-        resolve(library, f.clientOpenExt, "TIFFClientOpenExt") &&
-        resolve(library, f.close, "TIFFClose") && resolve(library, f.getField, "TIFFGetField") &&
-        resolve(library, f.getFieldDefaulted, "TIFFGetFieldDefaulted") &&
-        resolve(library, f.isTiled, "TIFFIsTiled") &&
-        resolve(library, f.tileSize64, "TIFFTileSize64") &&
-        resolve(library, f.stripSize64, "TIFFStripSize64") &&
-        resolve(library, f.numberOfTiles, "TIFFNumberOfTiles") &&
-        resolve(library, f.numberOfStrips, "TIFFNumberOfStrips") &&
-        resolve(library, f.getStrileByteCount, "TIFFGetStrileByteCount");
+    f.complete = resolveFunction(library, f.openOptionsAlloc, "TIFFOpenOptionsAlloc") &&
+                 resolveFunction(library, f.openOptionsFree, "TIFFOpenOptionsFree") &&
+                 resolveFunction(library, f.openOptionsSetErrorHandlerExtR,
+                                 "TIFFOpenOptionsSetErrorHandlerExtR") &&
+                 resolveFunction(library, f.openOptionsSetWarningHandlerExtR,
+                                 "TIFFOpenOptionsSetWarningHandlerExtR") &&
+                 resolveFunction(library, f.openOptionsSetMaxSingleMemAlloc,
+                                 "TIFFOpenOptionsSetMaxSingleMemAlloc") &&
+                 resolveFunction(library, f.clientOpenExt, "TIFFClientOpenExt") &&
+                 resolveFunction(library, f.close, "TIFFClose") &&
+                 resolveFunction(library, f.getField, "TIFFGetField") &&
+                 resolveFunction(library, f.getFieldDefaulted, "TIFFGetFieldDefaulted") &&
+                 resolveFunction(library, f.isTiled, "TIFFIsTiled") &&
+                 resolveFunction(library, f.tileSize64, "TIFFTileSize64") &&
+                 resolveFunction(library, f.stripSize64, "TIFFStripSize64") &&
+                 resolveFunction(library, f.numberOfTiles, "TIFFNumberOfTiles") &&
+                 resolveFunction(library, f.numberOfStrips, "TIFFNumberOfStrips") &&
+                 resolveFunction(library, f.getStrileByteCount, "TIFFGetStrileByteCount");
     return f;  // the library stays loaded: QLibrary's destructor does not unload it
 }
 

@@ -65,6 +65,7 @@ protected:
         bool crashed = false;
         std::string out;  // both streams, in order
         std::string err;
+        std::string maps;  // Linux: what the game had mapped when it was done
     };
 
     // Ends the game once it has painted and handled the pictures named, or after `waitMs`.
@@ -87,7 +88,6 @@ protected:
         // One stream, so that waiting for output sees the startup reports on the error stream.
         game.setProcessChannelMode(QProcess::MergedChannels);
         game.start(QStringLiteral(TAVLORA_GAME), arguments);
-        Run result;
         QByteArray err;
         const auto done = [&] {
             return err.contains("picture-loaded") ||
@@ -97,6 +97,13 @@ protected:
             err += game.readAll();
         }
         err += game.readAll();
+        Run result;
+#ifdef Q_OS_LINUX
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(game.processId()));
+        if (done() && maps.open(QIODevice::ReadOnly)) {
+            result.maps = maps.readAll().toStdString();
+        }
+#endif
         if (game.state() != QProcess::NotRunning) {
             game.kill();
         }
@@ -140,6 +147,24 @@ TEST_F(GameProcess, QtOptionNamesArePicturesAndNeverCrashOrChangeTheWindow) {
     }
     picture(QStringLiteral("-dash.jpg"));
     EXPECT_NE(run({"--", "-dash.jpg"}).err.find("picture-loaded"), std::string::npos);
+}
+
+// A start pays for no picture code: Qt's image plugins, libjpeg and libtiff come with the first
+// picture that needs them.
+TEST_F(GameProcess, PictureCodeIsLoadedByThePictureThatNeedsItNotByTheStart) {
+#ifndef Q_OS_LINUX
+    GTEST_SKIP() << "reads the game's /proc/PID/maps";
+#endif
+    const Run start = run({});
+    ASSERT_FALSE(start.maps.empty()) << start.err;
+    for (const char* code : {"/imageformats/", "/libjpeg.", "/libtiff."}) {
+        EXPECT_EQ(start.maps.find(code), std::string::npos) << code;
+    }
+    picture(QStringLiteral("photo.jpg"));
+    const Run withPhoto = run({QStringLiteral("photo.jpg")});
+    ASSERT_FALSE(withPhoto.maps.empty()) << withPhoto.err;
+    EXPECT_NE(withPhoto.maps.find("/imageformats/libqjpeg"), std::string::npos);
+    EXPECT_NE(withPhoto.maps.find("/libjpeg."), std::string::npos);
 }
 
 TEST_F(GameProcess, AnswersHelpAndVersionWithoutAWindowAndHandsQtOnlyWhatStandsBeforeTheMarker) {
