@@ -30,12 +30,8 @@ struct LibJpeg {
 
 LibJpeg resolveLibJpeg() {
     LibJpeg f;
-#ifdef _WIN32
-    QLibrary library(QStringLiteral("libjpeg-62"));  // beside the game, as its runtime is
-#else
-    QLibrary library(QStringLiteral("jpeg"), 62);  // the soname Debian 12's libjpeg carries
-#endif
-    if (!library.load()) {
+    QLibrary library;
+    if (!loadRuntimeLibrary(library, "libjpeg-62", "jpeg", 62)) {
         return f;
     }
     f.complete = resolveFunction(library, f.stdError, "jpeg_std_error") &&

@@ -86,12 +86,8 @@ struct LibTiff {
 
 LibTiff resolveLibTiff() {
     LibTiff f;
-#ifdef _WIN32
-    QLibrary library(QStringLiteral("libtiff"));  // beside the game, as its runtime is
-#else
-    QLibrary library(QStringLiteral("tiff"), 6);  // the soname Debian 12's libtiff carries
-#endif
-    if (!library.load()) {
+    QLibrary library;
+    if (!loadRuntimeLibrary(library, "libtiff", "tiff", 6)) {  // Debian 12's libtiff.so.6
         return f;
     }
     f.complete = resolveFunction(library, f.openOptionsAlloc, "TIFFOpenOptionsAlloc") &&
