@@ -129,6 +129,8 @@ TEST_F(CursorFileTest, FilesThatAreNotCursorsFailNamingTheFile) {
         write("truncated.cur", truncated),
         write("junk.cur", cursorFile(1, 1, QByteArray(300, 'j'))),
         write("text.cur", QByteArray("This is not a cursor, only some words in a file.")),
+        // A whole cursor, but past the 1 MiB that a cursor file may take.
+        write("padded.cur", cursorFile(1, 1, bitmapImage()) + QByteArray(1024 * 1024, '\0')),
     };
 #ifndef _WIN32
     // Nobody writes the pipe: opening it to read would hold the start for ever.
