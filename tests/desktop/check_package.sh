@@ -50,9 +50,14 @@ want=$(printf '%s\n' "${expected[@]}" | sort)
 [ "$files" = "$want" ] || fail "package files differ: $(diff <(echo "$want") <(echo "$files") || true)"
 
 depends=$(dpkg-deb -f "$deb" Depends)
+# Debian 13 names Qt's libraries with a "t64" suffix.
 for package in fonts-dejavu-core qt6-image-formats-plugins libqt6sql6-sqlite libqt6widgets6 libc6; do
-    [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
+    [[ ", $depends," == *", $package"?(t64)[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
+if grep -q '^ID=debian' /etc/os-release 2>/dev/null; then
+    release=$(. /etc/os-release && echo "${VERSION_ID%%.*}")
+    [[ $version == *"~deb$release" ]] || fail "version $version does not name Debian $release"
+fi
 dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$id.desktop" |
     grep -qx 'Exec=/usr/games/tavlora %f' || fail "the desktop entry does not start /usr/games/tavlora"
 
