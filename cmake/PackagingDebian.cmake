@@ -12,15 +12,22 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # A package is made for the Debian release it is built on: the names of Qt's libraries differ between
 # releases (Debian 13 renamed them in its 64-bit time transition), so the release is part of the
 # version, "1.0-1~deb12" or "1.0-1~deb13", and of the file's name. A later release's package
-# upgrades an earlier one's.
+# upgrades an earlier one's. The package's changelog names the same version and release.
+set(TAVLORA_DEBIAN_REVISION 1)
+set(TAVLORA_DEBIAN_SUITE unstable)
 if(EXISTS /etc/os-release)
     file(STRINGS /etc/os-release tavlora_os_id REGEX "^ID=")
     file(STRINGS /etc/os-release tavlora_os_version REGEX "^VERSION_ID=")
+    file(STRINGS /etc/os-release tavlora_os_codename REGEX "^VERSION_CODENAME=")
     string(REGEX REPLACE "^VERSION_ID=\"?([0-9]+).*" "\\1" tavlora_os_version "${tavlora_os_version}")
+    string(REGEX REPLACE "^VERSION_CODENAME=" "" tavlora_os_codename "${tavlora_os_codename}")
     if(tavlora_os_id STREQUAL "ID=debian" AND tavlora_os_version MATCHES "^[0-9]+$")
-        set(CPACK_DEBIAN_PACKAGE_RELEASE "1~deb${tavlora_os_version}")
+        set(TAVLORA_DEBIAN_REVISION "1~deb${tavlora_os_version}")
+        set(TAVLORA_DEBIAN_SUITE "${tavlora_os_codename}")
     endif()
 endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE "${TAVLORA_DEBIAN_REVISION}")
+set(TAVLORA_DEBIAN_VERSION "${PROJECT_VERSION}-${TAVLORA_DEBIAN_REVISION}")
 # Everything but the launcher in bin/, in one package (desktop/CMakeLists.txt names them).
 set(CPACK_COMPONENTS_ALL Unspecified debian_launcher)
 set(CPACK_DEB_COMPONENT_INSTALL ON)

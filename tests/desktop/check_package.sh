@@ -36,7 +36,7 @@ expected=(
     usr/lib/tavlora/pictures/Balloons.jpg usr/lib/tavlora/pictures/Numbers.jpg
     usr/lib/tavlora/pictures/Reef.jpg
     usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml
-    usr/share/doc/tavlora/changelog.gz usr/share/doc/tavlora/copyright
+    usr/share/doc/tavlora/changelog.Debian.gz usr/share/doc/tavlora/copyright
     usr/share/man/man6/tavlora.6.gz
 )
 for language in de es fr it nl pl pt_BR ru; do
