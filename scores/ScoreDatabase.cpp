@@ -223,6 +223,24 @@ int ScoreDatabase::updateChosenRow(const std::string& table, double score, const
     return id;
 }
 
+void ScoreDatabase::checkWritable(const std::string& table) {
+    const char* known = knownTable(table);
+    requireOpen();
+    checkTable(known);
+    execOrThrow(QStringLiteral("BEGIN IMMEDIATE"),
+                QT_TRANSLATE_NOOP("ScoreFile", "cannot be written"));
+    try {
+        // Changing the rows writes their old contents to the journal beside the file, as a real
+        // update would; the main file is touched only by a commit.
+        execOrThrow(QStringLiteral("UPDATE %1 SET fldscore = fldscore").arg(QLatin1String(known)),
+                    QT_TRANSLATE_NOOP("ScoreFile", "cannot be written"));
+    } catch (...) {
+        rollBack();
+        throw;
+    }
+    rollBack();
+}
+
 void ScoreDatabase::writeRow(const char* table, int id, double score, const std::string& name) {
     const std::string sql =
         std::string("UPDATE ") + table + " SET fldscore = ?, fldname = ? WHERE id = ?";
@@ -244,8 +262,12 @@ void ScoreDatabase::inWriteTransaction(const std::function<void()>& work) {
         work();
         execOrThrow(QStringLiteral("COMMIT"), QT_TRANSLATE_NOOP("ScoreFile", "cannot be written"));
     } catch (...) {
-        QSqlQuery rollback(QSqlDatabase::database(connectionName_, false));
-        rollback.exec(QStringLiteral("ROLLBACK"));
+        rollBack();
         throw;
     }
+}
+
+void ScoreDatabase::rollBack() {
+    QSqlQuery rollback(QSqlDatabase::database(connectionName_, false));
+    rollback.exec(QStringLiteral("ROLLBACK"));
 }
