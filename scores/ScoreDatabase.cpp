@@ -223,22 +223,19 @@ int ScoreDatabase::updateChosenRow(const std::string& table, double score, const
     return id;
 }
 
-void ScoreDatabase::checkWritable(const std::string& table) {
-    const char* known = knownTable(table);
+void ScoreDatabase::checkWritable() {
     requireOpen();
-    checkTable(known);
-    execOrThrow(QStringLiteral("BEGIN IMMEDIATE"),
-                QT_TRANSLATE_NOOP("ScoreFile", "cannot be written"));
-    try {
-        // Changing the rows writes their old contents to the journal beside the file, as a real
-        // update would; the main file is touched only by a commit.
-        execOrThrow(QStringLiteral("UPDATE %1 SET fldscore = fldscore").arg(QLatin1String(known)),
+    // SQLite writes its journal only when a transaction commits, and leaves out a row written back
+    // unchanged; setting the file's user version to the value it has still writes the journal and
+    // the file's first page, so this commit goes where an update's would.
+    inWriteTransaction([&] {
+        QSqlQuery version(QSqlDatabase::database(connectionName_, false));
+        if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
+            fail(QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"), version.lastError());
+        }
+        execOrThrow(QStringLiteral("PRAGMA user_version = %1").arg(version.value(0).toLongLong()),
                     QT_TRANSLATE_NOOP("ScoreFile", "cannot be written"));
-    } catch (...) {
-        rollBack();
-        throw;
-    }
-    rollBack();
+    });
 }
 
 void ScoreDatabase::writeRow(const char* table, int id, double score, const std::string& name) {
@@ -262,12 +259,8 @@ void ScoreDatabase::inWriteTransaction(const std::function<void()>& work) {
         work();
         execOrThrow(QStringLiteral("COMMIT"), QT_TRANSLATE_NOOP("ScoreFile", "cannot be written"));
     } catch (...) {
-        rollBack();
+        QSqlQuery rollback(QSqlDatabase::database(connectionName_, false));
+        rollback.exec(QStringLiteral("ROLLBACK"));
         throw;
     }
-}
-
-void ScoreDatabase::rollBack() {
-    QSqlQuery rollback(QSqlDatabase::database(connectionName_, false));
-    rollback.exec(QStringLiteral("ROLLBACK"));
 }
