@@ -17,7 +17,6 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <memory>
-#include <tuple>
 #include <vector>
 
 #include "scores/HighScoreEntry.h"
@@ -44,44 +43,6 @@ protected:
     }
     QString installedMark() const { return dir.path() + QLatin1String(kInstalledMarkName); }
 };
-
-#ifndef _WIN32
-// Environment variables set for one test, put back however it ends.
-class EnvironmentScope {
-public:
-    EnvironmentScope(const EnvironmentScope&) = delete;
-    EnvironmentScope& operator=(const EnvironmentScope&) = delete;
-    EnvironmentScope() = default;
-    ~EnvironmentScope() {
-        for (const auto& [name, value, wasSet] : saved_) {
-            if (wasSet) {
-                qputenv(name, value);
-            } else {
-                qunsetenv(name);
-            }
-        }
-    }
-    void set(const char* name, const QByteArray& value) {
-        remember(name);
-        qputenv(name, value);
-    }
-    void unset(const char* name) {
-        remember(name);
-        qunsetenv(name);
-    }
-
-private:
-    void remember(const char* name) {
-        for (const auto& saved : saved_) {
-            if (std::get<0>(saved) == name) {
-                return;
-            }
-        }
-        saved_.emplace_back(name, qgetenv(name), qEnvironmentVariableIsSet(name));
-    }
-    std::vector<std::tuple<const char*, QByteArray, bool>> saved_;
-};
-#endif
 
 TEST_F(PlayerCopyTest, IsMadeOnceFromTheProgramFolderFileAndNeverReplaced) {
     storeScores(kSlideTable, {400, 300});
@@ -146,31 +107,39 @@ TEST_F(PlayerCopyTest, TheOwnFolderFollowsTheXdgRulesAndIsNeverGuessed) {
             dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     });
     const std::string named = "The high-score file \"" + path.toStdString() + "\" ";
-    EnvironmentScope env;
+    // HOME and XDG_DATA_HOME are put back however the test ends.
+    const auto keep = [](const char* name) {
+        return std::shared_ptr<void>(
+            nullptr, [name, value = qgetenv(name), set = qEnvironmentVariableIsSet(name)](void*) {
+                set ? qputenv(name, value) : qunsetenv(name);
+            });
+    };
+    const auto keptHome = keep("HOME");
+    const auto keptData = keep("XDG_DATA_HOME");
 
-    env.set("XDG_DATA_HOME", "/srv/games/data/");
-    env.set("HOME", QFile::encodeName(home));
+    qputenv("XDG_DATA_HOME", "/srv/games/data/");
+    qputenv("HOME", QFile::encodeName(home));
     EXPECT_EQ(playerScoreFolder(path), QStringLiteral("/srv/games/data") + app);
     // A relative XDG_DATA_HOME is ignored, wherever the game was started.
-    env.set("XDG_DATA_HOME", "relative-data");
+    qputenv("XDG_DATA_HOME", "relative-data");
     EXPECT_EQ(scoreFileInUse(path),
               home + QStringLiteral("/.local/share") + app + QStringLiteral("/hiscore.mdb"));
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("relative-data")));
-    env.unset("XDG_DATA_HOME");
-    env.set("HOME", "/");
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("HOME", "/");
     EXPECT_EQ(playerScoreFolder(path), QStringLiteral("/.local/share") + app);
 
     // An empty HOME leaves no folder of the player's own, unless XDG_DATA_HOME names one.
-    env.set("HOME", "");
+    qputenv("HOME", "");
     EXPECT_EQ(failureOf([&] { scoreFileInUse(path); }),
               named + "cannot be written, and there is no folder of your own for a copy.");
-    env.set("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/data")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/data")));
     EXPECT_EQ(scoreFileInUse(path),
               home + QStringLiteral("/data") + app + QStringLiteral("/hiscore.mdb"));
 
     // A home folder named in Latin-1: refused, and no folder made beside it.
-    env.unset("XDG_DATA_HOME");
-    env.set("HOME", latin1Home);
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("HOME", latin1Home);
     EXPECT_EQ(failureOf([&] { scoreFileInUse(path); }),
               named + "cannot be copied for you: the name of your folder is not UTF-8 (" +
                   dir.path().toStdString() + "/j\uFFFDrg/.local/share).");
