@@ -102,7 +102,7 @@ TEST_F(PlayerCopyTest, TheOwnFolderFollowsTheXdgRulesAndIsNeverGuessed) {
     } else {
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
-    const std::shared_ptr<void> reopen(nullptr, [this](void*) {
+    std::shared_ptr<void> reopen(nullptr, [this](void*) {
         QFile::setPermissions(
             dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     });
@@ -144,6 +144,7 @@ TEST_F(PlayerCopyTest, TheOwnFolderFollowsTheXdgRulesAndIsNeverGuessed) {
               named + "cannot be copied for you: the name of your folder is not UTF-8 (" +
                   dir.path().toStdString() + "/j\uFFFDrg/.local/share).");
     EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/j\uFFFDrg")));
+    reopen.reset();
     EXPECT_EQ(rmdir(latin1Home.constData()), 0) << "something was written in the real home";
 }
 #endif
