@@ -45,6 +45,8 @@ void enterHighScore(const QString& databasePath, const std::string& table, doubl
             db.closeScoreDatabase();
             return;
         }
+        // A score the file cannot take is reported now, not after the player typed a name for it.
+        db.checkWritable();
         const std::string name = dialogs.askText(
             QCoreApplication::translate("HighScore", "You've got high score.\r\nEnter your name: ")
                 .toStdString(),

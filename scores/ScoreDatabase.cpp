@@ -223,6 +223,36 @@ int ScoreDatabase::updateChosenRow(const std::string& table, double score, const
     return id;
 }
 
+void ScoreDatabase::checkWritable() {
+    requireOpen();
+    // SQLite writes its journal only when a transaction commits, and leaves out a row written back
+    // unchanged; setting the file's user version to the value it has still writes the journal and
+    // the file's first page, so this commit goes where an update's would. It is not synced: a full
+    // disk refuses the writes themselves, and the page differs only in the header's counters, so
+    // a power cut amid it leaves a whole file either way (a sync would cost the player ~20 ms).
+    execOrThrow(QStringLiteral("PRAGMA synchronous = OFF"),
+                QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"));
+    try {
+        inWriteTransaction([&] {
+            QSqlQuery version(QSqlDatabase::database(connectionName_, false));
+            if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
+                fail(QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"), version.lastError());
+            }
+            const qlonglong value = version.value(0).toLongLong();
+            // A statement still open would keep the commit waiting on the busy timeout.
+            version.finish();
+            execOrThrow(QStringLiteral("PRAGMA user_version = %1").arg(value),
+                        QT_TRANSLATE_NOOP("ScoreFile", "cannot be written"));
+        });
+    } catch (...) {
+        QSqlQuery(QSqlDatabase::database(connectionName_, false))
+            .exec(QStringLiteral("PRAGMA synchronous = FULL"));
+        throw;
+    }
+    execOrThrow(QStringLiteral("PRAGMA synchronous = FULL"),
+                QT_TRANSLATE_NOOP("ScoreFile", "cannot be read"));
+}
+
 void ScoreDatabase::writeRow(const char* table, int id, double score, const std::string& name) {
     const std::string sql =
         std::string("UPDATE ") + table + " SET fldscore = ?, fldname = ? WHERE id = ?";

@@ -47,6 +47,9 @@ public:
     // In one write transaction: reads the rows at or below `score` again, lets `choose` pick the
     // id to overwrite (0 for none) and writes it, so that a score another copy of the game stored
     // in the meantime is never overwritten by a lower one. Returns the id chosen.
+    // Commits a write transaction that changes nothing, so that a file that cannot take an update
+    // now (read-only, on a full disk, held by another program) fails as updateChosenRow would.
+    void checkWritable();
     using RowChoice = std::function<int(const std::vector<ScoreRow>&)>;
     int updateChosenRow(const std::string& table, double score, const std::string& name,
                         const RowChoice& choose);

@@ -15,15 +15,23 @@ constexpr int kSqliteLocked = 6;
 constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADatabase = 26;
+// The extended code SQLite gives when the file it had open was renamed or replaced since.
+constexpr int kSqliteReadOnlyMoved = kSqliteReadOnly | (4 << 8);
 
 constexpr const char* kInUse =
     QT_TRANSLATE_NOOP("ScoreFile", "is in use by another program; try again in a moment");
 
 // SQLite's primary result code, or -1 when the error carries none.
-int primaryCode(const QSqlError& error) {
+// SQLite's extended result code, or -1 when the error carries none.
+int extendedCode(const QSqlError& error) {
     bool isNumber = false;
     const int code = error.nativeErrorCode().toInt(&isNumber);
-    return isNumber ? code & 0xff : -1;
+    return isNumber ? code : -1;
+}
+
+int primaryCode(const QSqlError& error) {
+    const int code = extendedCode(error);
+    return code < 0 ? code : code & 0xff;
 }
 
 bool isBusy(const QSqlError& error) {
@@ -64,6 +72,13 @@ Failure scoreFileFailure(const QString& path, const char* problem, const std::st
 }
 
 Failure scoreFileFailure(const QString& path, const char* problem, const QSqlError& error) {
+    // SQLite's own words for this case speak of a read-only file, which sends the player looking
+    // at its permissions; what happened is that another program put a new file in its place.
+    if (extendedCode(error) == kSqliteReadOnlyMoved) {
+        return scoreFileFailure(
+            path, QT_TRANSLATE_NOOP("ScoreFile",
+                                    "was replaced by another file while the game had it open"));
+    }
     return scoreFileFailure(path, problemFor(problem, error), sqliteWords(error));
 }
 
@@ -81,6 +96,11 @@ void throwScoreFileFailure(const QString& path, const char* problem, const QSqlE
 
 void checkLooksLikeScoreFile(const QString& path) {
     const QFileInfo info(path);
+    if (!info.exists() && info.isSymLink()) {
+        throw scoreFileFailure(
+            path, QT_TRANSLATE_NOOP("ScoreFile", "is a link to a missing file"),
+            " (" + QDir::toNativeSeparators(info.symLinkTarget()).toStdString() + ")");
+    }
     if (!info.exists()) {
         throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "was not found"));
     }

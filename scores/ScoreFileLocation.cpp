@@ -1,5 +1,7 @@
 #include "scores/ScoreFileLocation.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +23,14 @@
 namespace {
 
 constexpr qint64 kCopyChunk = 64 * 1024;
+// A scratch file untouched for this long is no other game's copy in progress: making one takes
+// milliseconds.
+constexpr qint64 kStaleScratchSeconds = 10 * 60;
+
+bool exists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
 
 std::string because(const QString& reason) {
     return reason.isEmpty() ? std::string() : " (" + reason.toStdString() + ")";
@@ -92,12 +102,44 @@ bool publish(const QString& scratchPath, const QString& copyPath) {
 #endif
 }
 
+// Made with the score file's own creation code; another game that made it first wins.
+void makeEmptyCopy(const QString& copyPath) {
+    try {
+        createScoreFile(copyPath);
+    } catch (const Failure&) {
+        if (!exists(copyPath)) {
+            throw;
+        }
+    }
+}
+
+// A game killed while it made its copy leaves its scratch file behind; the next look clears it.
+void removeStaleScratchFiles(const QString& ownFolder) {
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-kStaleScratchSeconds);
+    const QFileInfoList scratchFiles = QDir(ownFolder).entryInfoList(
+        {QStringLiteral("hiscore-??????.tmp")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& scratch : scratchFiles) {
+        if (scratch.lastModified().toUTC() < staleBefore) {
+            QFile::remove(scratch.filePath());
+        }
+    }
+}
+
 void makeCopy(const QString& programFolderFile, const QString& ownFolder, const QString& copyPath) {
-    checkCopyable(programFolderFile);
+    // Without a shipped file there is nothing to copy, but nothing to lose either: the player's
+    // copy starts empty, as the shipped one does.
+    const bool shipped = exists(programFolderFile);
+    if (shipped) {
+        checkCopyable(programFolderFile);
+    }
     if (!QDir().mkpath(ownFolder)) {
         throw scoreFileFailure(
             copyPath,
             QT_TRANSLATE_NOOP("ScoreFile", "cannot be created (its folder cannot be made)"));
+    }
+    if (!shipped) {
+        makeEmptyCopy(copyPath);
+        return;
     }
     QFile from(programFolderFile);
     if (!from.open(QIODevice::ReadOnly)) {
@@ -133,15 +175,53 @@ void makeCopy(const QString& programFolderFile, const QString& ownFolder, const 
     QFile::remove(scratchPath);
 }
 
-bool exists(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
+// A folder the install rules marked and root owns is the system's; see the header.
+bool isSystemProgramFolder(const QFileInfo& folder) {
+#ifdef Q_OS_UNIX
+    return folder.ownerId() == 0 &&
+           QFileInfo::exists(folder.absoluteFilePath() + QLatin1String(kInstalledMarkName));
+#else
+    (void)folder;
+    return false;
+#endif
+}
+
+bool usesProgramFolderFile(const QString& programFolderFile) {
+    const QFileInfo folder(QFileInfo(programFolderFile).absolutePath());
+    // SQLite writes its journal beside the file, so the folder decides, not the file: a read-only
+    // file in a writable folder is still the one, and is reported as before.
+    return folder.isWritable() && !isSystemProgramFolder(folder);
 }
 
 }  // namespace
 
-QString playerScoreFolder() {
+QString playerScoreFolder(const QString& programFolderFile) {
+#ifdef Q_OS_UNIX
+    // Worked out here rather than by QStandardPaths, which in Qt 6.4 takes a relative
+    // XDG_DATA_HOME as it is (so the copy would follow the working folder), turns an empty HOME
+    // into "//.local/share", and decodes a name that is not UTF-8 into one with replacement
+    // characters, a folder that does not exist and would be made beside the real one.
+    QByteArray base = qgetenv("XDG_DATA_HOME");
+    if (!base.startsWith('/')) {
+        const QByteArray home = qgetenv("HOME");
+        if (!home.startsWith('/')) {
+            return {};
+        }
+        base = home + "/.local/share";
+    }
+    const QString folder = QFile::decodeName(base);
+    if (QFile::encodeName(folder) != base) {
+        throw scoreFileFailure(
+            programFolderFile,
+            QT_TRANSLATE_NOOP("ScoreFile",
+                              "cannot be copied for you: the name of your folder is not UTF-8"),
+            because(folder));
+    }
+    return QDir::cleanPath(folder + QLatin1Char('/') + QCoreApplication::applicationName());
+#else
+    (void)programFolderFile;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+#endif
 }
 
 QString playerScoreFile(const QString& programFolderFile, const QString& ownFolder) {
@@ -158,19 +238,20 @@ QString playerScoreFile(const QString& programFolderFile, const QString& ownFold
     if (!exists(copyPath)) {
         makeCopy(programFolderFile, ownFolder, copyPath);
     }
+    removeStaleScratchFiles(ownFolder);
     return copyPath;
 }
 
 QString scoreFileInUse(const QString& programFolderFile, const QString& ownFolder) {
-    const QFileInfo folder(QFileInfo(programFolderFile).absolutePath());
-    // SQLite writes its journal beside the file, so the folder decides, not the file: a read-only
-    // file in a writable folder is still the one, and is reported as before.
-    if (folder.isWritable()) {
+    if (usesProgramFolderFile(programFolderFile)) {
         return programFolderFile;
     }
     return playerScoreFile(programFolderFile, ownFolder);
 }
 
 QString scoreFileInUse(const QString& programFolderFile) {
-    return scoreFileInUse(programFolderFile, playerScoreFolder());
+    if (usesProgramFolderFile(programFolderFile)) {
+        return programFolderFile;
+    }
+    return playerScoreFile(programFolderFile, playerScoreFolder(programFolderFile));
 }

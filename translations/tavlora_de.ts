@@ -462,6 +462,18 @@ Geben Sie Ihren Namen ein: </translation>
         <source>cannot be written, and there is no folder of your own for a copy</source>
         <translation>kann nicht geschrieben werden, und es gibt keinen eigenen Ordner für eine Kopie</translation>
     </message>
+    <message>
+        <source>was replaced by another file while the game had it open</source>
+        <translation>wurde durch eine andere Datei ersetzt, während das Spiel sie geöffnet hatte</translation>
+    </message>
+    <message>
+        <source>is a link to a missing file</source>
+        <translation>ist eine Verknüpfung auf eine fehlende Datei</translation>
+    </message>
+    <message>
+        <source>cannot be copied for you: the name of your folder is not UTF-8</source>
+        <translation>kann nicht für Sie kopiert werden: Der Name Ihres Ordners ist kein UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>SkinFile</name>

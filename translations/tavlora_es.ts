@@ -462,6 +462,18 @@ Escriba su nombre: </translation>
         <source>cannot be written, and there is no folder of your own for a copy</source>
         <translation>no se puede escribir, y no hay una carpeta propia para una copia</translation>
     </message>
+    <message>
+        <source>was replaced by another file while the game had it open</source>
+        <translation>fue reemplazado por otro archivo mientras el juego lo tenía abierto</translation>
+    </message>
+    <message>
+        <source>is a link to a missing file</source>
+        <translation>es un enlace a un archivo que no existe</translation>
+    </message>
+    <message>
+        <source>cannot be copied for you: the name of your folder is not UTF-8</source>
+        <translation>no se puede copiar para usted: el nombre de su carpeta no está en UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>SkinFile</name>

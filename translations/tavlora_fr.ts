@@ -462,6 +462,18 @@ Entrez votre nom : </translation>
         <source>cannot be written, and there is no folder of your own for a copy</source>
         <translation>ne peut pas être écrit, et il n&apos;y a pas de dossier à vous pour une copie</translation>
     </message>
+    <message>
+        <source>was replaced by another file while the game had it open</source>
+        <translation>a été remplacé par un autre fichier pendant que le jeu l&apos;avait ouvert</translation>
+    </message>
+    <message>
+        <source>is a link to a missing file</source>
+        <translation>est un lien vers un fichier absent</translation>
+    </message>
+    <message>
+        <source>cannot be copied for you: the name of your folder is not UTF-8</source>
+        <translation>ne peut pas être copié pour vous : le nom de votre dossier n&apos;est pas en UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>SkinFile</name>

@@ -462,6 +462,18 @@ Inserisci il tuo nome: </translation>
         <source>cannot be written, and there is no folder of your own for a copy</source>
         <translation>non può essere scritto, e non c&apos;è una cartella tua per una copia</translation>
     </message>
+    <message>
+        <source>was replaced by another file while the game had it open</source>
+        <translation>è stato sostituito da un altro file mentre il gioco lo aveva aperto</translation>
+    </message>
+    <message>
+        <source>is a link to a missing file</source>
+        <translation>è un collegamento a un file mancante</translation>
+    </message>
+    <message>
+        <source>cannot be copied for you: the name of your folder is not UTF-8</source>
+        <translation>non può essere copiato per te: il nome della tua cartella non è in UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>SkinFile</name>

@@ -462,6 +462,18 @@ Voer uw naam in: </translation>
         <source>cannot be written, and there is no folder of your own for a copy</source>
         <translation>kan niet worden geschreven, en er is geen eigen map voor een kopie</translation>
     </message>
+    <message>
+        <source>was replaced by another file while the game had it open</source>
+        <translation>is door een ander bestand vervangen terwijl het spel het open had</translation>
+    </message>
+    <message>
+        <source>is a link to a missing file</source>
+        <translation>is een koppeling naar een ontbrekend bestand</translation>
+    </message>
+    <message>
+        <source>cannot be copied for you: the name of your folder is not UTF-8</source>
+        <translation>kan niet voor u worden gekopieerd: de naam van uw map is geen UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>SkinFile</name>

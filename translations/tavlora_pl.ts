@@ -462,6 +462,18 @@ Podaj swoje imię: </translation>
         <source>cannot be written, and there is no folder of your own for a copy</source>
         <translation>nie może zostać zapisany, a nie ma własnego folderu na kopię</translation>
     </message>
+    <message>
+        <source>was replaced by another file while the game had it open</source>
+        <translation>został zastąpiony innym plikiem, gdy gra miała go otwarty</translation>
+    </message>
+    <message>
+        <source>is a link to a missing file</source>
+        <translation>jest dowiązaniem do brakującego pliku</translation>
+    </message>
+    <message>
+        <source>cannot be copied for you: the name of your folder is not UTF-8</source>
+        <translation>nie może zostać skopiowany dla Ciebie: nazwa Twojego folderu nie jest zapisana w UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>SkinFile</name>

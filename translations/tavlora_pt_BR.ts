@@ -462,6 +462,18 @@ Digite seu nome: </translation>
         <source>cannot be written, and there is no folder of your own for a copy</source>
         <translation>não pode ser gravado, e não há uma pasta sua para uma cópia</translation>
     </message>
+    <message>
+        <source>was replaced by another file while the game had it open</source>
+        <translation>foi substituído por outro arquivo enquanto o jogo o mantinha aberto</translation>
+    </message>
+    <message>
+        <source>is a link to a missing file</source>
+        <translation>é um link para um arquivo inexistente</translation>
+    </message>
+    <message>
+        <source>cannot be copied for you: the name of your folder is not UTF-8</source>
+        <translation>não pode ser copiado para você: o nome da sua pasta não está em UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>SkinFile</name>

@@ -462,6 +462,18 @@ Enter your name: </source>
         <source>cannot be written, and there is no folder of your own for a copy</source>
         <translation>не может быть записан, а своей папки для копии нет</translation>
     </message>
+    <message>
+        <source>was replaced by another file while the game had it open</source>
+        <translation>был заменён другим файлом, пока игра держала его открытым</translation>
+    </message>
+    <message>
+        <source>is a link to a missing file</source>
+        <translation>является ссылкой на отсутствующий файл</translation>
+    </message>
+    <message>
+        <source>cannot be copied for you: the name of your folder is not UTF-8</source>
+        <translation>не может быть скопирован для вас: имя вашей папки не в кодировке UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>SkinFile</name>

@@ -32,7 +32,8 @@ version=$(dpkg-deb -f "$deb" Version)
 id=org.tavlora.Tavlora
 expected=(
     usr/games/tavlora
-    usr/lib/tavlora/HAND-M.CUR usr/lib/tavlora/hiscore.mdb usr/lib/tavlora/tavlora
+    usr/lib/tavlora/HAND-M.CUR usr/lib/tavlora/hiscore.mdb usr/lib/tavlora/installed
+    usr/lib/tavlora/tavlora
     usr/lib/tavlora/pictures/Balloons.jpg usr/lib/tavlora/pictures/Numbers.jpg
     usr/lib/tavlora/pictures/Reef.jpg
     usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml
@@ -60,6 +61,32 @@ if grep -q '^ID=debian' /etc/os-release 2>/dev/null; then
 fi
 dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$id.desktop" |
     grep -qx 'Exec=/usr/games/tavlora %f' || fail "the desktop entry does not start /usr/games/tavlora"
+
+# Root plays the installed package (installed with dpkg into a root of its own): root's score goes
+# into root's own copy, and dpkg still finds every file of the package as it installed it. The
+# score is stored by the test helper that plays a game's end with the game's own score code.
+player="$build/tests/score_file_user"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "not run as root; the check of root playing the installed package was left out"
+elif [ ! -x "$player" ]; then
+    echo "$player is not built; the check of root playing the installed package was left out"
+else
+    root="$work/root"
+    mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$work/root-home"
+    touch "$root/var/lib/dpkg/status"
+    dpkg --root="$root" --force-depends --install "$deb" >"$work/dpkg.log" 2>&1 || {
+        cat "$work/dpkg.log"
+        fail "dpkg --install into $root failed"
+    }
+    printf 'go\ngo\n' | env -u XDG_DATA_HOME HOME="$work/root-home" "$player" play-installed \
+        "$root/usr/lib/tavlora/hiscore.mdb" tblSlide 300 Root >"$work/play.log" 2>&1 ||
+        fail "root could not store a score: $(cat "$work/play.log")"
+    grep -qx stored "$work/play.log" || fail "root's score was not stored: $(cat "$work/play.log")"
+    [ -s "$work/root-home/.local/share/Tavlora/hiscore.mdb" ] || fail "root got no copy of their own"
+    changed=$(dpkg --root="$root" --verify tavlora 2>&1) || true
+    [ -z "$changed" ] || fail "the installed package changed: $changed"
+    echo "root played the installed package; dpkg --verify finds it unchanged"
+fi
 
 if command -v lintian >/dev/null; then
     lintian --fail-on error "$deb" || fail "lintian reports errors"

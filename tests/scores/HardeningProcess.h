@@ -14,12 +14,15 @@
 class ScoreFileUser {
 public:
     explicit ScoreFileUser(const QStringList& arguments) : ScoreFileUser(arguments, nullptr) {}
-    // `setup` prepares the process before it starts (its environment, the user it runs as).
+    // `setup` prepares the process before it starts (its environment, the user it runs as, the
+    // copy of the program it runs).
     ScoreFileUser(const QStringList& arguments, const std::function<void(QProcess&)>& setup) {
+        process_.setProgram(QStringLiteral(SCORE_FILE_USER));
+        process_.setArguments(arguments);
         if (setup) {
             setup(process_);
         }
-        process_.start(QStringLiteral(SCORE_FILE_USER), arguments);
+        process_.start();
         process_.waitForStarted();
     }
     ~ScoreFileUser() {

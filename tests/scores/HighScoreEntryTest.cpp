@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/resource.h>
+#endif
+
+#include <QProcess>
 
 #include "scores/HighScoreEntry.h"
 #include "scores/Score.h"
+#include "tests/scores/HardeningProcess.h"
 #include "tests/scores/ScoreTestSupport.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/OtherUser.h"
 
 namespace {
 
@@ -130,5 +138,62 @@ TEST_F(HighScoreEntryTest, FailurePassesToTheCallerWithTheFileClosed) {
     EXPECT_TRUE(dialogs.questions.empty());
     // The fixture checks that no connection is left behind.
 }
+
+#ifndef _WIN32
+// A file that cannot take the score is reported before the player types a name that would be lost:
+// a disk that fills at the first write, a file the player may only read, a link to another user's
+// file. Nothing is changed and no journal is left.
+TEST_F(HighScoreEntryTest, AScoreTheFileCannotTakeIsReportedBeforeTheNameIsAsked) {
+    storeScores(kSlideTable, {500, 400});
+    const QByteArray before = fileBytes(path);
+    const QStringList entriesBefore = folderEntries();
+    const std::string named = "The high-score file \"" + path.toStdString() + "\" ";
+
+    // Writes past the first 4 KB of any file fail, as on a full disk; the journal's first page
+    // lies beyond them.
+    FakeDialogs dialogs;
+    dialogs.textReplies.push_back("Lost");
+    rlimit limits{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limits), 0);
+    const auto previousSignal = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = limits;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string full = failureOf([&] { enterHighScore(path, kSlideTable, 450, dialogs); });
+    setrlimit(RLIMIT_FSIZE, &limits);
+    signal(SIGXFSZ, previousSignal);
+    EXPECT_EQ(full, named + "cannot be written (disk I/O error).");
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(folderEntries(), entriesBefore);
+
+    // Another player (nobody, when the tests run as root) who may read the file but not write it,
+    // opening it by its own name and through a link of their own.
+    const QString link = dir.filePath(QStringLiteral("theirs.mdb"));
+    ASSERT_TRUE(QFile::link(path, link));
+    ASSERT_TRUE(QFile::setPermissions(
+        dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                        QFileDevice::ReadOther | QFileDevice::ExeOther));
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    const QString helper = otheruser::runnableCopy(QStringLiteral(SCORE_FILE_USER), dir.path());
+    ASSERT_FALSE(helper.isEmpty());
+    for (const QString& file : {path, link}) {
+        SCOPED_TRACE(file.toStdString());
+        ScoreFileUser player({QStringLiteral("play"), file, QString::fromLatin1(kSlideTable),
+                              QStringLiteral("450"), QStringLiteral("Lost")},
+                             [&](QProcess& process) { otheruser::runAsPlayer(process, helper); });
+        ASSERT_EQ(player.nextLine(), "ready") << player.errors();
+        player.send("go");
+        EXPECT_EQ(player.finish(), 1);
+        EXPECT_EQ(player.errors(), "The high-score file \"" + file.toStdString() +
+                                       "\" cannot be written (attempt to write a readonly "
+                                       "database).\n");
+    }
+    EXPECT_EQ(fileBytes(path), before);
+    QFile::remove(helper);
+    QFile::remove(link);
+    EXPECT_EQ(folderEntries(), entriesBefore);
+}
+#endif
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -347,7 +349,6 @@ TEST_F(ScoreDatabaseTest, ALockThatOutlastsTheWaitFailsNamingTheFile) {
 // When the name box closes the game has ended, so a lock that outlasts the wait loses this game's
 // score: the report says so instead of asking the player to try again.
 TEST_F(ScoreDatabaseTest, ALockOutlastingTheWaitAtTheEndOfAGameSaysTheScoreWasNotStored) {
-    const QByteArray before = fileBytes(path);
     std::unique_ptr<FileLocker> locker;
     FakeDialogs dialogs;
     dialogs.textReplies.push_back("Locked out");
@@ -357,21 +358,36 @@ TEST_F(ScoreDatabaseTest, ALockOutlastingTheWaitAtTheEndOfAGameSaysTheScoreWasNo
     EXPECT_EQ(failure, "The high-score file \"" + QDir::toNativeSeparators(path).toStdString() +
                            "\" is in use by another program, so this game's score was not stored "
                            "(database is locked).");
-    EXPECT_EQ(fileBytes(path), before);
+    // The check before the name box committed nothing but the file's change counter.
+    EXPECT_EQ(scoresIn(path, kSlideTable), std::vector<double>(10, 0.0));
 }
 
 #ifndef _WIN32
-// SQLite calls a file deleted while it is open a read-only database; the player is told the file
-// is gone, and nothing makes a new one.
-TEST_F(ScoreDatabaseTest, AFileDeletedWhileTheNameBoxIsOpenIsReportedAsNotFound) {
+// SQLite calls a file deleted or replaced while it is open a read-only database; the player is told
+// what happened instead, and nothing makes a new file or writes into the one put in its place.
+TEST_F(ScoreDatabaseTest, AFileDeletedOrReplacedWhileTheNameBoxIsOpenIsNamedForWhatHappened) {
+    const std::string named =
+        "The high-score file \"" + QDir::toNativeSeparators(path).toStdString() + "\" ";
     FakeDialogs dialogs;
-    dialogs.textReplies.push_back("Too late");
+    dialogs.textReplies = {"Too late", "Too late again"};
     dialogs.whileAsking = [&] { ASSERT_TRUE(QFile::remove(path)); };
     EXPECT_EQ(failureOf([&] { enterHighScore(path, kSwapTable, 120, dialogs); }),
-              "The high-score file \"" + QDir::toNativeSeparators(path).toStdString() +
-                  "\" was not found.");
+              named + "was not found.");
     EXPECT_EQ(dialogs.questions.size(), 1U);
     EXPECT_FALSE(QFile::exists(path));
+
+    createScoreFile(path);
+    const QString other = dir.filePath(QStringLiteral("other.mdb"));
+    createScoreFile(other);
+    const QByteArray replacement = fileBytes(other);
+    dialogs.whileAsking = [&] {
+        ASSERT_TRUE(std::rename(QFile::encodeName(other).constData(),
+                                QFile::encodeName(path).constData()) == 0);
+    };
+    EXPECT_EQ(failureOf([&] { enterHighScore(path, kSwapTable, 120, dialogs); }),
+              named + "was replaced by another file while the game had it open.");
+    EXPECT_EQ(dialogs.questions.size(), 2U);
+    EXPECT_EQ(fileBytes(path), replacement);
 }
 #else
 // Windows refuses to delete or rename a file that is open, so another program cannot take the

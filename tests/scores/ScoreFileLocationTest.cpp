@@ -1,28 +1,30 @@
-#ifndef _WIN32
-#include <grp.h>
-#endif
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <signal.h>
 #endif
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 #ifndef _WIN32
 #include <unistd.h>
 #endif
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <memory>
+#include <vector>
 
 #include "scores/HighScoreEntry.h"
 #include "scores/ScoreFileLocation.h"
 #include "tests/scores/HardeningProcess.h"
 #include "tests/scores/ScoreTestSupport.h"
 #include "tests/support/FakeDialogs.h"
+#include "tests/support/OtherUser.h"
 
 namespace {
 
@@ -39,6 +41,7 @@ protected:
         dialogs.textReplies.push_back(name);
         enterHighScore(file, kSlideTable, score, dialogs);
     }
+    QString installedMark() const { return dir.path() + QLatin1String(kInstalledMarkName); }
 };
 
 TEST_F(PlayerCopyTest, IsMadeOnceFromTheProgramFolderFileAndNeverReplaced) {
@@ -58,6 +61,94 @@ TEST_F(PlayerCopyTest, IsMadeOnceFromTheProgramFolderFileAndNeverReplaced) {
     EXPECT_EQ(scoresIn(copyPath(), kSlideTable)[1], 350);
 }
 
+#ifndef _WIN32
+// A package, or `sudo cmake --install`, leaves a marked folder that root owns: the game never
+// writes there, not even for root, so the package's files stay as shipped and every player's
+// first copy starts from the shipped scores. A marked folder of the player's own (an install
+// into ~/.local) keeps the file beside the program.
+TEST_F(PlayerCopyTest, AnInstalledFolderThatRootOwnsIsNeverWrittenRootIncluded) {
+    const QByteArray shipped = fileBytes(path);
+    writeBytes(installedMark(), "installed\n");
+    if (!otheruser::testsRunAsRoot()) {
+        EXPECT_EQ(scoreFileInUse(path, ownFolder()), path);
+        GTEST_SKIP() << "only root owns the folder of a system-wide install";
+    }
+    const QString inUse = scoreFileInUse(path, ownFolder());
+    EXPECT_EQ(inUse, copyPath());
+    offer(inUse, 300, "Root");
+    EXPECT_EQ(scoresIn(copyPath(), kSlideTable).back(), 300.0);
+    EXPECT_EQ(fileBytes(path), shipped);
+    EXPECT_EQ(folderEntries(), QStringList({QStringLiteral("hiscore.mdb"), QStringLiteral("home"),
+                                            QStringLiteral("installed")}));
+
+    ASSERT_EQ(
+        chown(QFile::encodeName(dir.path()).constData(), otheruser::kNobody, otheruser::kNobody),
+        0);
+    EXPECT_EQ(scoreFileInUse(path, ownFolder()), path);
+}
+
+// Where the player's own copy lives follows the XDG rules, with the bytes of the names as the
+// system gives them; when there is no such folder, or its name cannot be kept, the player is told
+// and nothing is written anywhere else.
+TEST_F(PlayerCopyTest, TheOwnFolderFollowsTheXdgRulesAndIsNeverGuessed) {
+    const QString app = QStringLiteral("/") + QCoreApplication::applicationName();
+    const QString home = dir.filePath(QStringLiteral("home"));
+    const QByteArray latin1Home = QFile::encodeName(dir.path()) + "/j\xF6rg";
+    ASSERT_TRUE(QDir().mkpath(home));
+    ASSERT_EQ(mkdir(latin1Home.constData(), 0700), 0);
+    // The game keeps no scores in the program folder from here on.
+    if (otheruser::testsRunAsRoot()) {
+        writeBytes(installedMark(), "installed\n");
+    } else {
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    std::shared_ptr<void> reopen(nullptr, [this](void*) {
+        QFile::setPermissions(
+            dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
+    const std::string named = "The high-score file \"" + path.toStdString() + "\" ";
+    // HOME and XDG_DATA_HOME are put back however the test ends.
+    const auto keep = [](const char* name) {
+        return std::shared_ptr<void>(
+            nullptr, [name, value = qgetenv(name), set = qEnvironmentVariableIsSet(name)](void*) {
+                set ? qputenv(name, value) : qunsetenv(name);
+            });
+    };
+    const auto keptHome = keep("HOME");
+    const auto keptData = keep("XDG_DATA_HOME");
+
+    qputenv("XDG_DATA_HOME", "/srv/games/data/");
+    qputenv("HOME", QFile::encodeName(home));
+    EXPECT_EQ(playerScoreFolder(path), QStringLiteral("/srv/games/data") + app);
+    // A relative XDG_DATA_HOME is ignored, wherever the game was started.
+    qputenv("XDG_DATA_HOME", "relative-data");
+    EXPECT_EQ(scoreFileInUse(path),
+              home + QStringLiteral("/.local/share") + app + QStringLiteral("/hiscore.mdb"));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("relative-data")));
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("HOME", "/");
+    EXPECT_EQ(playerScoreFolder(path), QStringLiteral("/.local/share") + app);
+
+    // An empty HOME leaves no folder of the player's own, unless XDG_DATA_HOME names one.
+    qputenv("HOME", "");
+    EXPECT_EQ(failureOf([&] { scoreFileInUse(path); }),
+              named + "cannot be written, and there is no folder of your own for a copy.");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/data")));
+    EXPECT_EQ(scoreFileInUse(path),
+              home + QStringLiteral("/data") + app + QStringLiteral("/hiscore.mdb"));
+
+    // A home folder named in Latin-1: refused, and no folder made beside it.
+    qunsetenv("XDG_DATA_HOME");
+    qputenv("HOME", latin1Home);
+    EXPECT_EQ(failureOf([&] { scoreFileInUse(path); }),
+              named + "cannot be copied for you: the name of your folder is not UTF-8 (" +
+                  dir.path().toStdString() + "/j\uFFFDrg/.local/share).");
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + QStringLiteral("/j\uFFFDrg")));
+    reopen.reset();
+    EXPECT_EQ(rmdir(latin1Home.constData()), 0) << "something was written in the real home";
+}
+#endif
+
 TEST_F(PlayerCopyTest, WritableProgramFolderKeepsItsOwnFileAsBefore) {
     EXPECT_EQ(scoreFileInUse(path, ownFolder()), path);
     // The folder decides: a read-only file in it is still the one, and is reported as before.
@@ -66,17 +157,49 @@ TEST_F(PlayerCopyTest, WritableProgramFolderKeepsItsOwnFileAsBefore) {
     EXPECT_FALSE(QFileInfo::exists(ownFolder()));
 }
 
-TEST_F(PlayerCopyTest, RefusesADamagedOrMissingProgramFolderFile) {
+TEST_F(PlayerCopyTest, RefusesADamagedProgramFolderFileAndStartsEmptyWithoutOne) {
     writeBytes(path, QByteArray("SQLite format 3\0", 16) + QByteArray(4096, 'x'));
     EXPECT_EQ(failureOf([&] { playerScoreFile(path, ownFolder()); }),
               "The high-score file \"" + QDir::toNativeSeparators(path).toStdString() +
                   "\" is damaged (file is not a database).");
-    QFile::remove(path);
-    EXPECT_EQ(failureOf([&] { playerScoreFile(path, ownFolder()); }),
-              "The high-score file \"" + QDir::toNativeSeparators(path).toStdString() +
-                  "\" was not found.");
     EXPECT_FALSE(QFileInfo::exists(copyPath()));
+
+    // Scratch files of copies begun before: one a game killed while copying left long ago, one
+    // another game is writing now.
+    ASSERT_TRUE(QDir().mkpath(ownFolder()));
+    const QString abandoned = ownFolder() + QStringLiteral("/hiscore-Ab12Cd.tmp");
+    const QString inProgress = ownFolder() + QStringLiteral("/hiscore-Xy34Zw.tmp");
+    writeBytes(abandoned, "half a copy");
+    writeBytes(inProgress, "half a copy");
+    QFile old(abandoned);
+    ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                QFileDevice::FileModificationTime));
+    old.close();
+
+    // Without a shipped file, the copy starts empty and the program folder stays as it is.
+    QFile::remove(path);
+    EXPECT_EQ(playerScoreFile(path, ownFolder()), copyPath());
+    EXPECT_EQ(scoresIn(copyPath(), kSwapTable), std::vector<double>(10, 0.0));
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(ownEntries(),
+              QStringList({QStringLiteral("hiscore-Xy34Zw.tmp"), QStringLiteral("hiscore.mdb")}));
 }
+
+#ifndef _WIN32
+// A link in the copy's place is the player's doing: the game neither replaces it nor makes a file
+// where it points, and says where it leads.
+TEST_F(PlayerCopyTest, ALinkToAMissingFileInTheCopysPlaceIsNamedAsSuch) {
+    ASSERT_TRUE(QDir().mkpath(ownFolder()));
+    const QString target = dir.filePath(QStringLiteral("moved/hiscore.mdb"));
+    ASSERT_TRUE(QFile::link(target, copyPath()));
+    EXPECT_EQ(failureOf([&] { offer(playerScoreFile(path, ownFolder()), 300, "Linked"); }),
+              "The high-score file \"" + copyPath().toStdString() +
+                  "\" is a link to a missing file (" + target.toStdString() + ").");
+    EXPECT_FALSE(QFileInfo::exists(target));
+    EXPECT_TRUE(QFileInfo(copyPath()).isSymLink());
+}
+#endif
 
 #ifndef _WIN32
 TEST_F(PlayerCopyTest, AFolderThatCannotBeMadeOrADiskThatFillsLeavesNothingBehind) {
@@ -127,8 +250,7 @@ TEST_F(PlayerCopyTest, ACopyDamagedSinceIsReportedAndTheProgramFolderFileNeverTo
 // folder really is closed; run by anyone else, the folder is closed to them by its mode.
 #ifndef _WIN32
 TEST_F(PlayerCopyTest, TwoGamesOfAPlayerWhoCannotWriteTheProgramFolderShareTheirOwnCopy) {
-    const bool root = geteuid() == 0;
-    const uid_t player = 65534;
+    const bool root = otheruser::testsRunAsRoot();
     const QString home = dir.filePath(QStringLiteral("home"));
     ASSERT_TRUE(QDir().mkpath(home));
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
@@ -136,13 +258,16 @@ TEST_F(PlayerCopyTest, TwoGamesOfAPlayerWhoCannotWriteTheProgramFolderShareTheir
                                           QFileDevice::ExeOther);
     QFile::setPermissions(
         path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+    const QString helper = otheruser::runnableCopy(QStringLiteral(SCORE_FILE_USER), dir.path());
+    ASSERT_FALSE(helper.isEmpty());
     // The folder is opened again when the test ends, however it ends, so it can be removed.
     const std::shared_ptr<void> reopen(nullptr, [this](void*) {
         QFile::setPermissions(
             dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     });
     if (root) {
-        ASSERT_EQ(chown(QFile::encodeName(home).constData(), player, player), 0);
+        ASSERT_EQ(
+            chown(QFile::encodeName(home).constData(), otheruser::kNobody, otheruser::kNobody), 0);
     } else {
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     }
@@ -153,13 +278,7 @@ TEST_F(PlayerCopyTest, TwoGamesOfAPlayerWhoCannotWriteTheProgramFolderShareTheir
         env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
         env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         process.setProcessEnvironment(env);
-        if (root) {
-            process.setChildProcessModifier([player] {
-                if (setgroups(0, nullptr) != 0 || setgid(player) != 0 || setuid(player) != 0) {
-                    _exit(3);
-                }
-            });
-        }
+        otheruser::runAsPlayer(process, helper);
     };
     const auto game = [&](const char* score, const char* name) {
         return std::make_unique<ScoreFileUser>(

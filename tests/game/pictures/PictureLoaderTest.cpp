@@ -23,6 +23,7 @@
 #include "platform/Failure.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/HandMadePictures.h"
+#include "tests/support/OtherUser.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -414,16 +415,14 @@ TEST_F(PictureLoaderTest, WebpAndTiffLoadWithTheSameLimitsAndOtherPluginFormatsD
 namespace {
 
 // The loader's answer for `path` in a fresh process of a user other than root, where root would
-// read past any permission: "loaded" or "refused: <description>".
-std::string outcomeForUnprivilegedUser(const QString& path) {
+// read past any permission: "loaded" or "refused: <description>". The process runs a copy of the
+// loading program put in `folder`, which every user may enter.
+std::string outcomeForUnprivilegedUser(const QString& path, const QString& folder) {
     QProcess child;
-    if (geteuid() == 0) {
-        child.start(QStringLiteral("setpriv"),
-                    {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                     QStringLiteral("--clear-groups"), QStringLiteral(PICTURE_PEAK_CHILD), path});
-    } else {
-        child.start(QStringLiteral(PICTURE_PEAK_CHILD), {path});
-    }
+    otheruser::runAsPlayer(child,
+                           otheruser::runnableCopy(QStringLiteral(PICTURE_PEAK_CHILD), folder));
+    child.setArguments({path});
+    child.start();
     EXPECT_TRUE(child.waitForFinished(30000));
     const QString output = QString::fromUtf8(child.readAllStandardOutput());
     const qsizetype at = output.indexOf(QStringLiteral("outcome="));
@@ -452,11 +451,12 @@ TEST_F(PictureLoaderTest, PipesDevicesAndUnreadableFilesAreRefusedBeforeAnything
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
     ASSERT_TRUE(QFile::setPermissions(closed, QFile::WriteOwner));
     for (const QString& path : {inLocked, closed}) {
-        EXPECT_EQ(outcomeForUnprivilegedUser(path),
+        EXPECT_EQ(outcomeForUnprivilegedUser(path, temp.path()),
                   "refused: Cannot load the picture " + path.toStdString() +
                       ": the file cannot be read: permission denied");
     }
-    EXPECT_EQ(outcomeForUnprivilegedUser(save("open.png", halves(40, 40), "png")), "loaded");
+    EXPECT_EQ(outcomeForUnprivilegedUser(save("open.png", halves(40, 40), "png"), temp.path()),
+              "loaded");
     QFile::setPermissions(temp.filePath("locked"),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

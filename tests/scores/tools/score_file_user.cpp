@@ -15,7 +15,7 @@
 //   score_file_user play <file> <table> <score> <name>
 //       Opens the file once, prints "ready" and waits for one line on standard input; then offers
 //       the score as the game does at the end of a game, answering the name box with <name>.
-//       Prints "stored", or the failure on its error stream.
+//       Prints "stored", or the failure on its error stream; "asked for a name" goes there too.
 //   score_file_user play-installed <program folder file> <table> <score> <name>
 //       A game of a player who may not be able to write in the program folder: prints "loaded",
 //       and at a first line on standard input finds the file the game uses (making the player's
@@ -158,7 +158,9 @@ public:
         std::cerr << "box: " << title << "|" << text << "\n";
         ++boxes;
     }
+    // Said on the error stream, so a test sees whether the name was asked before a failure.
     std::string askText(const std::string&, const std::string&, const std::string&) override {
+        std::cerr << "asked for a name\n";
         return name_;
     }
     std::string chooseOpenFile(const std::string&, const std::string&) override { return ""; }
