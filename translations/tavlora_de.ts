@@ -107,6 +107,10 @@ Jedes andere Argument ist ein Bild. Vor &quot;--&quot; werden Qts eigene Optione
         <source>there is no screen to show the window on.</source>
         <translation>es gibt keinen Bildschirm, auf dem sich das Fenster zeigen lässt.</translation>
     </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>das Visual „%1“ bleibt unberücksichtigt: Der X-Server hat kein Visual dieser Nummer.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

@@ -107,6 +107,10 @@ Cualquier otro argumento es una imagen. Antes de «--», las opciones propias de
         <source>there is no screen to show the window on.</source>
         <translation>no hay ninguna pantalla en la que mostrar la ventana.</translation>
     </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>el visual «%1» se omite: el servidor X no tiene ningún visual con ese número.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

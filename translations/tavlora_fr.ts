@@ -107,6 +107,10 @@ Tout autre argument est une image. Avant « -- », les options propres à Qt (co
         <source>there is no screen to show the window on.</source>
         <translation>il n&apos;y a aucun écran où afficher la fenêtre.</translation>
     </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>le visual « %1 » est ignoré : le serveur X n&apos;a aucun visual de ce numéro.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

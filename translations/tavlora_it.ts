@@ -107,6 +107,10 @@ Ogni altro argomento è un&apos;immagine. Prima di «--», le opzioni proprie di
         <source>there is no screen to show the window on.</source>
         <translation>non c&apos;è alcuno schermo su cui mostrare la finestra.</translation>
     </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>il visual «%1» viene ignorato: il server X non ha alcun visual con quel numero.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

@@ -107,6 +107,10 @@ Elk ander argument is een afbeelding. Vóór &quot;--&quot; gaan de eigen opties
         <source>there is no screen to show the window on.</source>
         <translation>er is geen scherm om het venster op te tonen.</translation>
     </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>de visual &quot;%1&quot; wordt overgeslagen: de X-server heeft geen visual met dat nummer.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

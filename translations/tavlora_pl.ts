@@ -107,6 +107,10 @@ Każdy inny argument jest obrazem. Przed „--” własne opcje Qt (takie jak -s
         <source>there is no screen to show the window on.</source>
         <translation>nie ma ekranu, na którym można pokazać okno.</translation>
     </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>visual „%1” zostaje pominięty: serwer X nie ma visuala o tym numerze.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

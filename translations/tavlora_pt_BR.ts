@@ -107,6 +107,10 @@ Qualquer outro argumento é uma imagem. Antes de &quot;--&quot;, as opções do 
         <source>there is no screen to show the window on.</source>
         <translation>não há nenhuma tela para mostrar a janela.</translation>
     </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>o visual &quot;%1&quot; foi deixado de lado: o servidor X não tem nenhum visual com esse número.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

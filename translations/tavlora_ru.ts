@@ -107,6 +107,10 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
         <source>there is no screen to show the window on.</source>
         <translation>нет экрана, на котором можно показать окно.</translation>
     </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>визуал «%1» не используется: у X-сервера нет визуала с таким номером.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

@@ -5,7 +5,12 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
+
+#ifndef _WIN32
+#include "platform/X11Visual.h"
+#endif
 
 namespace {
 
@@ -117,14 +122,60 @@ void addQtOption(CommandLine& line, const std::string& option, const std::string
     const bool styleSheet = qtOptionName(option) == "-stylesheet";
     const std::string path = value ? *value : option.substr(option.find('=') + 1);
     if (styleSheet && !isStyleSheetFile(path)) {
-        line.problem = CommandLine::Problem::StyleSheetLeftOut;
-        line.subject = picture(path);
+        line.leftOut.push_back({CommandLine::Problem::StyleSheetLeftOut, picture(path)});
         return;
     }
     line.qtArguments.push_back(option);
     if (value) {
         line.qtArguments.push_back(*value);
     }
+}
+
+// The value of the last of Qt's options of this name, as it stands in `qtArguments`.
+std::optional<std::string> qtValue(const std::vector<std::string>& qtArguments,
+                                   std::string_view name) {
+    std::optional<std::string> value;
+    for (std::size_t i = 0; i < qtArguments.size(); ++i) {
+        if (qtOptionName(qtArguments[i]) != name) {
+            continue;
+        }
+        const std::size_t equals = qtArguments[i].find('=');
+        if (equals != std::string::npos) {
+            value = qtArguments[i].substr(equals + 1);
+        } else if (i + 1 < qtArguments.size()) {
+            value = qtArguments[++i];
+        }
+    }
+    return value;
+}
+
+// Qt reads -visual's number as C does (0x for hex, 0 for octal) and passes over what is none.
+void leaveOutMissingVisual(CommandLine& line) {
+#ifdef _WIN32
+    Q_UNUSED(line);
+#else
+    const std::optional<std::string> visual = qtValue(line.qtArguments, "-visual");
+    if (!visual) {
+        return;
+    }
+    bool number = false;
+    const uint id = QByteArray::fromStdString(*visual).toUInt(&number, 0);
+    const std::optional<std::string> display = qtValue(line.qtArguments, "-display");
+    if (!number ||
+        x11HasVisual(QByteArray::fromStdString(display.value_or(std::string())), id) != false) {
+        return;
+    }
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < line.qtArguments.size(); ++i) {
+        if (qtOptionName(line.qtArguments[i]) == "-visual") {
+            ++i;  // and its value
+        } else {
+            kept.push_back(line.qtArguments[i]);
+        }
+    }
+    line.qtArguments = kept;
+    line.leftOut.push_back({CommandLine::Problem::VisualLeftOut, picture(*visual)});
+#endif
 }
 
 // The options before "--": ours, and Qt's with their values.
@@ -149,6 +200,7 @@ CommandLine readOptions(const std::vector<std::string>& options) {
             addQtOption(line, argument, nullptr);
         }
     }
+    leaveOutMissingVisual(line);
     return line;
 }
 
@@ -193,8 +245,12 @@ CommandLine readCommandLine(int argc, char** argv) {
 }
 
 std::string commandLineProblem(const CommandLine& line) {
+    return commandLineProblem(line.problem, line.subject);
+}
+
+std::string commandLineProblem(CommandLine::Problem problem, const QString& subject) {
     const char* text = nullptr;
-    switch (line.problem) {
+    switch (problem) {
         case CommandLine::Problem::None:
             return {};
         case CommandLine::Problem::NotAnOption:
@@ -215,8 +271,13 @@ std::string commandLineProblem(const CommandLine& line) {
                                      "the style sheet \"%1\" is left out: it is not a file of at "
                                      "most 1 MiB.");
             break;
+        case CommandLine::Problem::VisualLeftOut:
+            text = QT_TRANSLATE_NOOP("CommandLine",
+                                     "the visual \"%1\" is left out: the X server has no visual "
+                                     "of that number.");
+            break;
     }
-    return QCoreApplication::translate("CommandLine", text).arg(line.subject).toStdString();
+    return QCoreApplication::translate("CommandLine", text).arg(subject).toStdString();
 }
 
 std::string commandLineUsage() {

@@ -17,22 +17,31 @@ struct CommandLine {
         NeedsValue,         // a Qt option with no value before "--"
         NameNotText,        // a picture's name is not UTF-8, so no file can be opened by it
         StyleSheetLeftOut,  // -stylesheet named no regular file of a style sheet's size
+        VisualLeftOut,      // -visual named a visual the X server does not have
+    };
+    // A Qt option left out, with the argument concerned; the game still starts.
+    struct LeftOut {
+        Problem problem;
+        QString subject;
     };
 
     Action action = Action::Play;
     // For QApplication, after the program's name: only Qt options from before "--".
     std::vector<std::string> qtArguments;
     QStringList pictures;
-    // For Action::Refuse, or StyleSheetLeftOut when the game still starts; `subject` is the
-    // argument concerned. The text is made by commandLineProblem() once the catalogues are in.
+    // For Action::Refuse, with the argument concerned. The texts of problems are made by
+    // commandLineProblem() once the catalogues are in.
     Problem problem = Problem::None;
     QString subject;
+    std::vector<LeftOut> leftOut;
 };
 
 CommandLine readCommandLine(const std::vector<std::string>& arguments);  // without the name
 CommandLine readCommandLine(int argc, char** argv);
 
-// The problem in the language the window speaks, without the program's name.
+// A problem in the language the window speaks, without the program's name.
+std::string commandLineProblem(CommandLine::Problem problem, const QString& subject);
+// Why the command line is refused.
 std::string commandLineProblem(const CommandLine& line);
 std::string commandLineUsage();
 std::string commandLineVersion();

@@ -109,8 +109,8 @@ int main(int argc, char** argv) {
     substituteMissingFonts();
     Translations translations;
     speakTheDesktopsLanguage(translations);
-    if (line.problem != CommandLine::Problem::None) {
-        say(commandLineProblem(line));
+    for (const CommandLine::LeftOut& option : line.leftOut) {
+        say(commandLineProblem(option.problem, option.subject));
     }
     // A platform with no screen (linuxfb without a frame buffer, say) starts, but nothing can be
     // shown on it.
