@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
-#include <cstdio>
-#include <string>
 
 #include "scores/Score.h"
 
@@ -56,29 +53,6 @@ TEST(ScoreDisplay, TwoDecimalsWithExactHalvesRoundedAwayFromZero) {
     EXPECT_EQ(scoreDisplay(2.5), "2.50");
     EXPECT_EQ(scoreDisplay(1638930), "1638930.00");
     EXPECT_EQ(scoreDisplay(1e300).size(), 301u + 3u);
-}
-
-// Qt sets the C library's locale from the desktop, and most languages the game speaks write a
-// decimal comma there. The locales come from scripts/deps.sh; a machine without them fails here.
-TEST(ScoreText, PointAndRoundingAreTheSameUnderEveryDesktopsNumbers) {
-    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
-    for (const char* locale : {"de_DE.UTF-8", "ru_RU.UTF-8", "fr_FR.UTF-8", "pt_BR.UTF-8",
-                               "pl_PL.UTF-8", "en_GB.UTF-8", "C"}) {
-        SCOPED_TRACE(locale);
-        ASSERT_NE(std::setlocale(LC_NUMERIC, locale), nullptr)
-            << "the locale is not generated: run scripts/deps.sh";
-        char printed[16];
-        std::snprintf(printed, sizeof printed, "%.1f", 0.5);
-        const bool comma = std::string(locale).substr(0, 2) != "en" && std::string(locale) != "C";
-        EXPECT_EQ(printed, std::string(comma ? "0,5" : "0.5"));  // the locale is really in force
-        // Two scores a comma locale once cut short to "46" and "12", and an exact half.
-        EXPECT_EQ(scoreDisplay(1.0 / 3 * 50 + 30), "46.67");
-        EXPECT_EQ(scoreDisplay(37.0 / 15 * 50), "123.33");
-        EXPECT_EQ(scoreDisplay(5.0 / 80 * 50 + 100 + 16 * 30), "583.13");
-        EXPECT_EQ(scoreText(1.0 / 3 * 50 + 30), "46.6666666666667");
-        EXPECT_EQ(storedScore(0.1 + 0.2), 0.3);
-    }
-    std::setlocale(LC_NUMERIC, before.c_str());
 }
 
 }  // namespace
