@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QLibraryInfo>
 
@@ -20,10 +21,14 @@ const char* const kMarkerSource = QT_TRANSLATE_NOOP("Translations", "English");
 // or reading a named pipe or a device can wait without end. Any such entry named as Qt may look
 // for (tavlora, tavlora_..., tavlora.qm) keeps the game English rather than hand Qt the folder.
 bool onlyRegularCatalogues(const QString& folder) {
-    const QFileInfoList entries = QDir(folder).entryInfoList(
-        {kCatalogue + u'*'}, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QFileInfo& entry : entries) {
-        if (entry.exists() && !entry.isDir() && !entry.isFile()) {
+    // Compared by hand: a name filter would compile a regular expression for one prefix.
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        if (entry.fileName().startsWith(kCatalogue) && entry.exists() && !entry.isDir() &&
+            !entry.isFile()) {
             return false;
         }
     }
