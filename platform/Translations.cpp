@@ -1,136 +1,88 @@
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QLibraryInfo>
 
 namespace {
 
-// A catalogue of the game's few hundred texts is a few kilobytes; anything near this is not one.
-constexpr qint64 kLargestCatalogue = 1024 * 1024;
-
-constexpr unsigned char kSignature[16] = {0x3c, 0xb8, 0x64, 0x18, 0xca, 0xef, 0x9c, 0x95,
-                                          0xcd, 0x21, 0x1c, 0xbf, 0x60, 0xa1, 0xbd, 0xdd};
-constexpr unsigned char kHashesTag = 0x42;
-constexpr unsigned char kMessagesTag = 0x69;
-constexpr unsigned char kLanguageTag = 0xa7;
-constexpr qsizetype kBlockHeader = 5;
+const QString kCatalogue = QStringLiteral("tavlora");
+const QString kPrefix = QStringLiteral("_");
+const QString kSuffix = QStringLiteral(".qm");
 
 // Every catalogue of ours translates this, with the language's own name; a catalogue of another
 // program does not.
 const char* const kMarkerContext = "Translations";
 const char* const kMarkerSource = QT_TRANSLATE_NOOP("Translations", "English");
 
-// Locale names come from the environment. Only a plain name ("pt-BR", "sr_Latn_RS") may become
-// part of a file name; anything else (a path, stray bytes, a page of text) is passed over.
-bool isPlainLanguageName(const QString& name) {
-    // A language of 2 to 8 letters, then up to four parts of 1 to 8 letters or digits, each after
-    // a '-' or '_' ("pt-BR", "sr_Latn_RS").
-    const auto isLetter = [](QChar c) {
-        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-    };
-    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    qsizetype part = 0;
-    qsizetype length = 0;
-    for (const QChar c : name) {
-        if (c == u'-' || c == u'_') {
-            if ((part == 0 && length < 2) || length == 0 || ++part > 4) {
-                return false;
-            }
-            length = 0;
-        } else if (isLetter(c) || (part > 0 && isDigit(c))) {
-            if (++length > 8) {
-                return false;
-            }
-        } else {
+// QTranslator opens whatever it finds under a catalogue's name that is not a folder, and opening
+// or reading a named pipe or a device can wait without end. Any such entry named as Qt may look
+// for (tavlora, tavlora_..., tavlora.qm) keeps the game English rather than hand Qt the folder.
+bool onlyRegularCatalogues(const QString& folder) {
+    // Compared by hand: a name filter would compile a regular expression for one prefix.
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        if (entry.fileName().startsWith(kCatalogue) && entry.exists() && !entry.isDir() &&
+            !entry.isFile()) {
             return false;
         }
     }
-    return part == 0 ? length >= 2 : length > 0;
+    return true;
 }
 
-bool isEnglish(const QString& name) {
-    const QString language = name.section(u'_', 0, 0).toLower();
-    return language == u"en" || language == u"c" || language == u"posix";
+bool isEnglish(const QString& language) {
+    return language.isEmpty() || QLocale(language).language() == QLocale::English;
 }
 
-// "pt_Latn_BR", then "pt_Latn", then "pt".
-QStringList fallbacksOf(QString name) {
-    QStringList names;
-    while (!name.isEmpty()) {
-        names << name;
-        const qsizetype cut = name.lastIndexOf(u'_');
-        name = cut > 0 ? name.left(cut) : QString();
+bool isMessagesLocaleC() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty()) {
+            return value == "C" || value == "POSIX";
+        }
     }
-    return names;
-}
-
-quint32 bigEndian32(const QByteArray& data, qsizetype at) {
-    quint32 value = 0;
-    for (qsizetype i = 0; i < 4; ++i) {
-        value = (value << 8) | static_cast<unsigned char>(data[at + i]);
-    }
-    return value;
+    return true;
 }
 
 }  // namespace
 
-bool isWholeCatalogue(const QByteArray& data) {
-    const auto signatureSize = static_cast<qsizetype>(sizeof kSignature);
-    if (data.size() < signatureSize ||
-        QByteArray::fromRawData(reinterpret_cast<const char*>(kSignature), signatureSize) !=
-            data.first(signatureSize)) {
-        return false;
-    }
-    bool hashes = false;
-    bool messages = false;
-    bool language = false;
-    qsizetype at = signatureSize;
-    while (at < data.size()) {
-        if (data.size() - at < kBlockHeader) {
-            return false;
-        }
-        const auto tag = static_cast<unsigned char>(data[at]);
-        const quint32 length = bigEndian32(data, at + 1);
-        if (length > static_cast<quint64>(data.size() - at - kBlockHeader)) {
-            return false;
-        }
-        hashes = hashes || tag == kHashesTag;
-        messages = messages || tag == kMessagesTag;
-        language = language || tag == kLanguageTag;
-        at += kBlockHeader + static_cast<qsizetype>(length);
-    }
-    return hashes && messages && language;
+QLocale desktopLanguage() {
+    return isMessagesLocaleC() ? QLocale::c() : QLocale::system();
 }
 
 Translations::~Translations() {
     remove();
 }
 
-QString Translations::install(const QStringList& uiLanguages, const QString& folder) {
+QString Translations::install(const QLocale& desktop, const QString& folder) {
     remove();
-    for (const QString& uiLanguage : uiLanguages) {
-        if (!isPlainLanguageName(uiLanguage)) {
-            continue;
-        }
-        const QString name = QString(uiLanguage).replace(u'-', u'_');
-        if (isEnglish(name)) {
-            return {};
-        }
-        for (const QString& candidate : fallbacksOf(name)) {
-            if (loadGameCatalogue(folder + QStringLiteral("/tavlora_") + candidate +
-                                  QStringLiteral(".qm"))) {
-                language_ = candidate;
-                loadQtCatalogue(candidate);
-                QCoreApplication::installTranslator(game_.get());
-                installed_ = true;
-                previousDefault_ = QLocale();
-                QLocale::setDefault(numberLocale());
-                return language_;
-            }
-        }
+    if (!onlyRegularCatalogues(folder)) {
+        return {};
     }
-    return {};
+    auto game = std::make_unique<QTranslator>();
+    if (!game->load(desktop, kCatalogue, kPrefix, folder, kSuffix) || isEnglish(game->language()) ||
+        game->translate(kMarkerContext, kMarkerSource).isEmpty()) {
+        return {};
+    }
+    game_ = std::move(game);
+    language_ = game_->language();
+    // Qt's dialogs speak the window's language or stay English; a missing catalogue is no failure.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QLocale(language_), QStringLiteral("qtbase"), kPrefix,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath), kSuffix)) {
+        qt_ = std::move(qt);
+        QCoreApplication::installTranslator(qt_.get());
+    }
+    QCoreApplication::installTranslator(game_.get());
+    installed_ = true;
+    previousDefault_ = QLocale();
+    QLocale::setDefault(numberLocale());
+    return language_;
 }
 
 void Translations::remove() {
@@ -140,46 +92,10 @@ void Translations::remove() {
     QLocale::setDefault(previousDefault_);
     game_.reset();
     qt_.reset();
-    gameData_.clear();
     language_.clear();
     installed_ = false;
 }
 
 QLocale Translations::numberLocale() const {
     return language_.isEmpty() ? QLocale::c() : QLocale(language_);
-}
-
-bool Translations::loadGameCatalogue(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestCatalogue) {
-        return false;
-    }
-    // Exactly what the file holds: the bytes are kept for the whole run.
-    QByteArray data = file.read(file.size());
-    if (!isWholeCatalogue(data)) {
-        return false;
-    }
-    // QTranslator reads the catalogue in place, so the bytes live as long as it does.
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(reinterpret_cast<const uchar*>(data.constData()),
-                          static_cast<int>(data.size())) ||
-        translator->translate(kMarkerContext, kMarkerSource).isEmpty()) {
-        return false;
-    }
-    gameData_ = std::move(data);
-    game_ = std::move(translator);
-    return true;
-}
-
-void Translations::loadQtCatalogue(const QString& language) {
-    // Qt's dialogs speak the window's language or stay English; a missing catalogue is no failure.
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const QString& candidate : fallbacksOf(language)) {
-        auto translator = std::make_unique<QTranslator>();
-        if (translator->load(QStringLiteral("qtbase_") + candidate, folder)) {
-            qt_ = std::move(translator);
-            QCoreApplication::installTranslator(qt_.get());
-            return;
-        }
-    }
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QByteArray>
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 #include <QTranslator>
 #include <memory>
 
 // The languages the window speaks: the game's own catalogue tavlora_<language>.qm from `folder` and
-// Qt's for its dialogs, for the first of the desktop's languages that the game has a catalogue for.
-// English, or no usable catalogue, leaves the English source texts; nothing is ever reported.
+// Qt's for its dialogs. Qt chooses the catalogue, walking the desktop's languages in order; the
+// folder holds an English catalogue too, so an English language before any other means English.
+// No usable catalogue leaves the English source texts; nothing is ever reported.
 class Translations {
 public:
     Translations() = default;
@@ -17,9 +16,9 @@ public:
     Translations& operator=(const Translations&) = delete;
     ~Translations();
 
-    // `uiLanguages` in the desktop's order of preference, as QLocale::uiLanguages() gives them.
-    // Returns the catalogue's language ("de", "pt_BR"), or "" for English.
-    QString install(const QStringList& uiLanguages, const QString& folder);
+    // `desktop` as desktopLanguage() gives it, or any locale. Returns the catalogue's language
+    // ("de", "pt_BR"), or "" for English.
+    QString install(const QLocale& desktop, const QString& folder);
     // Back to English.
     void remove();
 
@@ -27,12 +26,8 @@ public:
     QLocale numberLocale() const;
 
 private:
-    bool loadGameCatalogue(const QString& path);
-    void loadQtCatalogue(const QString& language);
-
     // Each lives from install() to remove(); a translator removes itself from the application as
     // it goes.
-    QByteArray gameData_;
     std::unique_ptr<QTranslator> game_;
     std::unique_ptr<QTranslator> qt_;
     QString language_;
@@ -40,6 +35,7 @@ private:
     QLocale previousDefault_;
 };
 
-// True when `data` is a whole compiled catalogue: the .qm signature followed by blocks whose
-// lengths add up exactly to the data, among them the messages and the language.
-bool isWholeCatalogue(const QByteArray& data);
+// The language the desktop asks programs to speak: QLocale::system(), except that, as gettext
+// does, LANGUAGE counts for nothing while the messages' locale (LC_ALL, else LC_MESSAGES, else
+// LANG) is C or POSIX, so that `LC_ALL=C tavlora` is English whatever LANGUAGE says.
+QLocale desktopLanguage();

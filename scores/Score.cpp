@@ -4,7 +4,6 @@
 #include <QString>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -106,12 +105,15 @@ std::string scoreDisplay(double score) {
     if (!std::isfinite(score)) {
         return scoreText(score);
     }
-    // printf rounds an exact half to even ("583.12" for 583.125). The exact decimal expansion of
-    // the double tells whether what lies past the second decimal reaches a half, so the rounding
-    // is done by hand, away from zero.
+    // Rounding to two places would take an exact half to even ("583.12" for 583.125). The exact
+    // decimal expansion of the double tells whether what lies past the second decimal reaches a
+    // half, so the rounding is done by hand, away from zero. to_chars writes '.' whatever the
+    // C library's locale (a German desktop's printf writes "46,67").
     std::vector<char> buffer(kExactDigitsBuffer);
-    std::snprintf(buffer.data(), buffer.size(), "%.*f", kExactFractionDigits, std::fabs(score));
-    std::string digits = buffer.data();
+    const auto written =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(score),
+                      std::chars_format::fixed, kExactFractionDigits);
+    std::string digits(buffer.data(), written.ptr);
     const std::size_t point = digits.find('.');
     const bool roundUp = digits[point + 3] >= '5';
     digits.resize(point + 3);

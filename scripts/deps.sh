@@ -2,7 +2,13 @@
 # Installs what building, running and testing the game needs, and nothing already present.
 # `deps.sh windows` adds what the Windows build (scripts/windows.sh) needs: the MinGW-w64 cross
 # compilers, Wine to run the tests and NSIS to make the installer.
+# It also generates the locales of every language the game speaks, and English ones, since the tests
+# check numbers and texts under them as players' desktops have them.
 set -euo pipefail
+
+# One locale per shipped language (translations/CMakeLists.txt), then English ones. A new language
+# adds its locale here.
+locales=(de_DE es_ES fr_FR it_IT nl_NL pl_PL pt_BR ru_RU en_US en_GB)
 
 packages=(
     g++ cmake ninja-build pkg-config
@@ -14,6 +20,7 @@ packages=(
     desktop-file-utils appstream
     dpkg-dev file lintian
     xvfb xauth
+    locales
 )
 if [ "${1:-}" = windows ]; then
     packages+=(
@@ -22,14 +29,34 @@ if [ "${1:-}" = windows ]; then
     )
 fi
 
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# `locale -a` writes "de_DE.utf8"; only what is missing is enabled in /etc/locale.gen (uncommented
+# where the file lists it, appended where it does not) and generated.
+generated=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]')
+wanted=()
+for l in "${locales[@]}"; do
+    grep -qxF "$(echo "$l.utf8" | tr '[:upper:]' '[:lower:]')" <<<"$generated" || wanted+=("$l")
+done
+if [ ${#wanted[@]} -gt 0 ]; then
+    for l in "${wanted[@]}"; do
+        line="$l.UTF-8 UTF-8"
+        if [ -f /etc/locale.gen ] && grep -qE "^# *${line//./\\.}\$" /etc/locale.gen; then
+            $sudo sed -i -E "s/^# *(${line//./\\.})\$/\\1/" /etc/locale.gen
+        elif ! { [ -f /etc/locale.gen ] && grep -qxF "$line" /etc/locale.gen; }; then
+            echo "$line" | $sudo tee -a /etc/locale.gen >/dev/null
+        fi
+    done
+    $sudo locale-gen
+fi

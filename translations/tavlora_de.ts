@@ -91,6 +91,26 @@ Jedes andere Argument ist ein Bild. Vor &quot;--&quot; werden Qts eigene Optione
         <source>Try &quot;tavlora --help&quot; for more.</source>
         <translation>Mehr mit „tavlora --help“.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: its name is not UTF-8 text. Rename the file, then name it again.</source>
+        <translation>„%1“ lässt sich nicht öffnen: Sein Name ist kein UTF-8-Text. Benennen Sie die Datei um und geben Sie sie dann erneut an.</translation>
+    </message>
+    <message>
+        <source>the style sheet &quot;%1&quot; is left out: it is not a file of at most 1 MiB.</source>
+        <translation>das Stylesheet „%1“ bleibt unberücksichtigt: Es ist keine Datei von höchstens 1 MiB.</translation>
+    </message>
+    <message>
+        <source>cannot write the answer: %1</source>
+        <translation>die Antwort lässt sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>there is no screen to show the window on.</source>
+        <translation>es gibt keinen Bildschirm, auf dem sich das Fenster zeigen lässt.</translation>
+    </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>das Visual „%1“ bleibt unberücksichtigt: Der X-Server hat kein Visual dieser Nummer.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

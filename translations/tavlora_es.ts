@@ -91,6 +91,26 @@ Cualquier otro argumento es una imagen. Antes de «--», las opciones propias de
         <source>Try &quot;tavlora --help&quot; for more.</source>
         <translation>Pruebe «tavlora --help» para más información.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: its name is not UTF-8 text. Rename the file, then name it again.</source>
+        <translation>«%1» no se puede abrir: su nombre no es texto UTF-8. Cambie el nombre del archivo y vuelva a indicarlo.</translation>
+    </message>
+    <message>
+        <source>the style sheet &quot;%1&quot; is left out: it is not a file of at most 1 MiB.</source>
+        <translation>la hoja de estilo «%1» se omite: no es un archivo de 1 MiB como máximo.</translation>
+    </message>
+    <message>
+        <source>cannot write the answer: %1</source>
+        <translation>no se puede escribir la respuesta: %1</translation>
+    </message>
+    <message>
+        <source>there is no screen to show the window on.</source>
+        <translation>no hay ninguna pantalla en la que mostrar la ventana.</translation>
+    </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>el visual «%1» se omite: el servidor X no tiene ningún visual con ese número.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

@@ -91,6 +91,26 @@ Tout autre argument est une image. Avant « -- », les options propres à Qt (co
         <source>Try &quot;tavlora --help&quot; for more.</source>
         <translation>Essayez « tavlora --help » pour en savoir plus.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: its name is not UTF-8 text. Rename the file, then name it again.</source>
+        <translation>« %1 » ne peut pas être ouvert : son nom n&apos;est pas du texte UTF-8. Renommez le fichier, puis indiquez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>the style sheet &quot;%1&quot; is left out: it is not a file of at most 1 MiB.</source>
+        <translation>la feuille de style « %1 » est ignorée : ce n&apos;est pas un fichier d&apos;au plus 1 Mio.</translation>
+    </message>
+    <message>
+        <source>cannot write the answer: %1</source>
+        <translation>impossible d&apos;écrire la réponse : %1</translation>
+    </message>
+    <message>
+        <source>there is no screen to show the window on.</source>
+        <translation>il n&apos;y a aucun écran où afficher la fenêtre.</translation>
+    </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>le visual « %1 » est ignoré : le serveur X n&apos;a aucun visual de ce numéro.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

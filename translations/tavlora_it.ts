@@ -91,6 +91,26 @@ Ogni altro argomento è un&apos;immagine. Prima di «--», le opzioni proprie di
         <source>Try &quot;tavlora --help&quot; for more.</source>
         <translation>Provare «tavlora --help» per saperne di più.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: its name is not UTF-8 text. Rename the file, then name it again.</source>
+        <translation>«%1» non si può aprire: il suo nome non è testo UTF-8. Rinominare il file, poi indicarlo di nuovo.</translation>
+    </message>
+    <message>
+        <source>the style sheet &quot;%1&quot; is left out: it is not a file of at most 1 MiB.</source>
+        <translation>il foglio di stile «%1» viene ignorato: non è un file di al massimo 1 MiB.</translation>
+    </message>
+    <message>
+        <source>cannot write the answer: %1</source>
+        <translation>impossibile scrivere la risposta: %1</translation>
+    </message>
+    <message>
+        <source>there is no screen to show the window on.</source>
+        <translation>non c&apos;è alcuno schermo su cui mostrare la finestra.</translation>
+    </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>il visual «%1» viene ignorato: il server X non ha alcun visual con quel numero.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

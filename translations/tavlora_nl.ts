@@ -91,6 +91,26 @@ Elk ander argument is een afbeelding. Vóór &quot;--&quot; gaan de eigen opties
         <source>Try &quot;tavlora --help&quot; for more.</source>
         <translation>Probeer &quot;tavlora --help&quot; voor meer.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: its name is not UTF-8 text. Rename the file, then name it again.</source>
+        <translation>&quot;%1&quot; kan niet worden geopend: de naam is geen UTF-8-tekst. Geef het bestand een andere naam en noem het dan opnieuw.</translation>
+    </message>
+    <message>
+        <source>the style sheet &quot;%1&quot; is left out: it is not a file of at most 1 MiB.</source>
+        <translation>het stijlblad &quot;%1&quot; wordt overgeslagen: het is geen bestand van hoogstens 1 MiB.</translation>
+    </message>
+    <message>
+        <source>cannot write the answer: %1</source>
+        <translation>het antwoord kan niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>there is no screen to show the window on.</source>
+        <translation>er is geen scherm om het venster op te tonen.</translation>
+    </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>de visual &quot;%1&quot; wordt overgeslagen: de X-server heeft geen visual met dat nummer.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

@@ -91,6 +91,26 @@ Każdy inny argument jest obrazem. Przed „--” własne opcje Qt (takie jak -s
         <source>Try &quot;tavlora --help&quot; for more.</source>
         <translation>Więcej: „tavlora --help”.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: its name is not UTF-8 text. Rename the file, then name it again.</source>
+        <translation>Nie można otworzyć „%1”: nazwa nie jest tekstem UTF-8. Zmień nazwę pliku, a potem podaj go ponownie.</translation>
+    </message>
+    <message>
+        <source>the style sheet &quot;%1&quot; is left out: it is not a file of at most 1 MiB.</source>
+        <translation>arkusz stylów „%1” zostaje pominięty: nie jest plikiem o rozmiarze najwyżej 1 MiB.</translation>
+    </message>
+    <message>
+        <source>cannot write the answer: %1</source>
+        <translation>nie można zapisać odpowiedzi: %1</translation>
+    </message>
+    <message>
+        <source>there is no screen to show the window on.</source>
+        <translation>nie ma ekranu, na którym można pokazać okno.</translation>
+    </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>visual „%1” zostaje pominięty: serwer X nie ma visuala o tym numerze.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

@@ -91,6 +91,26 @@ Qualquer outro argumento é uma imagem. Antes de &quot;--&quot;, as opções do 
         <source>Try &quot;tavlora --help&quot; for more.</source>
         <translation>Tente &quot;tavlora --help&quot; para saber mais.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: its name is not UTF-8 text. Rename the file, then name it again.</source>
+        <translation>&quot;%1&quot; não pode ser aberto: o nome não é texto UTF-8. Renomeie o arquivo e indique-o novamente.</translation>
+    </message>
+    <message>
+        <source>the style sheet &quot;%1&quot; is left out: it is not a file of at most 1 MiB.</source>
+        <translation>a folha de estilo &quot;%1&quot; foi deixada de lado: não é um arquivo de no máximo 1 MiB.</translation>
+    </message>
+    <message>
+        <source>cannot write the answer: %1</source>
+        <translation>não foi possível escrever a resposta: %1</translation>
+    </message>
+    <message>
+        <source>there is no screen to show the window on.</source>
+        <translation>não há nenhuma tela para mostrar a janela.</translation>
+    </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>o visual &quot;%1&quot; foi deixado de lado: o servidor X não tem nenhum visual com esse número.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

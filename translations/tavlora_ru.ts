@@ -91,6 +91,26 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
         <source>Try &quot;tavlora --help&quot; for more.</source>
         <translation>Подробнее: «tavlora --help».</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: its name is not UTF-8 text. Rename the file, then name it again.</source>
+        <translation>«%1» не удаётся открыть: его имя — не текст в UTF-8. Переименуйте файл и укажите его снова.</translation>
+    </message>
+    <message>
+        <source>the style sheet &quot;%1&quot; is left out: it is not a file of at most 1 MiB.</source>
+        <translation>таблица стилей «%1» не используется: это не файл размером не более 1 МиБ.</translation>
+    </message>
+    <message>
+        <source>cannot write the answer: %1</source>
+        <translation>не удаётся записать ответ: %1</translation>
+    </message>
+    <message>
+        <source>there is no screen to show the window on.</source>
+        <translation>нет экрана, на котором можно показать окно.</translation>
+    </message>
+    <message>
+        <source>the visual &quot;%1&quot; is left out: the X server has no visual of that number.</source>
+        <translation>визуал «%1» не используется: у X-сервера нет визуала с таким номером.</translation>
+    </message>
 </context>
 <context>
     <name>CursorFile</name>

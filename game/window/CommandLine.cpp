@@ -2,9 +2,15 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
+
+#ifndef _WIN32
+#include "platform/X11Visual.h"
+#endif
 
 namespace {
 
@@ -63,8 +69,32 @@ const QtOption* qtOption(std::string_view argument, bool& valueAttached) {
     return nullptr;
 }
 
+// Qt on Linux names files in UTF-8; a name in any other encoding (an old Latin-1 "K\xf6ln.jpg")
+// would reach the file system changed and name no file.
+bool isFileNameText(const std::string& argument) {
+    const QByteArray bytes = QByteArray::fromStdString(argument);
+    return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
+}
+
+// "-stylesheet" for "--stylesheet" and "-stylesheet=FILE".
+std::string_view qtOptionName(std::string_view argument) {
+    if (argument.size() > 2 && argument.substr(0, 2) == "--") {
+        argument.remove_prefix(1);
+    }
+    return argument.substr(0, argument.find('='));
+}
+
 QString picture(const std::string& argument) {
     return QFile::decodeName(QByteArray::fromStdString(argument));
+}
+
+// Qt reads a style sheet whole as the application starts, and a pipe or a device named here would
+// hold or end the game there. A style sheet is text, as large as a skin may be.
+constexpr qint64 kLargestStyleSheet = 1024 * 1024;
+
+bool isStyleSheetFile(const std::string& path) {
+    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(path)));
+    return info.isFile() && info.size() <= kLargestStyleSheet;
 }
 
 bool ourOption(const std::string& argument, CommandLine& line) {
@@ -79,11 +109,73 @@ bool ourOption(const std::string& argument, CommandLine& line) {
     return false;
 }
 
-CommandLine refused(const std::string& problem) {
+CommandLine refused(CommandLine::Problem problem, const std::string& subject) {
     CommandLine line;
     line.action = CommandLine::Action::Refuse;
     line.problem = problem;
+    line.subject = picture(subject);
     return line;
+}
+
+// A Qt option and its value, as Qt takes them; -stylesheet only with a file Qt can read at once.
+void addQtOption(CommandLine& line, const std::string& option, const std::string* value) {
+    const bool styleSheet = qtOptionName(option) == "-stylesheet";
+    const std::string path = value ? *value : option.substr(option.find('=') + 1);
+    if (styleSheet && !isStyleSheetFile(path)) {
+        line.leftOut.push_back({CommandLine::Problem::StyleSheetLeftOut, picture(path)});
+        return;
+    }
+    line.qtArguments.push_back(option);
+    if (value) {
+        line.qtArguments.push_back(*value);
+    }
+}
+
+// The value of the last of Qt's options of this name, as it stands in `qtArguments`.
+std::optional<std::string> qtValue(const std::vector<std::string>& qtArguments,
+                                   std::string_view name) {
+    std::optional<std::string> value;
+    for (std::size_t i = 0; i < qtArguments.size(); ++i) {
+        if (qtOptionName(qtArguments[i]) != name) {
+            continue;
+        }
+        const std::size_t equals = qtArguments[i].find('=');
+        if (equals != std::string::npos) {
+            value = qtArguments[i].substr(equals + 1);
+        } else if (i + 1 < qtArguments.size()) {
+            value = qtArguments[++i];
+        }
+    }
+    return value;
+}
+
+// Qt reads -visual's number as C does (0x for hex, 0 for octal) and passes over what is none.
+void leaveOutMissingVisual(CommandLine& line) {
+#ifdef _WIN32
+    Q_UNUSED(line);
+#else
+    const std::optional<std::string> visual = qtValue(line.qtArguments, "-visual");
+    if (!visual) {
+        return;
+    }
+    bool number = false;
+    const uint id = QByteArray::fromStdString(*visual).toUInt(&number, 0);
+    const std::optional<std::string> display = qtValue(line.qtArguments, "-display");
+    if (!number ||
+        x11HasVisual(QByteArray::fromStdString(display.value_or(std::string())), id) != false) {
+        return;
+    }
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < line.qtArguments.size(); ++i) {
+        if (qtOptionName(line.qtArguments[i]) == "-visual") {
+            ++i;  // and its value
+        } else {
+            kept.push_back(line.qtArguments[i]);
+        }
+    }
+    line.qtArguments = kept;
+    line.leftOut.push_back({CommandLine::Problem::VisualLeftOut, picture(*visual)});
+#endif
 }
 
 // The options before "--": ours, and Qt's with their values.
@@ -97,22 +189,29 @@ CommandLine readOptions(const std::vector<std::string>& options) {
         bool valueAttached = false;
         const QtOption* option = qtOption(argument, valueAttached);
         if (option == nullptr) {
-            return refused(QCoreApplication::translate(
-                               "CommandLine",
-                               "\"%1\" is not an option; a picture of that name goes after \"--\".")
-                               .arg(picture(argument))
-                               .toStdString());
+            return refused(CommandLine::Problem::NotAnOption, argument);
         }
-        line.qtArguments.push_back(argument);
         if (option->takesValue && !valueAttached) {
             if (++i == options.size()) {
-                return refused(QCoreApplication::translate("CommandLine",
-                                                           "\"%1\" needs a value before \"--\".")
-                                   .arg(picture(argument))
-                                   .toStdString());
+                return refused(CommandLine::Problem::NeedsValue, argument);
             }
-            line.qtArguments.push_back(options[i]);
+            addQtOption(line, argument, &options[i]);
+        } else {
+            addQtOption(line, argument, nullptr);
         }
+    }
+    leaveOutMissingVisual(line);
+    return line;
+}
+
+// Every picture named, or the first whose name cannot name a file.
+CommandLine addPictures(CommandLine line, std::vector<std::string>::const_iterator begin,
+                        std::vector<std::string>::const_iterator end) {
+    for (auto it = begin; it != end; ++it) {
+        if (!isFileNameText(*it)) {
+            return refused(CommandLine::Problem::NameNotText, *it);
+        }
+        line.pictures << picture(*it);
     }
     return line;
 }
@@ -127,17 +226,14 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
             if (ourOption(argument, line)) {
                 return line;
             }
-            line.pictures << picture(argument);
         }
-        return line;
+        return addPictures(line, arguments.begin(), arguments.end());
     }
     line = readOptions(std::vector<std::string>(arguments.begin(), end));
-    if (line.action == CommandLine::Action::Play) {
-        for (auto it = end + 1; it != arguments.end(); ++it) {
-            line.pictures << picture(*it);
-        }
+    if (line.action != CommandLine::Action::Play) {
+        return line;
     }
-    return line;
+    return addPictures(line, end + 1, arguments.end());
 }
 
 CommandLine readCommandLine(int argc, char** argv) {
@@ -146,6 +242,42 @@ CommandLine readCommandLine(int argc, char** argv) {
         arguments.emplace_back(argv[i]);
     }
     return readCommandLine(arguments);
+}
+
+std::string commandLineProblem(const CommandLine& line) {
+    return commandLineProblem(line.problem, line.subject);
+}
+
+std::string commandLineProblem(CommandLine::Problem problem, const QString& subject) {
+    const char* text = nullptr;
+    switch (problem) {
+        case CommandLine::Problem::None:
+            return {};
+        case CommandLine::Problem::NotAnOption:
+            text = QT_TRANSLATE_NOOP(
+                "CommandLine",
+                "\"%1\" is not an option; a picture of that name goes after \"--\".");
+            break;
+        case CommandLine::Problem::NeedsValue:
+            text = QT_TRANSLATE_NOOP("CommandLine", "\"%1\" needs a value before \"--\".");
+            break;
+        case CommandLine::Problem::NameNotText:
+            text = QT_TRANSLATE_NOOP("CommandLine",
+                                     "\"%1\" cannot be opened: its name is not UTF-8 text. Rename "
+                                     "the file, then name it again.");
+            break;
+        case CommandLine::Problem::StyleSheetLeftOut:
+            text = QT_TRANSLATE_NOOP("CommandLine",
+                                     "the style sheet \"%1\" is left out: it is not a file of at "
+                                     "most 1 MiB.");
+            break;
+        case CommandLine::Problem::VisualLeftOut:
+            text = QT_TRANSLATE_NOOP("CommandLine",
+                                     "the visual \"%1\" is left out: the X server has no visual "
+                                     "of that number.");
+            break;
+    }
+    return QCoreApplication::translate("CommandLine", text).arg(subject).toStdString();
 }
 
 std::string commandLineUsage() {

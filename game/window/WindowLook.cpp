@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPalette>
 
+#include "platform/FrameStyle.h"
+
 int px(int twips) {
     return twips / 15;
 }
@@ -41,6 +43,7 @@ void paintWhite(QWidget* widget) {
 
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry) {
     auto* box = new QGroupBox(caption, parent);
+    box->setStyle(frameStyle());
     box->setGeometry(geometry);
     paintWhite(box);
     box->setMouseTracking(true);

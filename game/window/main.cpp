@@ -1,9 +1,9 @@
 #include <QApplication>
-#include <QLocale>
 #include <QScreen>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,7 +13,6 @@
 #include "game/window/StartupReport.h"
 #include "platform/QtDialogs.h"
 #include "platform/SkinFramework.h"
-#include "platform/StylePixmaps.h"
 #include "platform/TimeSeededRandom.h"
 #include "platform/Translations.h"
 #include "platform/UrlOpener.h"
@@ -56,45 +55,70 @@ void quitOnQtFatal(QtMsgType type, const QMessageLogContext&, const QString& mes
     }
 }
 
-// Answers --help, --version and a refused command line; the status to end with, if any.
-std::optional<int> answerWithoutWindow(const CommandLine& line) {
-    switch (line.action) {
-        case CommandLine::Action::Help:
-            std::fputs(commandLineUsage().c_str(), stdout);
-            return 0;
-        case CommandLine::Action::Version:
-            std::fputs(commandLineVersion().c_str(), stdout);
-            return 0;
-        case CommandLine::Action::Refuse:
-            std::fprintf(
-                stderr, "tavlora: %s\n%s\n", line.problem.c_str(),
-                QCoreApplication::translate("CommandLine", "Try \"tavlora --help\" for more.")
-                    .toLocal8Bit()
-                    .constData());
-            return 2;
-        case CommandLine::Action::Play:
-            break;
+void say(const std::string& text) {
+    std::fprintf(stderr, "tavlora: %s\n", text.c_str());
+}
+
+// The desktop's language, before any text is made; English when the game has no catalogue.
+void speakTheDesktopsLanguage(Translations& translations) {
+    translations.install(desktopLanguage(), programFolderPath(kCatalogueFolderName));
+}
+
+// Answers --help, --version and a refused command line in the desktop's language, with no
+// platform started; the status to end with.
+int answerWithoutWindow(const char* program, const CommandLine& line) {
+    int count = 1;
+    char* arguments[] = {const_cast<char*>(program), nullptr};
+    const QCoreApplication application(count, arguments);
+    Translations translations;
+    speakTheDesktopsLanguage(translations);
+    if (line.action == CommandLine::Action::Refuse) {
+        say(commandLineProblem(line));
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate("CommandLine", "Try \"tavlora --help\" for more.")
+                         .toLocal8Bit()
+                         .constData());
+        return 2;
     }
-    return std::nullopt;
+    const std::string answer =
+        line.action == CommandLine::Action::Help ? commandLineUsage() : commandLineVersion();
+    // A full disk or a closed pipe is an answer not given.
+    errno = 0;
+    if (std::fputs(answer.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+        say(QCoreApplication::translate("CommandLine", "cannot write the answer: %1")
+                .arg(QString::fromLocal8Bit(std::strerror(errno)))
+                .toStdString());
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const StartupClock::time_point mainBegan = StartupClock::now();
+    const char* program = argc > 0 ? argv[0] : "tavlora";
     const CommandLine line = readCommandLine(argc, argv);
-    if (const std::optional<int> status = answerWithoutWindow(line)) {
-        return *status;
+    if (line.action != CommandLine::Action::Play) {
+        return answerWithoutWindow(program, line);
     }
-    QtArguments qtArguments(argc > 0 ? argv[0] : "tavlora", line.qtArguments);
+    QtArguments qtArguments(program, line.qtArguments);
     const QtMessageHandler previousHandler = qInstallMessageHandler(quitOnQtFatal);
     QApplication app(qtArguments.count, qtArguments.values());
     qInstallMessageHandler(previousHandler);
     substituteMissingFonts();
-    // The desktop's language, before any text is made; English when the game has no catalogue.
     Translations translations;
-    translations.install(QLocale::system().uiLanguages(), programFolderPath(kCatalogueFolderName));
-    preloadStylePixmaps();
+    speakTheDesktopsLanguage(translations);
+    for (const CommandLine::LeftOut& option : line.leftOut) {
+        say(commandLineProblem(option.problem, option.subject));
+    }
+    // A platform with no screen (linuxfb without a frame buffer, say) starts, but nothing can be
+    // shown on it.
+    if (QGuiApplication::primaryScreen() == nullptr) {
+        say(QCoreApplication::translate("CommandLine", "there is no screen to show the window on.")
+                .toStdString());
+        return 1;
+    }
     QGuiApplication::setDesktopFileName("org.tavlora.Tavlora");
     QtDialogs dialogs;
     TimeSeededRandom random;
@@ -123,8 +147,9 @@ int main(int argc, char** argv) {
         }
     });
 
-    const QRect screen = form.screen()->availableGeometry();
-    form.move(screen.center() - form.rect().center());
+    if (const QScreen* screen = form.screen()) {
+        form.move(screen->availableGeometry().center() - form.rect().center());
+    }
     form.show();
     return app.exec();
 }

@@ -69,6 +69,7 @@ for language in de fr es it pt_BR nl pl ru; do
     grep -q "^Comment\[$language\]=" "$entry" || fail "the desktop entry has no $language comment"
     grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "the metainfo has no $language summary"
 done
+[ -s "$game/translations/tavlora_en.qm" ] || fail "no English catalogue beside the game"
 [ -x "$prefix/bin/tavlora" ] || fail "no launcher"
 [ "$(find "$prefix/bin" -mindepth 1 | wc -l)" -eq 1 ] || fail "bin/ holds more than the launcher"
 [ -f "$metainfo" ] || fail "no metainfo"

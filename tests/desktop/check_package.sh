@@ -40,7 +40,7 @@ expected=(
     usr/share/doc/tavlora/changelog.Debian.gz usr/share/doc/tavlora/copyright
     usr/share/man/man6/tavlora.6.gz
 )
-for language in de es fr it nl pl pt_BR ru; do
+for language in en de es fr it nl pl pt_BR ru; do
     expected+=("usr/lib/tavlora/translations/tavlora_$language.qm")
 done
 for side in 16 24 32 48 64 128 256; do

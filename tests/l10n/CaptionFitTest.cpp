@@ -93,7 +93,7 @@ TEST(CaptionFit, EveryCaptionOfEveryLanguageFitsItsControlAndNoControlMoves) {
     }
     for (const QString& language : catalogueLanguages()) {
         Translations translations;
-        ASSERT_EQ(translations.install({language}, catalogueFolder()), language);
+        ASSERT_EQ(translations.install(QLocale(language), catalogueFolder()), language);
         LoadedWindow window;
         EXPECT_EQ(window.form().size(), QSize(584, 451));
         EXPECT_EQ(geometriesOf(window.form()), english) << language.toStdString();

@@ -164,7 +164,7 @@ TEST(Catalogues, EveryLanguageHasACatalogueAndEveryMessageIsTranslatedWithItsPla
 TEST(Catalogues, CompiledCataloguesTranslateEveryMessageAsTheirSources) {
     for (const QString& language : catalogueLanguages()) {
         Translations translations;
-        ASSERT_EQ(translations.install({language}, catalogueFolder()).toStdString(),
+        ASSERT_EQ(translations.install(QLocale(language), catalogueFolder()).toStdString(),
                   language.toStdString());
         for (const Message& m : readCatalogue(tsPath(kOwnFolder, language))) {
             if (m.translations.size() == 1) {

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "platform/CursorFile.h"
-#include "platform/StylePixmaps.h"
+#include "platform/FrameStyle.h"
 #include "tests/support/FileBytes.h"
 
 namespace {
@@ -46,7 +46,7 @@ QByteArray pngCursor() {
 
 }  // namespace
 
-// The window's start reads the hand cursor and paints group boxes; neither may load the image
+// The window's start reads the hand cursor and paints its frames; neither may load the image
 // plugins (and the libraries they bring), which only a picture being read needs. Meaningful in a
 // process of its own, as CTest runs each test.
 TEST(StartupPictures, TheHandCursorAndTheGroupBoxFrameLoadNoImagePlugin) {
@@ -63,8 +63,8 @@ TEST(StartupPictures, TheHandCursorAndTheGroupBoxFrameLoadNoImagePlugin) {
     EXPECT_EQ(cursor.hotSpot(), QPoint(5, 7));
     EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
 
-    preloadStylePixmaps();
     QGroupBox box(QStringLiteral("Picture Preview"));
+    box.setStyle(frameStyle());
     box.resize(150, 150);
     EXPECT_FALSE(box.grab().isNull());
     EXPECT_FALSE(imagePluginLoaded());

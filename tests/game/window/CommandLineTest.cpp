@@ -2,13 +2,20 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "game/window/CommandLine.h"
+#include "platform/Translations.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -30,11 +37,10 @@ TEST(CommandLine, EveryArgumentIsAPictureUnlessOptionsEndWithTheMarker) {
     EXPECT_EQ(line.pictures, qStrings(named));
     EXPECT_TRUE(line.qtArguments.empty());
 
-    line = readCommandLine(Strings{"-style", "fusion", "--platform", "offscreen", "-reverse",
-                                   "-stylesheet=a.qss", "--", "--help", "-platform"});
+    line = readCommandLine(Strings{"-style=fusion", "--platform", "offscreen", "-reverse", "--",
+                                   "--help", "-platform"});
     EXPECT_EQ(line.action, CommandLine::Action::Play);
-    EXPECT_EQ(line.qtArguments, (Strings{"-style", "fusion", "--platform", "offscreen", "-reverse",
-                                         "-stylesheet=a.qss"}));
+    EXPECT_EQ(line.qtArguments, (Strings{"-style=fusion", "--platform", "offscreen", "-reverse"}));
     EXPECT_EQ(line.pictures, qStrings({"--help", "-platform"}));
 
     EXPECT_EQ(readCommandLine(Strings{"--", "--"}).pictures, qStrings({"--"}));
@@ -50,11 +56,30 @@ TEST(CommandLine, HelpVersionAndRefusals) {
 
     const CommandLine unknown = readCommandLine(Strings{"-testability", "--", "a.jpg"});
     EXPECT_EQ(unknown.action, CommandLine::Action::Refuse);
-    EXPECT_EQ(unknown.problem,
+    EXPECT_EQ(commandLineProblem(unknown),
               "\"-testability\" is not an option; a picture of that name goes after \"--\".");
     EXPECT_TRUE(unknown.pictures.isEmpty());
     const CommandLine noValue = readCommandLine(Strings{"-platform", "--", "x"});
-    EXPECT_EQ(noValue.problem, "\"-platform\" needs a value before \"--\".");
+    EXPECT_EQ(commandLineProblem(noValue), "\"-platform\" needs a value before \"--\".");
+}
+
+TEST(CommandLine, AStyleSheetIsHandedToQtOnlyWhenItIsAFileOfAStyleSheetsSize) {
+    QTemporaryDir dir;
+    const std::string sheet = dir.filePath("look.qss").toStdString();
+    QFile file(QString::fromStdString(sheet));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("QWidget { color: navy; }");
+    EXPECT_EQ(readCommandLine(Strings{"-stylesheet", sheet, "--"}).qtArguments,
+              (Strings{"-stylesheet", sheet}));
+
+    ASSERT_TRUE(file.resize(1024 * 1024 + 1));
+    const CommandLine line =
+        readCommandLine(Strings{"-reverse", "--stylesheet=" + sheet, "--", "a"});
+    EXPECT_EQ(line.action, CommandLine::Action::Play);
+    EXPECT_EQ(line.qtArguments, Strings{"-reverse"});
+    ASSERT_EQ(line.leftOut.size(), 1u);
+    EXPECT_EQ(commandLineProblem(line.leftOut[0].problem, line.leftOut[0].subject),
+              "the style sheet \"" + sheet + "\" is left out: it is not a file of at most 1 MiB.");
 }
 
 // The built game, started with the arguments in a folder of its own, on the offscreen platform.
@@ -69,9 +94,19 @@ protected:
     };
 
     // Ends the game once it has painted and handled the pictures named, or after `waitMs`.
-    Run run(const QStringList& arguments, bool display = true, int waitMs = 15000) {
+    // `environment` holds NAME=VALUE entries to set and NAME= entries to remove.
+    Run run(const QStringList& arguments, bool display = true, int waitMs = 15000,
+            const QStringList& environment = {}) {
         QProcess game;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString& entry : environment) {
+            const QString value = entry.section(u'=', 1);
+            if (value.isEmpty()) {
+                env.remove(entry.section(u'=', 0, 0));
+            } else {
+                env.insert(entry.section(u'=', 0, 0), value);
+            }
+        }
         env.insert(QStringLiteral("TAVLORA_REPORT_STARTUP"), QStringLiteral("1"));
 #ifdef _WIN32
         // The game's folder holds only the plugins a player needs; the offscreen platform the
@@ -191,5 +226,127 @@ TEST_F(GameProcess, AnswersHelpAndVersionWithoutAWindowAndHandsQtOnlyWhatStandsB
     EXPECT_FALSE(styled.crashed) << styled.err;
     EXPECT_NE(styled.err.find("first-paint"), std::string::npos) << styled.err;
 }
+
+// Developers' options that once crashed or held the game: Qt's words or ours, a status, no core.
+TEST_F(GameProcess, APlatformWithoutAScreenAndAStyleSheetThatIsNoFileEndOrStartCleanly) {
+#ifndef _WIN32
+    // Linux's frame-buffer platform starts without a screen when there is no frame buffer.
+    for (const QStringList& environment :
+         {QStringList{}, QStringList{"QT_QPA_PLATFORM=linuxfb:fb=/nonexistent"}}) {
+        const QStringList arguments =
+            environment.isEmpty() ? QStringList{"-platform", "linuxfb:fb=/nonexistent", "--"}
+                                  : QStringList{};
+        const Run noScreen = run(arguments, true, 15000, environment);
+        EXPECT_FALSE(noScreen.crashed) << noScreen.err;
+        EXPECT_EQ(noScreen.exitCode, 1) << noScreen.err;
+        EXPECT_NE(noScreen.err.find("tavlora: there is no screen to show the window on."),
+                  std::string::npos)
+            << noScreen.err;
+    }
+#endif
+    QStringList sheets = {dir.path()};
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.qss")).constData(), 0600), 0);
+    sheets << dir.filePath("pipe.qss") << "/dev/zero";
+#endif
+    for (const QString& sheet : sheets) {
+        const Run styled = run({"-stylesheet", sheet, "--"}, true, 20000);
+        EXPECT_FALSE(styled.crashed) << styled.err;
+        EXPECT_NE(styled.err.find("first-paint"), std::string::npos) << styled.err;
+        EXPECT_NE(styled.err.find("is left out"), std::string::npos) << styled.err;
+    }
+}
+
+TEST_F(GameProcess, HelpAndRefusalsSpeakTheDesktopsLanguageExceptUnderC) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows takes the language from the user's settings";
+#endif
+    std::string germanUsage;
+    std::string germanProblem;
+    {
+        Translations translations;
+        ASSERT_EQ(translations.install(QLocale("de_DE"), QStringLiteral(TAVLORA_CATALOGUES)), "de");
+        germanUsage = commandLineUsage();
+        germanProblem = commandLineProblem(readCommandLine(Strings{"-bogus", "--"}));
+    }
+    ASSERT_NE(germanUsage, commandLineUsage());
+    const QStringList german = {"LANG=de_DE.UTF-8", "LANGUAGE=de", "LC_ALL=", "LC_MESSAGES="};
+    const Run help = run({"--help"}, false, 15000, german);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out, germanUsage);
+    const Run refused = run({"-bogus", "--"}, false, 15000, german);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.err.find("tavlora: " + germanProblem + "\n"), 0u) << refused.err;
+
+    // Under C, LANGUAGE counts for nothing, as with gettext: a bug report's words are English.
+    for (const char* c : {"LC_ALL=C", "LC_ALL=POSIX"}) {
+        const Run english = run({"--help"}, false, 15000, {c, "LANGUAGE=de"});
+        EXPECT_EQ(english.out, commandLineUsage()) << c;
+    }
+}
+
+// Qt's X platform takes -visual on trust and crashes on a number the server has none of.
+class X11Visual : public GameProcess {};
+
+TEST_F(X11Visual, AVisualTheServerLacksIsLeftOutAndTheGameStarts) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        GTEST_SKIP() << "needs an X server; ctest runs this under Xvfb";
+    }
+    for (const QStringList& arguments : {QStringList{"-visual", "0", "--"},
+                                         QStringList{"-reverse", "-visual", "0x7fffffff", "--"}}) {
+        const Run run = this->run(arguments);
+        EXPECT_FALSE(run.crashed) << run.err;
+        EXPECT_NE(run.err.find("first-paint"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("tavlora: the visual \"" +
+                               arguments[arguments.size() - 2].toStdString() + "\" is left out"),
+                  std::string::npos)
+            << run.err;
+    }
+}
+
+#ifndef _WIN32
+TEST_F(GameProcess, AnAnswerThatCannotBeWrittenIsReportedWithAFailingStatus) {
+    for (const char* option : {"--help", "--version"}) {
+        QProcess game;
+        game.setStandardOutputFile(QStringLiteral("/dev/full"));
+        game.start(QStringLiteral(TAVLORA_GAME), {QString::fromLatin1(option)});
+        ASSERT_TRUE(game.waitForFinished(15000));
+        EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(game.exitCode(), 1) << option;
+        EXPECT_TRUE(game.readAllStandardError().contains("tavlora: cannot write the answer: "))
+            << option;
+    }
+}
+
+// A file whose name is Latin-1, as older systems wrote it, named by a file manager.
+TEST_F(GameProcess, ANameThatIsNotUtf8IsRefusedTruthfullyNotCalledMissing) {
+    const QByteArray name = QByteArray::fromRawData("K\xf6ln.jpg", 8);
+    QFile source(QStringLiteral(TAVLORA_STOCK_PICTURE));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray path = QFile::encodeName(dir.path()) + '/' + name;
+    FILE* copy = std::fopen(path.constData(), "wb");
+    ASSERT_NE(copy, nullptr);
+    const QByteArray bytes = source.readAll();
+    ASSERT_EQ(std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), copy),
+              static_cast<std::size_t>(bytes.size()));
+    std::fclose(copy);
+
+    // QProcess would write the name in UTF-8; the shell passes the byte itself.
+    QProcess shell;
+    shell.setWorkingDirectory(dir.path());
+    shell.setProcessChannelMode(QProcess::MergedChannels);
+    shell.start(QStringLiteral("/bin/sh"),
+                {"-c", "exec \"$0\" \"$(printf 'K\\366ln.jpg')\"", QStringLiteral(TAVLORA_GAME)});
+    const bool ended = shell.waitForFinished(15000);
+    if (!ended) {
+        shell.kill();
+        shell.waitForFinished();
+    }
+    const std::string said = shell.readAll().toStdString();
+    ASSERT_TRUE(ended) << "the game started instead: " << said;
+    EXPECT_EQ(shell.exitCode(), 2) << said;
+    EXPECT_NE(said.find("cannot be opened: its name is not UTF-8 text"), std::string::npos) << said;
+}
+#endif
 
 }  // namespace

@@ -163,6 +163,19 @@ TEST_F(PlayTest, SwapGamePlayedToTheFormedPicture) {
     expectNoGame();
 }
 
+// Every press is a click, as players have always had it: a double-click is two.
+TEST_F(PlayTest, ADoubleClickOnATileIsTwoClicks) {
+    startSwap();
+    // As the window system delivers it: a click, then a second press reported as a double-click.
+    QWidget* tile = form->boardView().control(0);
+    QTest::mouseClick(tile, Qt::LeftButton);
+    QTest::mouseDClick(tile, Qt::LeftButton);
+    QTest::mouseRelease(tile, Qt::LeftButton);
+    EXPECT_EQ(form->txtMoves->text(), "2");
+    EXPECT_FALSE(form->boardView().control(0)->isThreeDimensional());
+    EXPECT_EQ(shownCell(0), 5);
+}
+
 TEST_F(PlayTest, EndGameScoresWithoutBonusAndReturnsToNoGame) {
     startSlide();
     tick(10);

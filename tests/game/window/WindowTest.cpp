@@ -49,6 +49,21 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_TRUE(urlOpener.opened.empty());
 }
 
+// Inside its border each frame is the white the window gives it, whatever the style paints; the
+// border itself still shows.
+TEST_F(GameTest, FramesAreWhiteInsideTheirBorder) {
+    openWindow();
+    for (QGroupBox* frame :
+         {form->Frame1, form->Frame2, form->Frame3, form->Frame4, form->Frame5}) {
+        const QImage image = frame->grab().toImage();
+        const int middle = image.height() - 12;
+        EXPECT_EQ(image.pixelColor(4, image.height() - 4), QColor(Qt::white))
+            << frame->title().toStdString();
+        EXPECT_EQ(image.pixelColor(4, middle), QColor(Qt::white)) << frame->title().toStdString();
+        EXPECT_LT(image.pixelColor(0, middle).lightness(), 230) << frame->title().toStdString();
+    }
+}
+
 // Presses Tab (or Shift+Tab) `stops` times from `from` and returns where the focus went each time.
 std::vector<QWidget*> tabRound(QWidget* from, size_t stops, bool backwards) {
     from->setFocus(Qt::OtherFocusReason);
