@@ -64,7 +64,8 @@ TEST_F(HighDensity, PictureAndTilesAreMadeAtTheScreensRatioInTheSameLayout) {
     }
     if (ratio == 2) {
         EXPECT_TRUE(isCheckerboard(form->boardView().control(0)->pixmap().toImage()));
-        EXPECT_TRUE(isCheckerboard(form->picBack->grab().toImage().copy(2, 2, 100, 100)));
+        // Inside the board's and the tile's one-pixel frames, two device pixels each.
+        EXPECT_TRUE(isCheckerboard(form->picBack->grab().toImage().copy(4, 4, 100, 100)));
     }
 }
 
