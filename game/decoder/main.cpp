@@ -1,0 +1,29 @@
+// tavlora-decode: decodes one picture for the game, in a process of its own under the limits the
+// game put on it. The request arrives on standard input, the reply leaves on standard output.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+
+#include "game/decoder/PictureDecoding.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+int main(int argc, char** argv) {
+#if defined(__GLIBC__)
+    // Under an address-space limit every thread's own allocation arena would reserve 64 MiB of
+    // it; one arena serves the few threads Qt's scaling starts.
+    mallopt(M_ARENA_MAX, 1);
+#endif
+    QCoreApplication application(argc, argv);
+    QFile input;
+    QFile output;
+    if (!input.open(stdin, QIODevice::ReadOnly) || !output.open(stdout, QIODevice::WriteOnly)) {
+        return 1;
+    }
+    const int status = runDecoder(input, output);
+    output.flush();
+    return status;
+}
