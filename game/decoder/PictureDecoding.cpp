@@ -110,17 +110,20 @@ bool tooLarge(QSize size, const QByteArray& format) {
            (isIcon && (size.width() > kMaxIconSide || size.height() > kMaxIconSide));
 }
 
-// A read that failed for want of memory is told from one that failed on damage by whether a
-// picture of the stated size could be held at all: under the program's limits the allocation
-// itself answers, and the memory is never touched.
+// A read that failed for want of memory is told from one that failed on damage by whether the
+// picture of the stated size could be held twice, as the hungriest decoders hold it (the picture
+// and a working copy): under the program's limits the allocations themselves answer, and the
+// memory is never touched.
 bool couldHold(QSize size) {
     if (size.isEmpty()) {
         return true;
     }
     const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
-    void* block = std::malloc(bytes);
-    std::free(block);
-    return block != nullptr;
+    void* picture = std::malloc(bytes);
+    void* copy = picture != nullptr ? std::malloc(bytes) : nullptr;
+    std::free(copy);
+    std::free(picture);
+    return copy != nullptr;
 }
 
 QImage decodePicture(const DecodeRequest& request, QIODevice& output, QSize& stated) {
@@ -167,10 +170,15 @@ QImage decodePicture(const DecodeRequest& request, QIODevice& output, QSize& sta
     // The reader's error text can read "Unknown error" after a good read, so only the picture
     // itself tells whether the read worked.
     if (!reader->read(&decoded) || decoded.isNull()) {
-        if (!couldHold(stated)) {
+        if (!device.foundNothingLeft() && !couldHold(stated)) {
             throw Refused(DecodeRefusal::TooLarge);
         }
         throw readerFailure(*reader);
+    }
+    // Some readers state no size, or the first frame's: the picture made is judged as well.
+    if (tooLarge(decoded.size(), format)) {
+        output.write(encodeStatedSize(decoded.width(), decoded.height()));
+        throw Refused(DecodeRefusal::TooLarge);
     }
     // A file that ends before its picture does is damaged, whatever the decoder made of it:
     // part of the picture would show memory no file wrote, or a decoder's guess.

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QThreadPool>
 #include <cstdio>
 
 #include "game/decoder/PictureDecoding.h"
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
     mallopt(M_ARENA_MAX, 1);
 #endif
     QCoreApplication application(argc, argv);
+    // The threads Qt's smooth scaling starts need little stack; the default 8 MiB each would be
+    // taken from the address space the picture may use.
+    QThreadPool::globalInstance()->setStackSize(1024 * 1024);
     QFile input;
     QFile output;
     if (!input.open(stdin, QIODevice::ReadOnly) || !output.open(stdout, QIODevice::WriteOnly)) {

@@ -26,7 +26,7 @@ const char* const kDamaged =
 // pasted picture's bytes, which the decoder's limit gives up) and the decoder's, whose address
 // space holds its libraries' mappings (about 40 MiB measured on Debian 12) besides the largest
 // picture at 4 bytes a pixel and a scaled copy's working space.
-constexpr long long kDecoderAddressSpace = 440LL * 1024 * 1024;
+constexpr long long kDecoderAddressSpace = 470LL * 1024 * 1024;
 // A 100-megapixel BMP decodes in about 1.3 s and a WebP of that size in about 3 s on a 2.1 GHz
 // machine; a slower machine, or Wine, gets ample room beyond that.
 constexpr std::chrono::seconds kDecoderProcessorTime{20};
