@@ -1,6 +1,7 @@
 #include "game/decoder/DecodeProtocol.h"
 
 #include <QDataStream>
+#include <QtEndian>
 
 namespace {
 
@@ -52,16 +53,56 @@ QByteArray encodeRequest(const DecodeRequest& request) {
 }
 
 std::optional<DecodeRequest> decodeRequest(QIODevice& input) {
-    QDataStream stream(&input);
-    stream.setVersion(kStreamVersion);
-    quint32 mark = 0;
-    qint32 side = 0;
-    DecodeRequest request;
-    stream >> mark >> side >> request.name >> request.path >> request.bytes;
-    if (stream.status() != QDataStream::Ok || mark != kRequestMark) {
+    // Read field by field, exactly as QDataStream wrote them: a pipe hands its bytes over in
+    // pieces, which QDataStream would take for the end, and the picture's bytes are read
+    // straight into their own array, never copied.
+    bool whole = true;
+    const auto exactly = [&](qint64 count) {
+        QByteArray bytes;
+        if (!whole || count < 0) {
+            whole = false;
+            return bytes;
+        }
+        bytes.resize(count);
+        qint64 got = 0;
+        while (got < count) {
+            const qint64 read = input.read(bytes.data() + got, count - got);
+            if (read <= 0 && !(read == 0 && input.waitForReadyRead(-1))) {
+                whole = false;
+                return QByteArray();
+            }
+            got += read;
+        }
+        return bytes;
+    };
+    const auto number = [&] {
+        const QByteArray bytes = exactly(4);
+        return whole ? qFromBigEndian<quint32>(bytes.constData()) : 0u;
+    };
+    // A null array or string is written as the count 0xffffffff and no bytes.
+    const auto array = [&] {
+        const quint32 count = number();
+        return count == 0xffffffffu ? QByteArray() : exactly(count);
+    };
+    const auto text = [&] {
+        const QByteArray utf16 = array();
+        QString result(utf16.size() / 2, Qt::Uninitialized);
+        for (qsizetype i = 0; i < result.size(); ++i) {
+            result[i] = QChar(qFromBigEndian<quint16>(utf16.constData() + 2 * i));
+        }
+        return result;
+    };
+    if (number() != kRequestMark) {
         return std::nullopt;
     }
-    request.side = side;
+    DecodeRequest request;
+    request.side = static_cast<qint32>(number());
+    request.name = text();
+    request.path = text();
+    request.bytes = array();
+    if (!whole) {
+        return std::nullopt;
+    }
     return request;
 }
 

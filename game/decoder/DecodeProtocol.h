@@ -29,12 +29,12 @@ struct DecodeRequest {
 };
 
 enum class DecodeRefusal : qint32 {
-    Damaged = 1,     // not a picture, or one cut short or broken
-    TooLarge = 2,    // above the pixels the game takes, or more than the limits allow to decode
-    Unsupported = 3, // a format the game does not read; `text` is the reader's name for it
-    DeviceError = 4, // the file could not be read; `text` is the system's reason
-    FileRefused = 5, // not a regular file, missing, unreadable; `code` is a FileRefusal
-    BadRequest = 6,  // the request could not be read or asked for an impossible square
+    Damaged = 1,      // not a picture, or one cut short or broken
+    TooLarge = 2,     // above the pixels the game takes, or more than the limits allow to decode
+    Unsupported = 3,  // a format the game does not read; `text` is the reader's name for it
+    DeviceError = 4,  // the file could not be read; `text` is the system's reason
+    FileRefused = 5,  // not a regular file, missing, unreadable; `code` is a FileRefusal
+    BadRequest = 6,   // the request could not be read or asked for an impossible square
 };
 
 struct DecodeReply {

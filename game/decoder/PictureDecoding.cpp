@@ -187,11 +187,9 @@ QImage decodePicture(const DecodeRequest& request, QIODevice& output, QSize& sta
         throw Refused(DecodeRefusal::Damaged);
     }
     reader.reset();
-    QImage picture =
-        orientedPicture(squarePicture(std::move(decoded), request.side), orientation);
-    picture = std::move(picture).convertToFormat(picture.hasAlphaChannel()
-                                                     ? QImage::Format_ARGB32_Premultiplied
-                                                     : QImage::Format_RGB32);
+    QImage picture = orientedPicture(squarePicture(std::move(decoded), request.side), orientation);
+    picture = std::move(picture).convertToFormat(
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (picture.isNull()) {
         throw Refused(DecodeRefusal::TooLarge);  // only memory keeps a small square from being made
     }
@@ -229,7 +227,12 @@ void decodeAndReply(const DecodeRequest& request, QIODevice& output) {
 }
 
 int runDecoder(QIODevice& input, QIODevice& output) {
-    const std::optional<DecodeRequest> request = decodeRequest(input);
+    std::optional<DecodeRequest> request;
+    try {
+        request = decodeRequest(input);
+    } catch (const std::bad_alloc&) {
+        request.reset();  // bytes beyond what the limits hold
+    }
     if (!request) {
         output.write(encodeRefusal(DecodeRefusal::BadRequest));
         return 0;

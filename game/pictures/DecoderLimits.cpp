@@ -24,8 +24,9 @@ void useSanitizerLimits(QProcess& process, const DecodeLimits& limits) {
     if (!options.isEmpty()) {
         options += QLatin1Char(':');
     }
-    options += QStringLiteral("allocator_may_return_null=1:max_allocation_size_mb=%1:"
-                              "hard_rss_limit_mb=%2:detect_leaks=0")
+    options += QStringLiteral(
+                   "allocator_may_return_null=1:max_allocation_size_mb=%1:"
+                   "hard_rss_limit_mb=%2:detect_leaks=0")
                    .arg(mebibytes)
                    .arg(2 * mebibytes + 512);
     environment.insert(QStringLiteral("ASAN_OPTIONS"), options);
@@ -56,10 +57,9 @@ bool DecoderConfinement::confine() {
         return false;
     }
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION info = {};
-    info.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_PROCESS_MEMORY |
-                                            JOB_OBJECT_LIMIT_PROCESS_TIME |
-                                            JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE |
-                                            JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
+    info.BasicLimitInformation.LimitFlags =
+        JOB_OBJECT_LIMIT_PROCESS_MEMORY | JOB_OBJECT_LIMIT_PROCESS_TIME |
+        JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
     info.ProcessMemoryLimit = static_cast<SIZE_T>(limits_.memoryBytes);
     // In units of 100 ns.
     info.BasicLimitInformation.PerProcessUserTimeLimit.QuadPart =

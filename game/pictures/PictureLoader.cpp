@@ -88,7 +88,8 @@ QString refusalReason(const DecodeReply& reply) {
         case DecodeRefusal::TooLarge:
             return tooLarge(reply);
         case DecodeRefusal::Unsupported:
-            return QCoreApplication::translate("PictureLoader", "the game does not read %1 pictures")
+            return QCoreApplication::translate("PictureLoader",
+                                               "the game does not read %1 pictures")
                 .arg(reply.text.toUpper());
         case DecodeRefusal::DeviceError:
             return reply.text;
@@ -143,11 +144,11 @@ public:
         if (!decoder.waitForStarted() || !confinement.confine()) {
             decoder.kill();
             decoder.waitForFinished();
-            throw Failure(QCoreApplication::translate("DecoderReport",
-                                                      "Cannot start the picture decoder %1: %2")
-                              .arg(QDir::toNativeSeparators(decoderProgram()),
-                                   decoder.errorString())
-                              .toStdString());
+            throw Failure(
+                QCoreApplication::translate("DecoderReport",
+                                            "Cannot start the picture decoder %1: %2")
+                    .arg(QDir::toNativeSeparators(decoderProgram()), decoder.errorString())
+                    .toStdString());
         }
         decoder.write(head_);
         feed(decoder);

@@ -177,10 +177,9 @@ void Form1::applyPixelRatio(qreal ratio) {
     }
     QImage picture;
     try {
-        picture = remadePicture(pictureSource_, puzzlePicture_, ratio,
-                                [this](QProcess& decoder, auto deadline) {
-                                    return waitForDecoder(decoder, deadline);
-                                });
+        picture = remadePicture(
+            pictureSource_, puzzlePicture_, ratio,
+            [this](QProcess& decoder, auto deadline) { return waitForDecoder(decoder, deadline); });
     } catch (const PictureLoadStopped&) {
         return;  // the window closed meanwhile
     }

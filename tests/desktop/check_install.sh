@@ -58,6 +58,7 @@ fi
 
 # The game's folder keeps everything the program finds beside itself.
 [ -x "$game/tavlora" ] || fail "no program in lib/tavlora"
+[ -x "$game/tavlora-decode" ] || fail "no picture decoder beside the program in lib/tavlora"
 head -c 16 "$game/hiscore.mdb" | grep -q "SQLite format 3" || fail "no high-score file beside the game"
 [ -s "$game/HAND-M.CUR" ] || fail "no hand cursor beside the game"
 pictures=$(find "$game/pictures" -name '*.jpg' | wc -l)

@@ -139,7 +139,8 @@ TEST_F(DecoderProcessTest, ADecoderPastItsDeadlineIsEndedAndTheReportSaysTooLarg
     QElapsedTimer clock;
     clock.start();
     const std::string description = refusal(large);
-    EXPECT_TRUE(description == cannotLoad(large) + "the picture is too large (7000 x 5000 pixels)" ||
+    EXPECT_TRUE(description ==
+                    cannotLoad(large) + "the picture is too large (7000 x 5000 pixels)" ||
                 description == cannotLoad(large) + "the picture is too large to decode")
         << description;
     EXPECT_LT(clock.elapsed(), 1000);  // it did not wait for the decode

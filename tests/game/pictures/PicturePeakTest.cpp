@@ -89,9 +89,8 @@ TEST(PicturePeak, NoPictureRaisesTheWholeGameAboveItsBudget) {
         ASSERT_GE(peak.gameBytes, 0) << peak.outcome;
         ASSERT_GE(peak.decoderBytes, 0) << peak.outcome;
         const long long whole = kWindowBytes + peak.gameBytes + peak.decoderBytes;
-        EXPECT_LE(whole, kWholeGameBytes)
-            << "game " << (peak.gameBytes >> 20) << " MiB, decoder " << (peak.decoderBytes >> 20)
-            << " MiB, " << peak.outcome;
+        EXPECT_LE(whole, kWholeGameBytes) << "game " << (peak.gameBytes >> 20) << " MiB, decoder "
+                                          << (peak.decoderBytes >> 20) << " MiB, " << peak.outcome;
         // The game itself holds only the square, never the picture.
         EXPECT_LE(peak.gameBytes, 64LL << 20) << peak.outcome;
         largest = std::max(largest, whole);

@@ -30,7 +30,9 @@ protected:
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         setDecoderProgram(slow);
     }
-    void TearDown() override { setDecoderProgram(program_); }
+    void TearDown() override {
+        setDecoderProgram(program_);
+    }
 
     // Runs `look` 300 ms into the load of a picture through "Load Picture".
     void loadWhile(const std::function<void()>& look) {
