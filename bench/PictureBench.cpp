@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -16,6 +17,7 @@
 #include "bench/BenchSettings.h"
 #include "bench/BenchSupport.h"
 #include "bench/SyntheticPhoto.h"
+#include "game/decoder/PictureDecoding.h"
 #include "game/pictures/PictureLoader.h"
 #include "platform/Failure.h"
 #include "tests/support/HandMadePictures.h"
@@ -108,6 +110,32 @@ BENCHMARK_CAPTURE(BM_LoadPuzzlePicture, jpeg_10000x10000, kJpeg100)
     ->Apply(medianOfTen)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadPuzzlePicture, bmp_10000x10000, kBmp100)
+    ->Apply(medianOfTen)
+    ->Unit(benchmark::kMillisecond);
+
+// The decoding program's own work for the same request, called in this process: what a load
+// costs beside the program's start, its request and its reply.
+void BM_DecodeInProcess(benchmark::State& state, const TestPicture& picture,
+                        int side = kPuzzlePictureSide) {
+    try {
+        DecodeRequest request;
+        request.path = pathOf(picture);
+        request.name = request.path;
+        request.side = side;
+        for (auto _ : state) {
+            QBuffer reply;
+            reply.open(QIODevice::WriteOnly);
+            decodeAndReply(request, reply);
+            benchmark::DoNotOptimize(reply.data());
+        }
+    } catch (const Failure& failure) {
+        state.SkipWithError(failure.what());
+    }
+}
+BENCHMARK_CAPTURE(BM_DecodeInProcess, jpeg_6000x4000, kJpeg24)
+    ->Apply(medianOfTen)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DecodeInProcess, jpeg_6000x4000_side_800, kJpeg24, 800)
     ->Apply(medianOfTen)
     ->Unit(benchmark::kMillisecond);
 

@@ -11,6 +11,24 @@
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
+#ifndef _WIN32
+#include <unistd.h>
+#include <csignal>
+
+namespace {
+
+// Written when the processor-time limit is reached: the game reports the picture as too large.
+QByteArray outOfTime;
+
+void answerOutOfTime(int) {
+    // Only calls safe in a signal handler: the reply was encoded before.
+    [[maybe_unused]] const ssize_t written =
+        write(STDOUT_FILENO, outOfTime.constData(), static_cast<size_t>(outOfTime.size()));
+    _exit(0);
+}
+
+}  // namespace
+#endif
 
 int main(int argc, char** argv) {
 #if defined(__GLIBC__)
@@ -22,9 +40,15 @@ int main(int argc, char** argv) {
     // The threads Qt's smooth scaling starts need little stack; the default 8 MiB each would be
     // taken from the address space the picture may use.
     QThreadPool::globalInstance()->setStackSize(1024 * 1024);
+#ifndef _WIN32
+    outOfTime = encodeRefusal(DecodeRefusal::TooLarge);
+    std::signal(SIGXCPU, answerOutOfTime);
+#endif
+    // Unbuffered, so every part of the reply has left by the time the next one is worked on.
     QFile input;
     QFile output;
-    if (!input.open(stdin, QIODevice::ReadOnly) || !output.open(stdout, QIODevice::WriteOnly)) {
+    if (!input.open(stdin, QIODevice::ReadOnly) ||
+        !output.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return 1;
     }
     const int status = runDecoder(input, output);

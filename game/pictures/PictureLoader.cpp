@@ -120,8 +120,7 @@ bool blockingWait(QProcess& decoder, std::chrono::milliseconds deadline) {
 // One run of the decoding program for one picture.
 class DecoderRun {
 public:
-    DecoderRun(const DecodeRequest& request, const QByteArray& bytes, const QString& name)
-        : name_(name), limits_(settings().limits) {
+    DecoderRun(const DecodeRequest& request, const QByteArray& bytes) : limits_(settings().limits) {
         limits_.memoryBytes -= bytes.size();
         maxReply_ = qint64{request.side} * request.side * 4 + kReplyOverhead;
         pending_ = bytes;
@@ -140,7 +139,7 @@ public:
                 decoder.kill();
             }
         });
-        decoder.start(decoderProgram(), {}, QIODevice::ReadWrite | QIODevice::Unbuffered);
+        decoder.start(decoderProgram(), {});
         if (!decoder.waitForStarted() || !confinement.confine()) {
             decoder.kill();
             decoder.waitForFinished();
@@ -193,7 +192,6 @@ private:
         }
     }
 
-    QString name_;
     DecodeLimits limits_;
     qint64 maxReply_ = 0;
     QByteArray head_;
@@ -210,7 +208,7 @@ QImage decoded(const DecodeRequest& request, const QByteArray& bytes, const QStr
                                               "a square of %1 pixels is not a size for the puzzle")
                       .arg(request.side));
     }
-    const DecodeReply reply = DecoderRun(request, bytes, name).run(wait);
+    const DecodeReply reply = DecoderRun(request, bytes).run(wait);
     if (reply.refusal) {
         refusePicture(name, refusalReason(reply));
     }

@@ -146,6 +146,28 @@ TEST_F(DecoderProcessTest, ADecoderPastItsDeadlineIsEndedAndTheReportSaysTooLarg
     EXPECT_LT(clock.elapsed(), 1000);  // it did not wait for the decode
 }
 
+TEST_F(DecoderProcessTest, ADecoderOutOfProcessorTimeAnswersTooLarge) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the job object ends a decoder out of processor time without a word";
+#else
+    // Qt's XBM reader takes seconds of processor time for a large one.
+    const QString slow = temp_.filePath("slow.xbm");
+    QFile xbm(slow);
+    ASSERT_TRUE(xbm.open(QIODevice::WriteOnly));
+    xbm.write("#define big_width 9000\n#define big_height 9000\nstatic char big_bits[] = {\n");
+    const QByteArray line("0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f,\n");
+    for (int i = 0; i < 9000 * 9000 / 8 / 10; ++i) {
+        xbm.write(line);
+    }
+    xbm.write("};\n");
+    xbm.close();
+    DecodeLimits spent = defaultDecodeLimits();
+    spent.processorTime = std::chrono::seconds(1);
+    setDecodeLimits(spent);
+    EXPECT_EQ(refusal(slow), cannotLoad(slow) + "the picture is too large (9000 x 9000 pixels)");
+#endif
+}
+
 TEST_F(DecoderProcessTest, ADecoderKilledOrCrashingMidLoadIsOneReportAndTheNextPictureLoads) {
 #ifdef _WIN32
     GTEST_SKIP() << "SIGKILL and a shell script stand in for the decoder on Unix only";

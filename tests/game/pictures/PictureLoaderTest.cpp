@@ -320,6 +320,9 @@ TEST_F(PictureLoaderTest, SquareSideFollowsTheScreenAndHeldPicturesLoadLikeFiles
 
     // Bytes from a clipboard or a file go through the same checks, and reports name the name.
     expectHalves(loadPuzzlePictureData(bytesOf(photo), "clipboard image"), 40);
+    // Bytes of several megabytes reach the decoder a piece at a time.
+    expectHalves(
+        loadPuzzlePictureData(bytesOf(save("big.bmp", halves(1600, 1200), "bmp")), "big image"), 0);
     const QByteArray bitmap = bytesOf(save("b.bmp", halves(30, 20), "bmp"));
     expectHalves(loadPuzzlePictureData(bitmap.mid(14), "pasted.dib"), 0);
     for (const QByteArray& bad : {QByteArray(), QByteArray("words"), bitmap.left(100)}) {
