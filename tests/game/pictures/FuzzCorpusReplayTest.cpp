@@ -111,25 +111,28 @@ TEST(FuzzCorpusReplay, ReproducersKeepTheOutcomeTheirFixGaveThem) {
         const char* target;
         const char* file;
         std::string reason;  // after "<path>: "; empty for a file that loads
+        // Refused by the decoder's memory limit, which sanitizer builds replace with the
+        // sanitizer's own: there such a picture loads or gets one report naming the file.
+        bool byMemoryLimit = false;
     } cases[] = {
         {"picture", "topdown-16x16-24bit.bmp", ""},
         {"picture", "topdown-1bit.bmp", ""},
         {"picture", "topdown-32bit.bmp", ""},
         {"picture", "jpeg-progressive-cmyk-65500x1526.jpg",
-         "the picture is too large (65500 x 1526 pixels)"},
+         "the picture is too large (65500 x 1526 pixels)", true},
         {"picture", "jpeg-progressive-rgb-65500x1526.jpg",
-         "the picture is too large (65500 x 1526 pixels)"},
+         "the picture is too large (65500 x 1526 pixels)", true},
         {"picture", "jpeg-scan-per-component-30000x3000.jpg",
-         "the picture is too large (30000 x 3000 pixels)"},
+         "the picture is too large (30000 x 3000 pixels)", true},
         {"picture", "gif-canvas-10000-frame-1x1.gif", ""},
         {"picture", "gif-canvas-10001x10000-frame-1x1.gif",
          "the picture is too large (10001 x 10000 pixels)"},
         {"picture", "gif-restore-canvas-10000-frame-10000.gif",
-         "the picture is too large (10000 x 10000 pixels)"},
-        {"picture", "tiff-one-strip-9000x9000.tif",
-         "the picture is too large (9000 x 9000 pixels)"},
+         "the picture is too large (10000 x 10000 pixels)", true},
+        {"picture", "tiff-one-strip-9000x9000.tif", "the picture is too large (9000 x 9000 pixels)",
+         true},
         {"picture", "webp-animation-canvas-10000.webp",
-         "the picture is too large (10000 x 10000 pixels)"},
+         "the picture is too large (10000 x 10000 pixels)", true},
         {"picture", "webp-claims-16383x16383.webp",
          "the picture is too large (16383 x 16383 pixels)"},
         {"picture", "icon-claims-huge-bitmap.ico",
@@ -161,6 +164,14 @@ TEST(FuzzCorpusReplay, ReproducersKeepTheOutcomeTheirFixGaveThem) {
         } catch (const Failure& failure) {
             outcome = failure.description();
         }
+#if defined(__SANITIZE_ADDRESS__)
+        if (reproducer.byMemoryLimit) {
+            EXPECT_TRUE(outcome.empty() || outcome.starts_with("Cannot load the picture " +
+                                                               testfiles::nativePath(path) + ": "))
+                << outcome;
+            continue;
+        }
+#endif
         if (reproducer.reason.empty()) {
             EXPECT_EQ(outcome, "");
         } else {
