@@ -11,8 +11,12 @@
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
-#ifndef _WIN32
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
 #include <unistd.h>
+
 #include <csignal>
 
 namespace {
@@ -43,6 +47,11 @@ int main(int argc, char** argv) {
 #ifndef _WIN32
     outOfTime = encodeRefusal(DecodeRefusal::TooLarge);
     std::signal(SIGXCPU, answerOutOfTime);
+#endif
+#ifdef _WIN32
+    // The request and the reply are bytes: no line ends turned, no end-of-file character.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
 #endif
     // Unbuffered, so every part of the reply has left by the time the next one is worked on.
     QFile input;

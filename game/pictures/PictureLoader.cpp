@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QProcess>
 #include <QUrl>
+#include <algorithm>
+#include <cstring>
 #include <memory>
+#include <utility>
 
 #include "game/pictures/DecoderLimits.h"
 #include "platform/Failure.h"
@@ -22,11 +25,14 @@ namespace {
 const char* const kDamaged =
     QT_TRANSLATE_NOOP("PictureLoader", "the file is damaged or is not a picture");
 
-// The whole game's memory while a picture decodes: the window's own (about 32 MiB, more with a
-// pasted picture's bytes, which the decoder's limit gives up) and the decoder's, whose address
-// space holds its libraries' mappings (about 40 MiB measured on Debian 12) besides the largest
-// picture at 4 bytes a pixel and a scaled copy's working space.
+// The whole game's memory while a picture decodes is the window's own (about 32 MiB, more with a
+// pasted picture's bytes, which the decoder's limit gives up) and the decoder's. The decoder's
+// address space holds its libraries' mappings (77 MiB measured on Debian 12, 14 MiB of it
+// resident) besides the largest picture at 4 bytes a pixel (381 MiB) and a little working space:
+// the limit leaves the whole game just under 450 MiB resident
+// (tests/game/pictures/PicturePeakTest).
 constexpr long long kDecoderAddressSpace = 470LL * 1024 * 1024;
+constexpr long long kDecoderBase = 96LL * 1024 * 1024;
 // A 100-megapixel BMP decodes in about 1.3 s and a WebP of that size in about 3 s on a 2.1 GHz
 // machine; a slower machine, or Wine, gets ample room beyond that.
 constexpr std::chrono::seconds kDecoderProcessorTime{20};
@@ -121,7 +127,9 @@ bool blockingWait(QProcess& decoder, std::chrono::milliseconds deadline) {
 class DecoderRun {
 public:
     DecoderRun(const DecodeRequest& request, const QByteArray& bytes) : limits_(settings().limits) {
-        limits_.memoryBytes -= bytes.size();
+        // The bytes the game holds leave the decoder that much less room, down to what its own
+        // libraries take.
+        limits_.memoryBytes = std::max(limits_.memoryBytes - bytes.size(), kDecoderBase);
         maxReply_ = qint64{request.side} * request.side * 4 + kReplyOverhead;
         pending_ = bytes;
         head_ = requestHead(request, bytes);
@@ -149,7 +157,7 @@ public:
                     .arg(QDir::toNativeSeparators(decoderProgram()), decoder.errorString())
                     .toStdString());
         }
-        decoder.write(head_);
+        decoder.write(std::exchange(head_, {}));
         feed(decoder);
 
         const bool waited = (wait ? wait : DecoderWait(blockingWait))(decoder, limits_.deadline);
@@ -176,9 +184,6 @@ public:
 private:
     // Hands the decoder the next piece of the picture's bytes once the last one has left.
     void feed(QProcess& decoder) {
-        if (!head_.isEmpty()) {
-            head_.clear();
-        }
         if (decoder.bytesToWrite() > 0 || closed_) {
             return;
         }

@@ -260,7 +260,12 @@ TEST_F(PictureWaysTest, PastedDataCountsTheBytesHeldBesideTheDecode) {
     // is too large beside them.
     copy("image/png", picture + QByteArray(48 << 20, '\0'));
     paste();
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer's own limits stand in for the address-space limit: only one report is sure.
+    expectOneReport("Form_Paste at line 110", "Cannot load the picture");
+#else
     expectOneReport("Form_Paste at line 110", "too large (10000 x 10000 pixels)");
+#endif
     EXPECT_TRUE(form->puzzlePicture().isNull());
 }
 
