@@ -13,9 +13,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <csignal>
 #endif
 
@@ -64,16 +62,6 @@ protected:
     QTemporaryDir temp_;
     QString program_ = decoderProgram();
 };
-
-// Wine runs the Windows build's tests, and names itself in ntdll.
-bool underWine() {
-#ifdef _WIN32
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-#else
-    return false;
-#endif
-}
 
 DecodeReply replyTo(const DecodeRequest& request) {
     QBuffer output;
@@ -132,7 +120,7 @@ TEST_F(DecoderProcessTest, APictureThatOutgrowsTheMemoryLimitIsTooLargeAndLoadsW
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "AddressSanitizer's own limits count its shadow and quarantine";
 #endif
-    if (underWine()) {
+    if (testfiles::runsUnderWine()) {
         GTEST_SKIP() << "Wine accepts a job object's process memory limit but does not enforce "
                         "it; only Windows can";
     }
