@@ -261,11 +261,14 @@ TEST_F(PictureWaysTest, PastedDataCountsTheBytesHeldBesideTheDecode) {
     copy("image/png", picture + QByteArray(48 << 20, '\0'));
     paste();
 #if defined(__SANITIZE_ADDRESS__)
-    // The sanitizer's own limits stand in for the address-space limit: only one report is sure.
-    expectOneReport("Form_Paste at line 110", "Cannot load the picture");
+    const bool memoryLimited = false;
 #else
-    expectOneReport("Form_Paste at line 110", "too large (10000 x 10000 pixels)");
+    const bool memoryLimited = !testfiles::runsUnderWine();
 #endif
+    // Where the decoder's memory limit does not hold (a sanitizer's limits stand in for it, Wine
+    // ignores a job object's), only the one report is sure.
+    expectOneReport("Form_Paste at line 110",
+                    memoryLimited ? "too large (10000 x 10000 pixels)" : "Cannot load the picture");
     EXPECT_TRUE(form->puzzlePicture().isNull());
 }
 
