@@ -1,15 +1,23 @@
 #include <benchmark/benchmark.h>
 
+#include <QAccessible>
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <map>
 #include <string>
 
 #include "bench/BenchSettings.h"
 #include "bench/BenchSupport.h"
 #include "bench/SyntheticPhoto.h"
+#include "game/decoder/PictureDecoding.h"
 #include "game/pictures/PictureLoader.h"
 #include "platform/Failure.h"
 #include "tests/support/HandMadePictures.h"
@@ -105,6 +113,32 @@ BENCHMARK_CAPTURE(BM_LoadPuzzlePicture, bmp_10000x10000, kBmp100)
     ->Apply(medianOfTen)
     ->Unit(benchmark::kMillisecond);
 
+// The decoding program's own work for the same request, called in this process: what a load
+// costs beside the program's start, its request and its reply.
+void BM_DecodeInProcess(benchmark::State& state, const TestPicture& picture,
+                        int side = kPuzzlePictureSide) {
+    try {
+        DecodeRequest request;
+        request.path = pathOf(picture);
+        request.name = request.path;
+        request.side = side;
+        for (auto _ : state) {
+            QBuffer reply;
+            reply.open(QIODevice::WriteOnly);
+            decodeAndReply(request, reply);
+            benchmark::DoNotOptimize(reply.data());
+        }
+    } catch (const Failure& failure) {
+        state.SkipWithError(failure.what());
+    }
+}
+BENCHMARK_CAPTURE(BM_DecodeInProcess, jpeg_6000x4000, kJpeg24)
+    ->Apply(medianOfTen)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DecodeInProcess, jpeg_6000x4000_side_800, kJpeg24, 800)
+    ->Apply(medianOfTen)
+    ->Unit(benchmark::kMillisecond);
+
 void BM_FullDecodeThenScale(benchmark::State& state, const TestPicture& picture) {
     try {
         const QString path = pathOf(picture);
@@ -117,6 +151,52 @@ void BM_FullDecodeThenScale(benchmark::State& state, const TestPicture& picture)
 }
 BENCHMARK_CAPTURE(BM_FullDecodeThenScale, jpeg_6000x4000, kJpeg24)
     ->Apply(medianOfTen)
+    ->Unit(benchmark::kMillisecond);
+
+// While the 100-megapixel BMP decodes in the decoding program, the window's events run: every
+// 5 ms a screen reader's query of a button's name is answered. The counter is the longest time
+// between two answers (or from the start of the load to the first, or from the last to its end).
+void BM_WindowAnswersWhileDecoding(benchmark::State& state, const TestPicture& picture) {
+    QPushButton button(QStringLiteral("High Scores"));
+    button.show();
+    double longest = 0;
+    try {
+        const QString path = pathOf(picture);
+        for (auto _ : state) {
+            QElapsedTimer clock;
+            clock.start();
+            qint64 last = 0;
+            const auto answered = [&] {
+                QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&button);
+                benchmark::DoNotOptimize(face->text(QAccessible::Name));
+                longest = std::max(longest, static_cast<double>(clock.elapsed() - last));
+                last = clock.elapsed();
+            };
+            QTimer ticks;
+            QObject::connect(&ticks, &QTimer::timeout, answered);
+            ticks.start(5);
+            loadPuzzlePicture(path, kPuzzlePictureSide,
+                              [](QProcess& decoder, std::chrono::milliseconds deadline) {
+                                  QEventLoop loop;
+                                  QObject::connect(&decoder, &QProcess::finished, &loop,
+                                                   &QEventLoop::quit);
+                                  QTimer::singleShot(deadline, &loop, &QEventLoop::quit);
+                                  if (decoder.state() != QProcess::NotRunning) {
+                                      loop.exec();
+                                  }
+                                  return true;
+                              });
+            answered();
+        }
+    } catch (const Failure& failure) {
+        state.SkipWithError(failure.what());
+        return;
+    }
+    state.counters["longest_unanswered_ms"] = longest;
+}
+BENCHMARK_CAPTURE(BM_WindowAnswersWhileDecoding, bmp_10000x10000, kBmp100)
+    ->Iterations(1)
+    ->Repetitions(5)
     ->Unit(benchmark::kMillisecond);
 
 // Each iteration loads the picture in a fresh picture_peak process and records how far that

@@ -8,7 +8,10 @@ set(tavlora_layer_rules
     "tavlora_board=tavlora_platform_core"
     "tavlora_shell=tavlora_platform,Qt6::Widgets"
     "tavlora_scores=tavlora_platform_core,Qt6::Core,Qt6::Sql"
-    "tavlora_pictures=tavlora_platform_core,tavlora_platform_images,Qt6::Gui,JPEG::JPEG,TIFF::TIFF"
+    "tavlora_decode_protocol=Qt6::Core"
+    "tavlora_decoder=tavlora_decode_protocol,tavlora_platform_images,Qt6::Gui"
+    "tavlora-decode=tavlora_decoder"
+    "tavlora_pictures=tavlora_platform_core,tavlora_platform_images,tavlora_decode_protocol,Qt6::Gui"
     "tavlora_boardview=tavlora_board,tavlora_platform,Qt6::Widgets")
 
 function(tavlora_check_layers)

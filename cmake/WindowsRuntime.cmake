@@ -1,7 +1,7 @@
-# What tavlora.exe needs beside itself on Windows, where no package manager brings it: the Qt
-# libraries and plugins it loads, the two picture libraries the loader reads headers with, and the
-# MinGW-w64 runtime. The build copies them into the game's folder, so build/bin runs as it is, and
-# the install puts them into the game's folder too.
+# What tavlora.exe and its picture decoder tavlora-decode.exe need beside them on Windows, where no
+# package manager brings it: the Qt libraries and plugins they load, the two picture libraries Qt's
+# JPEG and TIFF plugins are linked with, and the MinGW-w64 runtime. The build copies them into the
+# game's folder, so build/bin runs as it is, and the install puts them into the game's folder too.
 get_target_property(tavlora_qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(tavlora_qt_bin ${tavlora_qt_core} DIRECTORY)
 get_filename_component(tavlora_qt_plugins ${tavlora_qt_bin}/../plugins ABSOLUTE)

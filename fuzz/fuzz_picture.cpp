@@ -1,7 +1,9 @@
-// Any file the player picks in "Load Picture" reaches loadPuzzlePicture, and picture data from the
-// clipboard or a drop reaches loadPuzzlePictureData. Inputs of odd length take the second way,
-// for the square of a 2x screen.
+// Any file the player picks in "Load Picture", and picture data from the clipboard, reach the
+// decoding program (tavlora-decode) as a request; this target calls the program's own entry point
+// with that request, in-process, as the program does with the one it reads. Inputs of odd length
+// go as bytes held in memory, for the square of a 2x screen; the others as a file.
 
+#include <QBuffer>
 #include <QImageReader>
 #include <cstddef>
 #include <cstdint>
@@ -9,8 +11,7 @@
 #include <cstdlib>
 
 #include "fuzz/FuzzInput.h"
-#include "game/pictures/PictureLoader.h"
-#include "platform/Failure.h"
+#include "game/decoder/PictureDecoding.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     startFuzzApplication(false);
@@ -29,23 +30,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         noteOutcome(u"claimed", QStringView(sizeClasses, 2));
     }
     const bool fromMemory = size % 2 == 1;
-    const int side = fromMemory ? 2 * kPuzzlePictureSide : kPuzzlePictureSide;
-    try {
-        const QImage picture =
-            fromMemory
-                ? loadPuzzlePictureData(QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                                static_cast<qsizetype>(size)),
-                                        path, side)
-                : loadPuzzlePicture(path, side);
-        // Everything after loading cuts the picture into cells and trusts its size.
-        if (picture.width() != side || picture.height() != side) {
-            std::fprintf(stderr, "loaded a %d x %d picture\n", picture.width(), picture.height());
-            std::abort();
-        }
-        noteOutcome(u"loaded", picture.hasAlphaChannel() ? u"alpha" : u"opaque");
-    } catch (const Failure& failure) {
-        // Refusing a file is what the loader is for.
-        noteRefusal(u"refused", failure.description(), path);
+    DecodeRequest request;
+    request.side = fromMemory ? 2 * kPuzzlePictureSide : kPuzzlePictureSide;
+    request.name = path;
+    if (fromMemory) {
+        request.bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                                static_cast<qsizetype>(size));
+    } else {
+        request.path = path;
+    }
+    QBuffer requestBytes;
+    requestBytes.setData(encodeRequest(request));
+    requestBytes.open(QIODevice::ReadOnly);
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    runDecoder(requestBytes, output);
+    const DecodeReply reply = readReply(output.data());
+    // The game trusts a finished reply's square: everything after loading cuts it into cells.
+    if (!reply.finished) {
+        std::fprintf(stderr, "the decoder wrote no whole reply\n");
+        std::abort();
+    }
+    if (reply.refusal) {
+        // Refusing a file is what the decoder is for.
+        noteOutcome(u"refused", QString::number(static_cast<int>(*reply.refusal)) + reply.text);
+    } else if (reply.side != request.side) {
+        std::fprintf(stderr, "decoded a square of %d for %d\n", reply.side, request.side);
+        std::abort();
+    } else {
+        noteOutcome(u"loaded", reply.hasAlpha ? u"alpha" : u"opaque");
     }
     return 0;
 }

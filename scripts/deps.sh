@@ -14,7 +14,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libqt6sql6-sqlite libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-image-formats-plugins libjpeg-dev libtiff-dev libxcb1-dev
+    qt6-image-formats-plugins libxcb1-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream

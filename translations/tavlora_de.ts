@@ -148,6 +148,17 @@ Jedes andere Argument ist ein Bild. Vor &quot;--&quot; werden Qts eigene Optione
     </message>
 </context>
 <context>
+    <name>DecoderReport</name>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>das Bild ist zu groß zum Dekodieren</translation>
+    </message>
+    <message>
+        <source>Cannot start the picture decoder %1: %2</source>
+        <translation>Der Bild-Decoder %1 kann nicht gestartet werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Tavlora</source>
@@ -379,10 +390,6 @@ Geben Sie Ihren Namen ein: </translation>
     <message>
         <source>the picture is too large (%1 x %2 pixels)</source>
         <translation>das Bild ist zu groß (%1 x %2 Pixel)</translation>
-    </message>
-    <message>
-        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
-        <translation>das Bild ist zu groß (%1 x %2 Pixel, so gespeichert, brauchen %3 MiB zum Entpacken, mehr als %4 MiB)</translation>
     </message>
     <message>
         <source>the game does not read %1 pictures</source>

@@ -148,6 +148,17 @@ Cualquier otro argumento es una imagen. Antes de «--», las opciones propias de
     </message>
 </context>
 <context>
+    <name>DecoderReport</name>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>la imagen es demasiado grande para decodificarla</translation>
+    </message>
+    <message>
+        <source>Cannot start the picture decoder %1: %2</source>
+        <translation>No se puede iniciar el decodificador de imágenes %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Tavlora</source>
@@ -379,10 +390,6 @@ Escriba su nombre: </translation>
     <message>
         <source>the picture is too large (%1 x %2 pixels)</source>
         <translation>la imagen es demasiado grande (%1 x %2 píxeles)</translation>
-    </message>
-    <message>
-        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
-        <translation>la imagen es demasiado grande (%1 x %2 píxeles guardados así necesitan %3 MiB para descodificarse, más de %4 MiB)</translation>
     </message>
     <message>
         <source>the game does not read %1 pictures</source>

@@ -148,6 +148,17 @@ Tout autre argument est une image. Avant « -- », les options propres à Qt (co
     </message>
 </context>
 <context>
+    <name>DecoderReport</name>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>l'image est trop grande pour être décodée</translation>
+    </message>
+    <message>
+        <source>Cannot start the picture decoder %1: %2</source>
+        <translation>Impossible de démarrer le décodeur d'images %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Tavlora</source>
@@ -379,10 +390,6 @@ Entrez votre nom : </translation>
     <message>
         <source>the picture is too large (%1 x %2 pixels)</source>
         <translation>l&apos;image est trop grande (%1 x %2 pixels)</translation>
-    </message>
-    <message>
-        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
-        <translation>l&apos;image est trop grande (%1 x %2 pixels stockés ainsi demandent %3 Mio pour le décodage, plus de %4 Mio)</translation>
     </message>
     <message>
         <source>the game does not read %1 pictures</source>

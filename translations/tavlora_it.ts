@@ -148,6 +148,17 @@ Ogni altro argomento è un&apos;immagine. Prima di «--», le opzioni proprie di
     </message>
 </context>
 <context>
+    <name>DecoderReport</name>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>l'immagine è troppo grande per essere decodificata</translation>
+    </message>
+    <message>
+        <source>Cannot start the picture decoder %1: %2</source>
+        <translation>Impossibile avviare il decodificatore di immagini %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Tavlora</source>
@@ -379,10 +390,6 @@ Inserisci il tuo nome: </translation>
     <message>
         <source>the picture is too large (%1 x %2 pixels)</source>
         <translation>l&apos;immagine è troppo grande (%1 x %2 pixel)</translation>
-    </message>
-    <message>
-        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
-        <translation>l&apos;immagine è troppo grande (%1 x %2 pixel salvati così richiedono %3 MiB per la decodifica, più di %4 MiB)</translation>
     </message>
     <message>
         <source>the game does not read %1 pictures</source>

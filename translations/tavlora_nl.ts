@@ -148,6 +148,17 @@ Elk ander argument is een afbeelding. Vóór &quot;--&quot; gaan de eigen opties
     </message>
 </context>
 <context>
+    <name>DecoderReport</name>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>de afbeelding is te groot om te decoderen</translation>
+    </message>
+    <message>
+        <source>Cannot start the picture decoder %1: %2</source>
+        <translation>Kan de afbeeldingsdecoder %1 niet starten: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Tavlora</source>
@@ -379,10 +390,6 @@ Voer uw naam in: </translation>
     <message>
         <source>the picture is too large (%1 x %2 pixels)</source>
         <translation>de afbeelding is te groot (%1 x %2 pixels)</translation>
-    </message>
-    <message>
-        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
-        <translation>de afbeelding is te groot (%1 x %2 pixels, zo opgeslagen, vragen %3 MiB om te decoderen, meer dan %4 MiB)</translation>
     </message>
     <message>
         <source>the game does not read %1 pictures</source>

@@ -148,6 +148,17 @@ Każdy inny argument jest obrazem. Przed „--” własne opcje Qt (takie jak -s
     </message>
 </context>
 <context>
+    <name>DecoderReport</name>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>obraz jest zbyt duży, by go zdekodować</translation>
+    </message>
+    <message>
+        <source>Cannot start the picture decoder %1: %2</source>
+        <translation>Nie można uruchomić dekodera obrazów %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Tavlora</source>
@@ -379,10 +390,6 @@ Podaj swoje imię: </translation>
     <message>
         <source>the picture is too large (%1 x %2 pixels)</source>
         <translation>obrazek jest za duży (%1 x %2 pikseli)</translation>
-    </message>
-    <message>
-        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
-        <translation>obrazek jest za duży (%1 x %2 pikseli zapisanych w ten sposób wymaga %3 MiB do dekodowania, więcej niż %4 MiB)</translation>
     </message>
     <message>
         <source>the game does not read %1 pictures</source>

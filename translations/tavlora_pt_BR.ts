@@ -148,6 +148,17 @@ Qualquer outro argumento é uma imagem. Antes de &quot;--&quot;, as opções do 
     </message>
 </context>
 <context>
+    <name>DecoderReport</name>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>a imagem é grande demais para ser decodificada</translation>
+    </message>
+    <message>
+        <source>Cannot start the picture decoder %1: %2</source>
+        <translation>Não é possível iniciar o decodificador de imagens %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Tavlora</source>
@@ -379,10 +390,6 @@ Digite seu nome: </translation>
     <message>
         <source>the picture is too large (%1 x %2 pixels)</source>
         <translation>a imagem é grande demais (%1 x %2 pixels)</translation>
-    </message>
-    <message>
-        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
-        <translation>a imagem é grande demais (%1 x %2 pixels guardados assim precisam de %3 MiB para decodificar, mais de %4 MiB)</translation>
     </message>
     <message>
         <source>the game does not read %1 pictures</source>

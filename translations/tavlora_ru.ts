@@ -148,6 +148,17 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
     </message>
 </context>
 <context>
+    <name>DecoderReport</name>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>изображение слишком велико для декодирования</translation>
+    </message>
+    <message>
+        <source>Cannot start the picture decoder %1: %2</source>
+        <translation>Не удаётся запустить декодер изображений %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DesktopEntry</name>
     <message>
         <source>Tavlora</source>
@@ -379,10 +390,6 @@ Enter your name: </source>
     <message>
         <source>the picture is too large (%1 x %2 pixels)</source>
         <translation>картинка слишком велика (%1 x %2 пикселей)</translation>
-    </message>
-    <message>
-        <source>the picture is too large (%1 x %2 pixels stored this way need %3 MiB to decode, more than %4 MiB)</source>
-        <translation>картинка слишком велика (%1 x %2 пикселей в таком виде требуют %3 МиБ для декодирования, больше %4 МиБ)</translation>
     </message>
     <message>
         <source>the game does not read %1 pictures</source>

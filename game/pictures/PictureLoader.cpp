@@ -1,20 +1,17 @@
 #include "game/pictures/PictureLoader.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
+#include <QProcess>
 #include <QUrl>
+#include <algorithm>
+#include <cstring>
 #include <memory>
+#include <utility>
 
-#include "game/pictures/EndWatchingDevice.h"
-#include "game/pictures/ExifOrientation.h"
-#include "game/pictures/PictureDemand.h"
-#include "game/pictures/PictureShrink.h"
+#include "game/pictures/DecoderLimits.h"
 #include "platform/Failure.h"
-#include "platform/IconImages.h"
 #include "platform/RegularFile.h"
 
 void refusePicture(const QString& name, const QString& reason) {
@@ -28,75 +25,36 @@ namespace {
 const char* const kDamaged =
     QT_TRANSLATE_NOOP("PictureLoader", "the file is damaged or is not a picture");
 
-// The formats read, as QImageReader names them, and their MIME types. Others Qt may read through
-// plugins (TGA, MNG, ICNS, WBMP) are left out: some claim files by very little of their content,
-// and none of them has had its decoder's appetite for memory worked out here.
-struct ReadFormat {
-    const char* name;
-    const char* mimeType;
-};
-constexpr ReadFormat kReadFormats[] = {
-    {"bmp", "image/bmp"},
-    {"dib", "image/bmp"},
-    {"gif", "image/gif"},
-    {"jpeg", "image/jpeg"},
-    {"jpg", "image/jpeg"},
-    {"png", "image/png"},
-    {"pbm", "image/x-portable-bitmap"},
-    {"pgm", "image/x-portable-graymap"},
-    {"ppm", "image/x-portable-pixmap"},
-    {"xbm", "image/x-xbitmap"},
-    {"xpm", "image/x-xpixmap"},
-    {"ico", "image/vnd.microsoft.icon"},
-    {"cur", "image/vnd.microsoft.icon"},
-    {"tif", "image/tiff"},
-    {"tiff", "image/tiff"},
-    {"webp", "image/webp"},
+// The whole game's memory while a picture decodes is the window's own (about 32 MiB, more with a
+// pasted picture's bytes, which the decoder's limit gives up) and the decoder's. The decoder's
+// address space holds its libraries' mappings (77 MiB measured on Debian 12, 14 MiB of it
+// resident) besides the largest picture at 4 bytes a pixel (381 MiB) and a little working space:
+// the limit leaves the whole game just under 450 MiB resident
+// (tests/game/pictures/PicturePeakTest).
+constexpr long long kDecoderAddressSpace = 470LL * 1024 * 1024;
+constexpr long long kDecoderBase = 96LL * 1024 * 1024;
+// A 100-megapixel BMP decodes in about 1.3 s and a WebP of that size in about 3 s on a 2.1 GHz
+// machine; a slower machine, or Wine, gets ample room beyond that.
+constexpr std::chrono::seconds kDecoderProcessorTime{20};
+constexpr std::chrono::milliseconds kDecoderDeadline{30000};
+// The reply's parts besides the pixels take a few dozen bytes.
+constexpr qint64 kReplyOverhead = 4096;
+// Bytes handed to the decoder a piece at a time, so the pipe never holds a second copy of them.
+constexpr qsizetype kRequestPiece = 1 << 20;
+
+struct DecoderSettings {
+    QString program;
+    DecodeLimits limits = defaultDecodeLimits();
 };
 
-bool isReadFormat(const QByteArray& format) {
-    for (const ReadFormat& known : kReadFormats) {
-        if (format == known.name) {
-            return true;
-        }
-    }
-    return false;
+DecoderSettings& settings() {
+    static DecoderSettings current;
+    return current;
 }
 
-// Qt's readers refuse, by default, any picture above 128 MB at 4 bytes a pixel, some of them while
-// merely telling whether they know the content (an XBM is decoded whole to find out). The memory
-// budget worked out from each file's headers is the one judge of what loads, so while the loader
-// works Qt's limit stands at that budget, which still stops a decoder that would allocate beyond
-// anything the headers could claim.
-class AllocationLimitAtBudget {
-public:
-    AllocationLimitAtBudget() : previous_(QImageReader::allocationLimit()) {
-        constexpr long long kMebibyte = 1024 * 1024;
-        QImageReader::setAllocationLimit(
-            static_cast<int>((kMaxDecodeBytes + kMebibyte - 1) / kMebibyte));
-    }
-    ~AllocationLimitAtBudget() { QImageReader::setAllocationLimit(previous_); }
-    AllocationLimitAtBudget(const AllocationLimitAtBudget&) = delete;
-    AllocationLimitAtBudget& operator=(const AllocationLimitAtBudget&) = delete;
-
-private:
-    int previous_;
-};
-
-// Where a picture's bytes come from. Every open() gives a device of its own, so headers can be
-// read beside the decoder without moving it.
-class PictureBytes {
-public:
-    virtual ~PictureBytes() = default;
-    virtual const QString& name() const = 0;
-    virtual std::unique_ptr<QIODevice> open() const = 0;
-    // What is held in memory already while the picture decodes.
-    virtual qint64 heldBytes() const { return 0; }
-};
-
 // Why a file cannot be read, in the words of a refusal.
-QString fileRefusal(const OpenedFile& opened) {
-    switch (opened.refusal) {
+QString fileRefusal(FileRefusal refusal, const QString& error) {
+    switch (refusal) {
         case FileRefusal::Missing:
             return QCoreApplication::translate("PictureLoader", "the file was not found");
         case FileRefusal::Folder:
@@ -111,7 +69,7 @@ QString fileRefusal(const OpenedFile& opened) {
         case FileRefusal::None:
             break;
     }
-    return opened.error;
+    return error;
 }
 
 // Reports name the file as the system writes paths, with backslashes on Windows; an address that
@@ -120,204 +78,209 @@ QString reportedName(const QString& path) {
     return QUrl(path).scheme().size() > 1 ? path : QDir::toNativeSeparators(path);
 }
 
-class FileBytes : public PictureBytes {
-public:
-    explicit FileBytes(const QString& path) : path_(path), name_(reportedName(path)) {}
-    const QString& name() const override { return name_; }
-    // Only a regular file is opened: reading a pipe or a device could keep the window waiting for
-    // another program without end.
-    std::unique_ptr<QIODevice> open() const override {
-        OpenedFile opened = openRegularFile(path_);
-        if (!opened.file) {
-            refusePicture(name_, fileRefusal(opened));
-        }
-        return std::move(opened.file);
+QString tooLarge(const DecodeReply& reply) {
+    if (reply.statedWidth > 0 && reply.statedHeight > 0) {
+        return QCoreApplication::translate("PictureLoader",
+                                           "the picture is too large (%1 x %2 pixels)")
+            .arg(reply.statedWidth)
+            .arg(reply.statedHeight);
     }
-
-private:
-    QString path_;
-    QString name_;
-};
-
-class MemoryBytes : public PictureBytes {
-public:
-    MemoryBytes(const QByteArray& data, const QString& name) : data_(data), name_(name) {}
-    const QString& name() const override { return name_; }
-    std::unique_ptr<QIODevice> open() const override {
-        auto buffer = std::make_unique<QBuffer>();
-        buffer->setData(data_);  // shares the bytes, copies none
-        buffer->open(QIODevice::ReadOnly);
-        return buffer;
-    }
-    qint64 heldBytes() const override { return data_.size(); }
-
-private:
-    QByteArray data_;
-    QString name_;
-};
-
-// The content decides: an ordinary BMP named .dib would otherwise go to the header-less reader.
-// Only when no format knows the content does the name choose, for a true header-less .dib.
-std::unique_ptr<QImageReader> openReader(QIODevice& device, const QString& name) {
-    auto byContent = std::make_unique<QImageReader>(&device);
-    if (byContent->canRead()) {
-        return byContent;
-    }
-    const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1();
-    if (!suffix.isEmpty() && device.seek(0)) {
-        auto byName = std::make_unique<QImageReader>(&device, suffix);
-        if (byName->canRead()) {
-            return byName;
-        }
-    }
-    return byContent;
+    return QCoreApplication::translate("DecoderReport", "the picture is too large to decode");
 }
 
-// Qt's XBM reader tells whether it knows a file only by decoding all of it, which for a large one
-// takes seconds; an XBM, named by its first bytes, is judged by its one read instead.
-std::unique_ptr<QImageReader> xbmReader(QIODevice& source, QIODevice& device) {
-    if (!source.peek(7).startsWith("#define")) {
-        return nullptr;
-    }
-    auto reader = std::make_unique<QImageReader>(&device, "xbm");
-    reader->setAutoDetectImageFormat(false);
-    return reader;
-}
-
-// Only a device error says more than that the content could not be made into a picture.
-QString readerFailure(const QImageReader& reader) {
-    if (reader.error() == QImageReader::DeviceError) {
-        return reader.errorString();
+// The reason a refusal of the decoder's gives, in the player's language.
+QString refusalReason(const DecodeReply& reply) {
+    switch (*reply.refusal) {
+        case DecodeRefusal::TooLarge:
+            return tooLarge(reply);
+        case DecodeRefusal::Unsupported:
+            return QCoreApplication::translate("PictureLoader",
+                                               "the game does not read %1 pictures")
+                .arg(reply.text.toUpper());
+        case DecodeRefusal::DeviceError:
+            return reply.text;
+        case DecodeRefusal::FileRefused:
+            return fileRefusal(static_cast<FileRefusal>(reply.code), reply.text);
+        case DecodeRefusal::Damaged:
+        case DecodeRefusal::BadRequest:
+            break;
     }
     return QCoreApplication::translate("PictureLoader", kDamaged);
 }
 
-QString mebibytes(qint64 bytes) {
-    return QString::number((bytes + (1 << 20) - 1) >> 20);
+// The request, up to its bytes, which follow as QDataStream writes a byte array: their count,
+// then the bytes themselves.
+QByteArray requestHead(const DecodeRequest& request, const QByteArray& bytes) {
+    QByteArray head = encodeRequest(request);
+    head.chop(4);  // the empty byte array's count
+    QDataStream stream(&head, QIODevice::Append);
+    stream << quint32(bytes.size());
+    return head;
 }
 
-// Refuses, before anything is decoded, a picture larger than the game holds or one whose decoder
-// would need more memory than any picture may take.
-void checkDemand(const QString& name, const QByteArray& format, const PictureDemand& demand,
-                 qint64 heldBytes) {
-    const QSize size = demand.size;
-    if (size.isEmpty()) {
-        refusePicture(name, QCoreApplication::translate("PictureLoader", kDamaged));
-    }
-    const bool isIcon = format == "ico" || format == "cur";
-    if (static_cast<long long>(size.width()) * size.height() > kMaxPicturePixels ||
-        (isIcon && (size.width() > kMaxIconSide || size.height() > kMaxIconSide))) {
-        refusePicture(name, QCoreApplication::translate("PictureLoader",
-                                                        "the picture is too large (%1 x %2 pixels)")
-                                .arg(size.width())
-                                .arg(size.height()));
-    }
-    if (demand.bytes > kMaxDecodeBytes) {
-        refusePicture(name, QCoreApplication::translate(
-                                "PictureLoader",
-                                "the picture is too large (%1 x %2 pixels stored this "
-                                "way need %3 MiB to decode, more than %4 MiB)")
-                                .arg(size.width())
-                                .arg(size.height())
-                                .arg(mebibytes(demand.bytes), mebibytes(kMaxDecodeBytes)));
-    }
-    if (heldBytes > 0 && demand.bytes + heldBytes > kMaxHeldAndDecodeBytes) {
-        refusePicture(name, QStringLiteral("the picture is too large (%1 x %2 pixels need %3 MiB "
-                                           "to decode beside the %4 MiB they arrived in, more "
-                                           "than %5 MiB in all)")
-                                .arg(size.width())
-                                .arg(size.height())
-                                .arg(mebibytes(demand.bytes), mebibytes(heldBytes),
-                                     mebibytes(kMaxHeldAndDecodeBytes)));
-    }
+bool blockingWait(QProcess& decoder, std::chrono::milliseconds deadline) {
+    decoder.waitForFinished(static_cast<int>(deadline.count()));
+    return true;
 }
 
-QImage decodePicture(const PictureBytes& bytes, int side) {
-    const QString& name = bytes.name();
-    const std::unique_ptr<QIODevice> source = bytes.open();
-    EndWatchingDevice device(*source);
-    std::unique_ptr<QImageReader> reader = xbmReader(*source, device);
-    if (!reader) {
-        reader = openReader(device, name);
-        if (!reader->canRead()) {
-            refusePicture(name, readerFailure(*reader));
+// One run of the decoding program for one picture.
+class DecoderRun {
+public:
+    DecoderRun(const DecodeRequest& request, const QByteArray& bytes) : limits_(settings().limits) {
+        // The bytes the game holds leave the decoder that much less room, down to what its own
+        // libraries take.
+        limits_.memoryBytes = std::max(limits_.memoryBytes - bytes.size(), kDecoderBase);
+        maxReply_ = qint64{request.side} * request.side * 4 + kReplyOverhead;
+        pending_ = bytes;
+        head_ = requestHead(request, bytes);
+    }
+
+    DecodeReply run(const DecoderWait& wait) {
+        QProcess decoder;
+        decoder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        DecoderConfinement confinement(decoder, limits_);
+        QObject::connect(&decoder, &QProcess::bytesWritten, [&] { feed(decoder); });
+        bool overflowed = false;
+        QObject::connect(&decoder, &QProcess::readyReadStandardOutput, [&] {
+            if (decoder.bytesAvailable() > maxReply_) {
+                overflowed = true;  // no reply of ours is that long
+                decoder.kill();
+            }
+        });
+        decoder.start(decoderProgram(), {});
+        if (!decoder.waitForStarted() || !confinement.confine()) {
+            decoder.kill();
+            decoder.waitForFinished();
+            throw Failure(
+                QCoreApplication::translate("DecoderReport",
+                                            "Cannot start the picture decoder %1: %2")
+                    .arg(QDir::toNativeSeparators(decoderProgram()), decoder.errorString())
+                    .toStdString());
+        }
+        decoder.write(std::exchange(head_, {}));
+        feed(decoder);
+
+        const bool waited = (wait ? wait : DecoderWait(blockingWait))(decoder, limits_.deadline);
+        const bool ended = decoder.state() == QProcess::NotRunning;
+        if (!ended) {
+            decoder.kill();
+            decoder.waitForFinished();
+        }
+        if (!waited) {
+            throw PictureLoadStopped();
+        }
+        DecodeReply reply = readReply(decoder.readAllStandardOutput());
+        if (!ended) {
+            reply.finished = true;  // the deadline passed: time ran out
+            reply.refusal = DecodeRefusal::TooLarge;
+        } else if (overflowed || decoder.exitStatus() != QProcess::NormalExit ||
+                   decoder.exitCode() != 0 || !reply.finished) {
+            reply.finished = true;  // a crash, or an answer cut short
+            reply.refusal = DecodeRefusal::Damaged;
+        }
+        return reply;
+    }
+
+private:
+    // Hands the decoder the next piece of the picture's bytes once the last one has left.
+    void feed(QProcess& decoder) {
+        if (decoder.bytesToWrite() > 0 || closed_) {
+            return;
+        }
+        if (sent_ < pending_.size()) {
+            const qsizetype piece = std::min(kRequestPiece, pending_.size() - sent_);
+            decoder.write(pending_.constData() + sent_, piece);
+            sent_ += piece;
+        } else {
+            decoder.closeWriteChannel();
+            closed_ = true;
         }
     }
-    const QByteArray format = reader->format();
-    if (!isReadFormat(format)) {
-        refusePicture(
-            name, QCoreApplication::translate("PictureLoader", "the game does not read %1 pictures")
-                      .arg(QString::fromLatin1(format).toUpper()));
-    }
 
-    const std::unique_ptr<QIODevice> headers = bytes.open();
-    const PictureDemand demand = pictureDemand(format, *headers, *reader, side);
-    checkDemand(name, format, demand, bytes.heldBytes());
+    DecodeLimits limits_;
+    qint64 maxReply_ = 0;
+    QByteArray head_;
+    QByteArray pending_;
+    qsizetype sent_ = 0;
+    bool closed_ = false;
+};
 
-    QImageIOHandler::Transformations orientation = reader->transformation();
-    if (orientation == QImageIOHandler::TransformationNone) {
-        orientation = containerOrientation(format, *headers);
-    }
-    if (demand.decodesToSquare) {
-        reader->setScaledSize(QSize(side, side));
-    }
-    QImage decoded;
-    if (demand.fillFormat != QImage::Format_Invalid) {
-        // Pixels the decoder skips keep a colour of the file's own (the first of its palette)
-        // instead of whatever the memory held before.
-        decoded = QImage(demand.size, demand.fillFormat);
-        decoded.fill(0);
-    }
-    device.startWatching();
-    // The reader's error text can read "Unknown error" after a good read, so only the picture
-    // itself tells whether the read worked.
-    if (!reader->read(&decoded) || decoded.isNull()) {
-        refusePicture(name, readerFailure(*reader));
-    }
-    // A file that ends before its picture does is damaged, whatever the decoder made of it:
-    // part of the picture would show memory no file wrote, or a decoder's guess.
-    const bool readsExactRows = format == "bmp" || format == "dib";
-    if (device.foundNothingLeft() || (readsExactRows && device.foundLessThanAsked())) {
-        refusePicture(name, QCoreApplication::translate("PictureLoader", kDamaged));
-    }
-    // Decoders keep a share of what they decoded; without them it is converted in place.
-    reader.reset();
-    const QImage picture = orientedPicture(squarePicture(std::move(decoded), side), orientation);
-    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                             : QImage::Format_RGB32);
-}
-
-void checkSide(const QString& name, int side) {
-    if (side < 1 || side > kMaxPuzzlePictureSide) {
+QImage decoded(const DecodeRequest& request, const QByteArray& bytes, const QString& name,
+               const DecoderWait& wait) {
+    if (request.side < 1 || request.side > kMaxPuzzlePictureSide) {
         refusePicture(
             name, QCoreApplication::translate("PictureLoader",
                                               "a square of %1 pixels is not a size for the puzzle")
-                      .arg(side));
+                      .arg(request.side));
     }
+    const DecodeReply reply = DecoderRun(request, bytes).run(wait);
+    if (reply.refusal) {
+        refusePicture(name, refusalReason(reply));
+    }
+    QImage picture(reply.side, reply.side,
+                   reply.hasAlpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (picture.isNull()) {
+        throw std::bad_alloc();
+    }
+    for (int y = 0; y < reply.side; ++y) {
+        std::memcpy(picture.scanLine(y), reply.pixels.constData() + qsizetype{y} * reply.side * 4,
+                    std::size_t(reply.side) * 4);
+    }
+    return picture;
 }
 
 }  // namespace
 
-QImage loadPuzzlePicture(const QString& path, int side) {
-    checkSide(path, side);
-    AllocationLimitAtBudget limit;
-    return decodePicture(FileBytes(path), side);
+DecodeLimits defaultDecodeLimits() {
+    return {kDecoderAddressSpace, kDecoderProcessorTime, kDecoderDeadline};
 }
 
-QImage loadPuzzlePictureData(const QByteArray& data, const QString& name, int side) {
-    checkSide(name, side);
-    AllocationLimitAtBudget limit;
-    return decodePicture(MemoryBytes(data, name), side);
+void setDecoderProgram(const QString& path) {
+    settings().program = path;
+}
+
+QString decoderProgram() {
+    if (!settings().program.isEmpty()) {
+        return settings().program;
+    }
+#ifdef _WIN32
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tavlora-decode.exe");
+#else
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tavlora-decode");
+#endif
+}
+
+void setDecodeLimits(const DecodeLimits& limits) {
+    settings().limits = limits;
+}
+
+DecodeLimits decodeLimits() {
+    return settings().limits;
+}
+
+QImage loadPuzzlePicture(const QString& path, int side, const DecoderWait& wait) {
+    const QString name = reportedName(path);
+    // Only a regular file is handed on: reading a pipe or a device could keep the decoder
+    // waiting for another program without end. The decoder checks again as it opens it.
+    const OpenedFile opened = openRegularFile(path);
+    if (!opened.file) {
+        refusePicture(name, fileRefusal(opened.refusal, opened.error));
+    }
+    DecodeRequest request;
+    request.side = side;
+    request.name = path;
+    request.path = path;
+    return decoded(request, {}, name, wait);
+}
+
+QImage loadPuzzlePictureData(const QByteArray& data, const QString& name, int side,
+                             const DecoderWait& wait) {
+    DecodeRequest request;
+    request.side = side;
+    request.name = name;
+    return decoded(request, data, name, wait);
 }
 
 QStringList puzzlePictureMimeTypes() {
-    QStringList types;
-    for (const QByteArray& type : QImageReader::supportedMimeTypes()) {
-        for (const QByteArray& format : QImageReader::imageFormatsForMimeType(type)) {
-            if (isReadFormat(format) && !types.contains(QString::fromLatin1(type))) {
-                types.append(QString::fromLatin1(type));
-            }
-        }
-    }
-    return types;
+    return readMimeTypes();
 }

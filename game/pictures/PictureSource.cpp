@@ -13,6 +13,10 @@
 
 namespace {
 
+// Pasted bytes above this are let go once decoded: held for the whole run, they would keep the
+// game's own memory high while the next picture decodes.
+constexpr qsizetype kKeptPictureBytes = 16 * 1024 * 1024;
+
 // A picture another part of this program put on the clipboard arrives decoded already; it is held
 // to the same limits as a file.
 QImage scaledPicture(const QImage& picture, const QString& name, int side) {
@@ -65,10 +69,16 @@ PictureSource PictureSource::elsewhere(const QString& address) {
     return {Kind::Elsewhere, address, {}, {}};
 }
 
-QImage PictureSource::load(int side) {
+QImage PictureSource::load(int side, const DecoderWait& wait) {
     switch (kind_) {
-        case Kind::Data:
-            return loadPuzzlePictureData(bytes_, path_, side);
+        case Kind::Data: {
+            QImage picture = loadPuzzlePictureData(bytes_, path_, side, wait);
+            if (bytes_.size() > kKeptPictureBytes) {
+                bytes_.clear();  // given up: the remake at another ratio uses the picture in hand
+                bytes_.squeeze();
+            }
+            return picture;
+        }
         case Kind::Image:
             return scaledPicture(image_, path_, side);
         case Kind::Elsewhere:
@@ -78,14 +88,17 @@ QImage PictureSource::load(int side) {
         case Kind::File:
             break;
     }
-    const QImage picture = loadPuzzlePicture(path_, side);
+    const QImage picture = loadPuzzlePicture(path_, side, wait);
     fileContent_ = contentDigest(path_);
     return picture;
 }
 
-QImage PictureSource::loadAgain(int side) {
+QImage PictureSource::loadAgain(int side, const DecoderWait& wait) {
+    if (kind_ == Kind::Data && bytes_.isEmpty()) {
+        return {};
+    }
     if (kind_ != Kind::File) {
-        return load(side);
+        return load(side, wait);
     }
     // Size and time of change prove nothing: a file copied over keeps the size and can be given
     // the time. Its content is compared before and after it is read, so a change while it is
@@ -94,7 +107,7 @@ QImage PictureSource::loadAgain(int side) {
         return {};
     }
     const QByteArray proven = fileContent_;
-    QImage picture = loadPuzzlePicture(path_, side);
+    QImage picture = loadPuzzlePicture(path_, side, wait);
     if (contentDigest(path_) != proven) {
         return {};
     }

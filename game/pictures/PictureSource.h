@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "game/pictures/PictureLoader.h"
+
 class QMimeData;
 
 // Where a puzzle picture comes from: a file, the bytes of a picture held in memory, a picture
@@ -19,11 +21,12 @@ public:
     static PictureSource elsewhere(const QString& address);
 
     // The picture stretched to `side` x `side` device pixels; a Failure naming the source and
-    // the reason when it cannot be read.
-    QImage load(int side);
+    // the reason when it cannot be read. `wait` waits for the decoder as in loadPuzzlePicture.
+    QImage load(int side, const DecoderWait& wait = {});
     // The same picture made again at `side`, or a null picture when it cannot be proven the same:
     // a file is read again only while its content is the content load() read.
-    QImage loadAgain(int side);
+    // Pasted bytes too large to keep are not kept for this: the picture in hand will do.
+    QImage loadAgain(int side, const DecoderWait& wait = {});
 
 private:
     enum class Kind { File, Data, Image, Elsewhere };

@@ -24,11 +24,14 @@ QImage onWhite(const QImage& picture, int side) {
     return square;
 }
 
-QImage remadePicture(PictureSource& source, const QImage& current, qreal ratio) {
+QImage remadePicture(PictureSource& source, const QImage& current, qreal ratio,
+                     const DecoderWait& wait) {
     const int side = pictureSide(ratio);
     QImage read;
     try {
-        read = source.loadAgain(side);
+        read = source.loadAgain(side, wait);
+    } catch (const PictureLoadStopped&) {
+        throw;
     } catch (const std::exception&) {
         read = QImage();  // unreadable now: the picture in hand will do
     }

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include "game/pictures/PictureLoader.h"
+
 class PictureSource;
 
 // The side of the puzzle picture in device pixels at `ratio`: 400 logical pixels, each of the
@@ -19,5 +21,6 @@ QImage onWhite(const QImage& picture, int side);
 
 // The puzzle picture made again at `ratio` from its source; from the picture in hand when the
 // source cannot be proven to hold the picture it held (gone, changed, unreadable). Its device
-// pixel ratio is set.
-QImage remadePicture(PictureSource& source, const QImage& current, qreal ratio);
+// pixel ratio is set. `wait` waits for the decoder as in loadPuzzlePicture.
+QImage remadePicture(PictureSource& source, const QImage& current, qreal ratio,
+                     const DecoderWait& wait = {});

@@ -133,7 +133,7 @@ std::optional<PictureSource> clipboardPicture(const ClipboardContent& content) {
                           QCoreApplication::translate(
                               "ClipboardPicture",
                               "the picture is too large (more than %1 MiB on the clipboard)")
-                              .arg(kMaxHeldAndDecodeBytes >> 20));
+                              .arg(kMaxHeldPictureBytes >> 20));
     }
     return std::nullopt;
 }

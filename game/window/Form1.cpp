@@ -165,8 +165,12 @@ void Form1::changeEvent(QEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // Closing ends the program at once, in any state; nothing is saved.
+    // Closing ends the program at once, in any state; nothing is saved, and a picture being
+    // decoded is given up.
     setTimerInterval(0);
+    if (stopDecoding_) {
+        stopDecoding_();
+    }
     event->accept();
     emit unloaded();
 }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,6 +20,8 @@
 #include "platform/SkinFramework.h"
 #include "platform/TrackedDialogs.h"
 #include "platform/UrlOpener.h"
+
+class QProcess;
 
 class BoardArea;
 class QGroupBox;
@@ -130,6 +134,9 @@ private:
     void showPicture(ReportingRoutine& routine, PictureSource source);
     void pasteArrived(const ClipboardContent& content);
     bool picturesWelcome() const;
+    // Runs the window's events while the decoder works, as while a box is open; false when the
+    // window closed meanwhile.
+    bool waitForDecoder(QProcess& decoder, std::chrono::milliseconds deadline);
     void createTileControls(ReportingRoutine& routine);
     void addTileToBoard(int k, Int16 row, Int16 column);
     void completeGame(ReportingRoutine& routine);
@@ -139,7 +146,8 @@ private:
     static QString scoreFilePath();
 
     // What a modal box shuts out for the mouse and the keyboard is refused for every way in.
-    bool boxOpen() const { return boxes_.boxOpen(); }
+    // While a picture decodes, the window answers as it does behind a box.
+    bool boxOpen() const { return boxes_.boxOpen() || stopDecoding_ != nullptr; }
     void restoreOptions();
 
     TrackedDialogs boxes_;  // every box of the window goes through here
@@ -153,4 +161,6 @@ private:
     PuzzleGame game_;
     bool firstShow_ = true;
     ClipboardReader clipboard_;
+    std::function<void()> stopDecoding_;  // set while a picture decodes
+    std::optional<qreal> pendingRatio_;   // a pixel ratio that arrived while one did
 };

@@ -1,7 +1,11 @@
 #include <QApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QPainter>
+#include <QProcess>
+#include <QTimer>
 #include <chrono>
+#include <utility>
 
 #include "game/boardview/BoardArea.h"
 #include "game/pictures/PictureAddress.h"
@@ -73,7 +77,7 @@ void Form1::Form_Paste() {
     routine.step(100, [&] { open = picturesWelcome() && !clipboard_.busy(); });
     if (open) {
         routine.step(102, [&] {
-            clipboard_.read(clipboardPictureFormat, kClipboardWait, kMaxHeldAndDecodeBytes,
+            clipboard_.read(clipboardPictureFormat, kClipboardWait, kMaxHeldPictureBytes,
                             [this](const ClipboardContent& content) { pasteArrived(content); });
         });
     }
@@ -103,8 +107,14 @@ void Form1::showPicture(ReportingRoutine& routine, PictureSource source) {
     bool loaded = false;
     routine.step(110, [&] {
         WaitCursor wait;
-        creator_ = source.load(side);
-        loaded = true;
+        try {
+            creator_ = source.load(side, [this](QProcess& decoder, auto deadline) {
+                return waitForDecoder(decoder, deadline);
+            });
+            loaded = true;
+        } catch (const PictureLoadStopped&) {
+            // the window closed while the picture decoded: nothing to report
+        }
     });
     if (!loaded) {
         return;
@@ -122,6 +132,32 @@ void Form1::showPicture(ReportingRoutine& routine, PictureSource source) {
         pictureSource_ = std::move(source);
         imgImage->setPixmap(QPixmap::fromImage(puzzlePicture_));
     });
+    // The screen may have changed while the picture decoded.
+    applyPixelRatio(devicePixelRatioF());
+}
+
+bool Form1::waitForDecoder(QProcess& decoder, std::chrono::milliseconds deadline) {
+    QEventLoop loop;
+    bool stopped = false;
+    connect(&decoder, &QProcess::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(deadline, &loop, &QEventLoop::quit);
+    stopDecoding_ = [&] {
+        stopped = true;
+        loop.quit();
+    };
+    if (decoder.state() != QProcess::NotRunning) {
+        loop.exec();
+    }
+    stopDecoding_ = nullptr;
+    if (pendingRatio_ && !stopped) {
+        // Made again once this load is done, from whatever it leaves.
+        QTimer::singleShot(0, this, [this] {
+            if (pendingRatio_ && !stopDecoding_) {
+                applyPixelRatio(*std::exchange(pendingRatio_, std::nullopt));
+            }
+        });
+    }
+    return !stopped;
 }
 
 bool Form1::picturesWelcome() const {
@@ -132,10 +168,21 @@ bool Form1::picturesWelcome() const {
 // The picture and its cells are made for the screen's device pixel ratio; on another ratio they
 // are made again from the picture's source.
 void Form1::applyPixelRatio(qreal ratio) {
+    if (stopDecoding_) {
+        pendingRatio_ = ratio;  // one picture decodes at a time
+        return;
+    }
     if (puzzlePicture_.isNull() || puzzlePicture_.width() == pictureSide(ratio)) {
         return;
     }
-    const QImage picture = remadePicture(pictureSource_, puzzlePicture_, ratio);
+    QImage picture;
+    try {
+        picture = remadePicture(
+            pictureSource_, puzzlePicture_, ratio,
+            [this](QProcess& decoder, auto deadline) { return waitForDecoder(decoder, deadline); });
+    } catch (const PictureLoadStopped&) {
+        return;  // the window closed meanwhile
+    }
     const bool wholePictureShown = !picBack->pixmap().isNull();
     puzzlePicture_ = picture;
     imgImage->setPixmap(QPixmap::fromImage(puzzlePicture_));

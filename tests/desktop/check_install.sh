@@ -58,6 +58,7 @@ fi
 
 # The game's folder keeps everything the program finds beside itself.
 [ -x "$game/tavlora" ] || fail "no program in lib/tavlora"
+[ -x "$game/tavlora-decode" ] || fail "no picture decoder beside the program in lib/tavlora"
 head -c 16 "$game/hiscore.mdb" | grep -q "SQLite format 3" || fail "no high-score file beside the game"
 # The mark that tells the game an installed folder that root owns is the system's, never written.
 [ -s "$game/installed" ] || fail "no install mark beside the game"

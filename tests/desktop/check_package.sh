@@ -33,7 +33,7 @@ id=org.tavlora.Tavlora
 expected=(
     usr/games/tavlora
     usr/lib/tavlora/HAND-M.CUR usr/lib/tavlora/hiscore.mdb usr/lib/tavlora/installed
-    usr/lib/tavlora/tavlora
+    usr/lib/tavlora/tavlora usr/lib/tavlora/tavlora-decode
     usr/lib/tavlora/pictures/Balloons.jpg usr/lib/tavlora/pictures/Numbers.jpg
     usr/lib/tavlora/pictures/Reef.jpg
     usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml

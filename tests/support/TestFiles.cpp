@@ -7,6 +7,10 @@
 #include <QPainter>
 #include <stdexcept>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace testfiles {
 
 QColor cellColor(int cell) {
@@ -57,6 +61,15 @@ void writeCursorFile(const QString& path, int hotX, int hotY) {
     bytes[12] = static_cast<char>(hotY);
     bytes[13] = 0;
     writeBytes(path, bytes);
+}
+
+bool runsUnderWine() {
+#ifdef _WIN32
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
 }
 
 }  // namespace testfiles

@@ -24,4 +24,7 @@ inline std::string nativePath(const QString& path) {
     return QDir::toNativeSeparators(path).toStdString();
 }
 
+// Whether the Windows build's tests run under Wine, which names itself in ntdll.
+bool runsUnderWine();
+
 }  // namespace testfiles

@@ -256,9 +256,19 @@ TEST_F(PictureWaysTest, PastedDataCountsTheBytesHeldBesideTheDecode) {
     const QByteArray picture = QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
                                pngChunk("IDAT", qCompress(QByteArray(1 + 4 * 10000, '\0')).mid(4)) +
                                pngChunk("IEND", QByteArray());
+    // The bytes held leave the decoder that much less room: what would just decode from a file
+    // is too large beside them.
     copy("image/png", picture + QByteArray(48 << 20, '\0'));
     paste();
-    expectOneReport("Form_Paste at line 110", "in all");
+#if defined(__SANITIZE_ADDRESS__)
+    const bool memoryLimited = false;
+#else
+    const bool memoryLimited = !testfiles::runsUnderWine();
+#endif
+    // Where the decoder's memory limit does not hold (a sanitizer's limits stand in for it, Wine
+    // ignores a job object's), only the one report is sure.
+    expectOneReport("Form_Paste at line 110",
+                    memoryLimited ? "too large (10000 x 10000 pixels)" : "Cannot load the picture");
     EXPECT_TRUE(form->puzzlePicture().isNull());
 }
 

@@ -1,4 +1,4 @@
-#include "game/pictures/ExifOrientation.h"
+#include "game/decoder/ExifOrientation.h"
 
 #include "platform/HeaderBytes.h"
 

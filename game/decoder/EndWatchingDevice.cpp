@@ -1,4 +1,4 @@
-#include "game/pictures/EndWatchingDevice.h"
+#include "game/decoder/EndWatchingDevice.h"
 
 EndWatchingDevice::EndWatchingDevice(QIODevice& source) : source_(source) {
     // Unbuffered, so every read reaches readData with the size the decoder asked for.

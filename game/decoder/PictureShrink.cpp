@@ -1,4 +1,4 @@
-#include "game/pictures/PictureShrink.h"
+#include "game/decoder/PictureShrink.h"
 
 #include <QTransform>
 #include <algorithm>

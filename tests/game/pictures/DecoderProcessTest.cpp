@@ -1,0 +1,225 @@
+// The decoding program as the game runs it: its reply read back in-process, its limits, its
+// deadline, and its end by a crash or a kill; every failure is one report, and the next picture
+// loads.
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageWriter>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#ifndef _WIN32
+#include <csignal>
+#endif
+
+#include "game/decoder/PictureDecoding.h"
+#include "game/pictures/PictureLoader.h"
+#include "platform/Failure.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+
+// Restores the decoding program and its limits a test changed.
+class DecoderProcessTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        setDecodeLimits(defaultDecodeLimits());
+        setDecoderProgram(program_);
+    }
+
+    QString save(const QString& name, const QImage& image, const char* format) {
+        const QString path = temp_.filePath(name);
+        EXPECT_TRUE(QImageWriter(path, format).write(image));
+        return path;
+    }
+
+    // A picture, red on the left and blue on the right.
+    QString halves(const QString& name, int width, int height, const char* format) {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QPainter(&image).fillRect(0, 0, width / 2, height, Qt::red);
+        return save(name, image, format);
+    }
+
+    static std::string refusal(const QString& path, const DecoderWait& wait = {}) {
+        try {
+            loadPuzzlePicture(path, kPuzzlePictureSide, wait);
+        } catch (const Failure& failure) {
+            return failure.description();
+        }
+        return "";
+    }
+
+    static std::string cannotLoad(const QString& path) {
+        return "Cannot load the picture " + testfiles::nativePath(path) + ": ";
+    }
+
+    QTemporaryDir temp_;
+    QString program_ = decoderProgram();
+};
+
+DecodeReply replyTo(const DecodeRequest& request) {
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    decodeAndReply(request, output);
+    return readReply(output.data());
+}
+
+TEST_F(DecoderProcessTest, TheEntryPointAnswersARequestWithTheSquareOrACodeTheGameWords) {
+    // A picture's bytes, decoded in this process as the fuzzers do.
+    QFile file(halves("photo.png", 300, 100, "png"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    DecodeRequest request;
+    request.side = 40;
+    request.name = QStringLiteral("pasted");
+    request.bytes = file.readAll();
+    DecodeReply reply = replyTo(request);
+    ASSERT_TRUE(reply.finished);
+    EXPECT_FALSE(reply.refusal);
+    EXPECT_EQ(reply.statedWidth, 300);
+    EXPECT_EQ(reply.statedHeight, 100);
+    ASSERT_EQ(reply.side, 40);
+    ASSERT_EQ(reply.pixels.size(), 40 * 40 * 4);
+    const QImage square(reinterpret_cast<const uchar*>(reply.pixels.constData()), 40, 40,
+                        QImage::Format_RGB32);
+    EXPECT_EQ(square.pixel(5, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(square.pixel(35, 20), qRgb(0, 0, 255));
+
+    // A request cut short, a square out of range, and a file that is gone.
+    QBuffer input;
+    input.setData(encodeRequest(request).left(30));
+    input.open(QIODevice::ReadOnly);
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    EXPECT_EQ(runDecoder(input, output), 0);
+    EXPECT_EQ(readReply(output.data()).refusal, DecodeRefusal::BadRequest);
+    request.side = kMaxPuzzlePictureSide + 1;
+    EXPECT_EQ(replyTo(request).refusal, DecodeRefusal::BadRequest);
+    request.side = 40;
+    request.path = temp_.filePath("gone.png");
+    reply = replyTo(request);
+    EXPECT_EQ(reply.refusal, DecodeRefusal::FileRefused);
+    EXPECT_EQ(reply.code, 1);  // FileRefusal::Missing
+
+    // A reply cut anywhere is unfinished, never a picture.
+    QBuffer whole;
+    whole.open(QIODevice::WriteOnly);
+    request.path.clear();
+    decodeAndReply(request, whole);
+    for (const qsizetype kept : {qsizetype{3}, qsizetype{12}, whole.data().size() - 1}) {
+        EXPECT_FALSE(readReply(whole.data().left(kept)).finished) << kept;
+    }
+}
+
+TEST_F(DecoderProcessTest, APictureThatOutgrowsTheMemoryLimitIsTooLargeAndLoadsWithinIt) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer's own limits count its shadow and quarantine";
+#endif
+    if (testfiles::runsUnderWine()) {
+        GTEST_SKIP() << "Wine accepts a job object's process memory limit but does not enforce "
+                        "it; only Windows can";
+    }
+    const QString large = halves("large.bmp", 7000, 5000, "bmp");  // 134 MiB decoded
+    DecodeLimits tight = defaultDecodeLimits();
+    tight.memoryBytes = 120LL << 20;
+    setDecodeLimits(tight);
+    EXPECT_EQ(refusal(large), cannotLoad(large) + "the picture is too large (7000 x 5000 pixels)");
+    const QString small = halves("small.png", 400, 300, "png");
+    EXPECT_EQ(refusal(small), "");
+    setDecodeLimits(defaultDecodeLimits());
+    EXPECT_EQ(refusal(large), "");
+}
+
+TEST_F(DecoderProcessTest, ADecoderPastItsDeadlineIsEndedAndTheReportSaysTooLarge) {
+    const QString large = halves("large.bmp", 7000, 5000, "bmp");
+    DecodeLimits hurried = defaultDecodeLimits();
+    hurried.deadline = std::chrono::milliseconds(1);
+    setDecodeLimits(hurried);
+    QElapsedTimer clock;
+    clock.start();
+    const std::string description = refusal(large);
+    EXPECT_TRUE(description ==
+                    cannotLoad(large) + "the picture is too large (7000 x 5000 pixels)" ||
+                description == cannotLoad(large) + "the picture is too large to decode")
+        << description;
+    EXPECT_LT(clock.elapsed(), 1000);  // it did not wait for the decode
+}
+
+TEST_F(DecoderProcessTest, ADecoderOutOfProcessorTimeAnswersTooLarge) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the job object ends a decoder out of processor time without a word";
+#else
+    // Qt's XBM reader takes seconds of processor time for a large one.
+    const QString slow = temp_.filePath("slow.xbm");
+    QFile xbm(slow);
+    ASSERT_TRUE(xbm.open(QIODevice::WriteOnly));
+    xbm.write("#define big_width 9000\n#define big_height 9000\nstatic char big_bits[] = {\n");
+    const QByteArray line("0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f, 0x0f,\n");
+    for (int i = 0; i < 9000 * 9000 / 8 / 10; ++i) {
+        xbm.write(line);
+    }
+    xbm.write("};\n");
+    xbm.close();
+    DecodeLimits spent = defaultDecodeLimits();
+    spent.processorTime = std::chrono::seconds(1);
+    setDecodeLimits(spent);
+    EXPECT_EQ(refusal(slow), cannotLoad(slow) + "the picture is too large (9000 x 9000 pixels)");
+#endif
+}
+
+TEST_F(DecoderProcessTest, ADecoderKilledOrCrashingMidLoadIsOneReportAndTheNextPictureLoads) {
+#ifdef _WIN32
+    GTEST_SKIP() << "SIGKILL and a shell script stand in for the decoder on Unix only";
+#else
+    const QString large = halves("large.bmp", 6000, 4000, "bmp");
+    // Killed while it decodes, as by the system or a player's task manager.
+    int waits = 0;
+    const DecoderWait killMidway = [&](QProcess& decoder, std::chrono::milliseconds) {
+        ++waits;
+        decoder.waitForReadyRead(10000);  // the header's size: it decodes now
+        ::kill(static_cast<pid_t>(decoder.processId()), SIGKILL);
+        decoder.waitForFinished();
+        return true;
+    };
+    EXPECT_EQ(refusal(large, killMidway),
+              cannotLoad(large) + "the file is damaged or is not a picture");
+    EXPECT_EQ(waits, 1);
+
+    // A decoder that crashes, or answers with nonsense, is the same.
+    const QString crashing = temp_.filePath("crashing-decoder");
+    QFile script(crashing);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nhead -c 10 >/dev/null\nprintf 'nonsense'\nkill -SEGV $$\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    setDecoderProgram(crashing);
+    EXPECT_EQ(refusal(large), cannotLoad(large) + "the file is damaged or is not a picture");
+
+    // A decoder that is missing is reported as such.
+    setDecoderProgram(temp_.filePath("no-such-decoder"));
+    EXPECT_NE(refusal(large).find("Cannot start the picture decoder"), std::string::npos);
+
+    setDecoderProgram(program_);
+    EXPECT_EQ(refusal(large), "");
+#endif
+}
+
+// A wait given up (the window closing) ends the decoder and the load, without a report.
+TEST_F(DecoderProcessTest, AWaitGivenUpEndsTheLoadWithoutAReport) {
+    const QString large = halves("large.bmp", 3000, 2000, "bmp");
+    QProcess* seen = nullptr;
+    EXPECT_THROW(loadPuzzlePicture(large, kPuzzlePictureSide,
+                                   [&](QProcess& decoder, std::chrono::milliseconds) {
+                                       seen = &decoder;
+                                       return false;
+                                   }),
+                 PictureLoadStopped);
+    EXPECT_NE(seen, nullptr);
+}
+
+}  // namespace
