@@ -131,7 +131,9 @@ void addQtOption(CommandLine& line, const std::string& option, const std::string
     }
 }
 
-// The value of the last of Qt's options of this name, as it stands in `qtArguments`.
+#ifndef _WIN32
+// The value of the last of Qt's options of this name, as it stands in `qtArguments`; only the X
+// platform's options are looked at.
 std::optional<std::string> qtValue(const std::vector<std::string>& qtArguments,
                                    std::string_view name) {
     std::optional<std::string> value;
@@ -148,6 +150,7 @@ std::optional<std::string> qtValue(const std::vector<std::string>& qtArguments,
     }
     return value;
 }
+#endif
 
 // Qt reads -visual's number as C does (0x for hex, 0 for octal) and passes over what is none.
 void leaveOutMissingVisual(CommandLine& line) {
