@@ -87,3 +87,8 @@ std::vector<ScoreRow> GameTest::table(const char* name) {
     database.openScoreDatabase(folderPath("/hiscore.mdb"), ScoreDatabase::Mode::ReadOnly);
     return database.selectAll(name);
 }
+
+void GameTest::activateWindow() {
+    form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+}

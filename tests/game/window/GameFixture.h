@@ -37,6 +37,8 @@ protected:
     // Makes the window and runs its load; shows it. Without draws of its own, every game deals
     // tiles 0 and 5 exchanged and the rest at home.
     void openWindow(std::vector<double> draws = {});
+    // Makes the window the active one, as a player's click on it would, and waits until it is.
+    void activateWindow();
     QString folderPath(const QString& name) const { return folder.path() + name; }
     virtual std::unique_ptr<Form1> makeForm(Form1Services services) {
         return std::make_unique<Form1>(services);

@@ -24,7 +24,7 @@ protected:
             cellOfTile[static_cast<size_t>(deal[static_cast<size_t>(cell)])] = cell;
         }
         openWindow(dealDraws(cellOfTile));
-        QApplication::setActiveWindow(form.get());
+        activateWindow();
         if (swap) {
             selectSwap();
         }
@@ -88,7 +88,7 @@ TEST_F(KeyboardTest, GameStartGivesTheBoardTheFocusAndArrowsStopAtTheEdges) {
 
 TEST_F(KeyboardTest, MouseStartedGameShowsNoCursorUntilTheKeyboardIsUsedOnTheBoard) {
     openWindow();
-    QApplication::setActiveWindow(form.get());
+    activateWindow();
     selectSwap();
     loadPicture();
     startGame();
@@ -259,7 +259,7 @@ TEST_F(KeyboardTest, KeysHeldOverTheLastMoveDoNotAnswerTheBoxesItOpens) {
     form = std::make_unique<Form1>(Form1Services{boxes, *random, urlOpener, skin});
     form->Form_Load();
     form->show();
-    QApplication::setActiveWindow(form.get());
+    activateWindow();
     selectSwap();
     const QString picture = folderPath("/held.png");
     testfiles::writeCellPicture(picture, 400, 400);

@@ -78,7 +78,7 @@ std::vector<QWidget*> tabRound(QWidget* from, size_t stops, bool backwards) {
 
 TEST_F(GameTest, TabAndShiftTabGoRoundTheWindowInItsOrderWithAndWithoutAGame) {
     openWindow();
-    QApplication::setActiveWindow(form.get());
+    activateWindow();
     loadPicture();
     Form1& f = *form;
     const std::vector<QWidget*> noGame = {f.txtScore,    f.txtTimer,    f.txtMoves,    f.Option1,
