@@ -10,6 +10,7 @@
 
 #if defined(__GLIBC__)
 #include <malloc.h>
+#include <pthread.h>
 #endif
 #ifdef _WIN32
 #include <fcntl.h>
@@ -39,6 +40,15 @@ int main(int argc, char** argv) {
     // Under an address-space limit every thread's own allocation arena would reserve 64 MiB of
     // it; one arena serves the few threads Qt's scaling starts.
     mallopt(M_ARENA_MAX, 1);
+    // The same for the stacks of threads Qt starts in pools of its own (Qt 6.8 converts and scales
+    // large pictures on one that QThreadPool::globalInstance() does not reach): a thread that
+    // cannot be made under the limit would leave its share of the work undone.
+    pthread_attr_t threads;
+    if (pthread_getattr_default_np(&threads) == 0) {
+        pthread_attr_setstacksize(&threads, 1024 * 1024);
+        pthread_setattr_default_np(&threads);
+        pthread_attr_destroy(&threads);
+    }
 #endif
     QCoreApplication application(argc, argv);
     // The threads Qt's smooth scaling starts need little stack; the default 8 MiB each would be

@@ -390,6 +390,11 @@ std::string outcomeForUnprivilegedUser(const QString& path, const QString& folde
     QProcess child;
     otheruser::runAsPlayer(child,
                            otheruser::runnableCopy(QStringLiteral(PICTURE_PEAK_CHILD), folder));
+    // The decoder too, where the player can reach it.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TAVLORA_TEST_DECODER"),
+                       otheruser::runnableCopy(decoderProgram(), folder));
+    child.setProcessEnvironment(environment);
     child.setArguments({path});
     child.start();
     EXPECT_TRUE(child.waitForFinished(30000));
