@@ -153,15 +153,8 @@ TEST_F(HighScoreEntryTest, AScoreTheFileCannotTakeIsReportedBeforeTheNameIsAsked
     // lies beyond them.
     FakeDialogs dialogs;
     dialogs.textReplies.push_back("Lost");
-    rlimit limits{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limits), 0);
-    const auto previousSignal = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = limits;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string full = failureOf([&] { enterHighScore(path, kSlideTable, 450, dialogs); });
-    setrlimit(RLIMIT_FSIZE, &limits);
-    signal(SIGXFSZ, previousSignal);
+    const std::string full =
+        failureOnAFullDisk([&] { enterHighScore(path, kSlideTable, 450, dialogs); });
     EXPECT_EQ(full, named + "cannot be written (disk I/O error).");
     EXPECT_TRUE(dialogs.questions.empty());
     EXPECT_EQ(fileBytes(path), before);

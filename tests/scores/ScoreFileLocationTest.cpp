@@ -212,15 +212,7 @@ TEST_F(PlayerCopyTest, AFolderThatCannotBeMadeOrADiskThatFillsLeavesNothingBehin
 
     // The disk fills while copying: writes past the first 4 KB fail.
     ASSERT_TRUE(QDir().mkpath(ownFolder()));
-    rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    const auto previousSignal = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string full = failureOf([&] { playerScoreFile(path, ownFolder()); });
-    setrlimit(RLIMIT_FSIZE, &before);
-    signal(SIGXFSZ, previousSignal);
+    const std::string full = failureOnAFullDisk([&] { playerScoreFile(path, ownFolder()); });
     EXPECT_EQ(full, "The high-score file \"" + copyPath().toStdString() +
                         "\" cannot be created (File too large).");
     EXPECT_EQ(ownEntries(), QStringList());

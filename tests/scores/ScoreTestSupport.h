@@ -19,6 +19,12 @@
 #include "platform/Failure.h"
 #include "scores/ScoreDatabase.h"
 
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
 // The description of the Failure that `action` raises, or a marker when it raises none.
 inline std::string failureOf(const std::function<void()>& action) {
     try {
@@ -28,6 +34,23 @@ inline std::string failureOf(const std::function<void()>& action) {
     }
     return "(no failure)";
 }
+
+#ifndef _WIN32
+// failureOf() on a disk that fills: writes past the first 4 KB of any file fail, as a full disk
+// makes them. The limit is lifted again afterwards.
+inline std::string failureOnAFullDisk(const std::function<void()>& action) {
+    rlimit before{};
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousSignal = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string failure = failureOf(action);
+    setrlimit(RLIMIT_FSIZE, &before);
+    signal(SIGXFSZ, previousSignal);
+    return failure;
+}
+#endif
 
 inline QByteArray fileBytes(const QString& path) {
     QFile file(path);
