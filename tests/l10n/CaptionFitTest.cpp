@@ -32,7 +32,9 @@ int roomInFrame(const QGroupBox* box) {
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     const QRect label =
         box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-    return box->width() - 2 * label.left();
+    // A mirrored frame starts its caption at the right, as far in as the left one does.
+    const int margin = box->isRightToLeft() ? box->width() - 1 - label.right() : label.left();
+    return box->width() - 2 * margin;
 }
 
 int roomInButton(const QAbstractButton* button, QStyle::SubElement contents, int margin) {
@@ -65,10 +67,16 @@ std::vector<Caption> captionsOf(Form1& form) {
     return captions;
 }
 
+// Each control's place as a left-to-right window has it: in a mirrored parent the place, mirrored
+// back.
 std::vector<QRect> geometriesOf(Form1& form) {
     std::vector<QRect> geometries{form.geometry()};
     for (const QWidget* widget : form.findChildren<QWidget*>()) {
-        geometries.push_back(widget->geometry());
+        QRect place = widget->geometry();
+        if (widget->parentWidget()->isRightToLeft()) {
+            place.moveLeft(widget->parentWidget()->width() - place.left() - place.width());
+        }
+        geometries.push_back(place);
     }
     return geometries;
 }
