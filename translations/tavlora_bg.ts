@@ -190,11 +190,11 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Плъзгане: една плочка се изважда и плочка до празното поле се плъзга в него.</translation>
+        <translation>Бутни: една плочка се изважда и плочка до празното поле се плъзга в него.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
-        <translation>Размяна: всички шестнайсет плочки остават на дъската и всеки две от тях си разменят местата.</translation>
+        <translation>Смени: всички шестнайсет плочки остават на дъската и всеки две от тях си разменят местата.</translation>
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
@@ -202,7 +202,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Игра „Плъзгане“ в ход</translation>
+        <translation>Игра „Бутни“ в ход</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -309,11 +309,11 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     </message>
     <message>
         <source>Slide</source>
-        <translation>Плъзгане</translation>
+        <translation>Бутни</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation>Размяна</translation>
+        <translation>Смени</translation>
     </message>
     <message>
         <source>Moves</source>

@@ -190,11 +190,11 @@ Každý další argument je obrázek. Před „--“ se vlastní volby Qt (např
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Posun: jeden dílek se odebere a dílek vedle prázdného pole se do něj posune.</translation>
+        <translation>Posuň: jeden dílek se odebere a dílek vedle prázdného pole se do něj posune.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
-        <translation>Výměna: všech šestnáct dílků zůstává na ploše a libovolné dva si vymění místa.</translation>
+        <translation>Vyměň: všech šestnáct dílků zůstává na ploše a libovolné dva si vymění místa.</translation>
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
@@ -202,7 +202,7 @@ Každý další argument je obrázek. Před „--“ se vlastní volby Qt (např
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Rozehraná hra typu Posun</translation>
+        <translation>Rozehraná hra typu „Posuň“</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -309,11 +309,11 @@ v Tavlora2021/08/31.Form1.%2 na řádku %3<byte value="xd"/><byte value="xd"/>Za
     </message>
     <message>
         <source>Slide</source>
-        <translation>Posun</translation>
+        <translation>Posuň</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation>Výměna</translation>
+        <translation>Vyměň</translation>
     </message>
     <message>
         <source>Moves</source>

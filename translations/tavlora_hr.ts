@@ -190,11 +190,11 @@ Svaki drugi argument je slika. Prije „--” Qt-ove vlastite opcije (poput -sty
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Pomicanje: jedna pločica se izvadi, a pločica pokraj praznog polja klizne u njega.</translation>
+        <translation>Klizi: jedna pločica se izvadi, a pločica pokraj praznog polja klizne u njega.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
-        <translation>Zamjena: svih šesnaest pločica ostaje na ploči, a bilo koje dvije zamijene mjesta.</translation>
+        <translation>Izmjena: svih šesnaest pločica ostaje na ploči, a bilo koje dvije zamijene mjesta.</translation>
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
@@ -202,7 +202,7 @@ Svaki drugi argument je slika. Prije „--” Qt-ove vlastite opcije (poput -sty
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Igra Pomicanje u tijeku</translation>
+        <translation>Igra „Klizi” u tijeku</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -309,11 +309,11 @@ u Tavlora2021/08/31.Form1.%2 u retku %3<byte value="xd"/><byte value="xd"/>Poša
     </message>
     <message>
         <source>Slide</source>
-        <translation>Pomicanje</translation>
+        <translation>Klizi</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation>Zamjena</translation>
+        <translation>Izmjena</translation>
     </message>
     <message>
         <source>Moves</source>

@@ -190,7 +190,7 @@ Minden más argumentum kép. A „--” előtt a Qt saját kapcsolói (például
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Tologatás: egy darabot kiveszünk, és az üres mező melletti darab becsúszik a helyére.</translation>
+        <translation>Tolás: egy darabot kiveszünk, és az üres mező melletti darab becsúszik a helyére.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
@@ -202,7 +202,7 @@ Minden más argumentum kép. A „--” előtt a Qt saját kapcsolói (például
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Folyamatban lévő Tologatás játék</translation>
+        <translation>Folyamatban lévő Tolás játék</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -309,7 +309,7 @@ itt: Tavlora2021/08/31.Form1.%2, %3. sor<byte value="xd"/><byte value="xd"/>Kér
     </message>
     <message>
         <source>Slide</source>
-        <translation>Tologatás</translation>
+        <translation>Tolás</translation>
     </message>
     <message>
         <source>Swap</source>

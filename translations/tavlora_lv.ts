@@ -190,11 +190,11 @@ Jebkurš cits arguments ir attēls. Pirms „--” Qt pašas opcijas (piemēram,
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Bīdīšana: viens gabals tiek izņemts, un gabals blakus tukšajam lauciņam ieslīd tajā.</translation>
+        <translation>Bīdīt: viens gabals tiek izņemts, un gabals blakus tukšajam lauciņam ieslīd tajā.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
-        <translation>Mainīšana: visi sešpadsmit gabali paliek laukumā, un jebkuri divi no tiem samainās vietām.</translation>
+        <translation>Mainīt: visi sešpadsmit gabali paliek laukumā, un jebkuri divi no tiem samainās vietām.</translation>
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
@@ -202,7 +202,7 @@ Jebkurš cits arguments ir attēls. Pirms „--” Qt pašas opcijas (piemēram,
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Notiekoša bīdīšanas spēle</translation>
+        <translation>Notiekoša spēle „Bīdīt”</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -309,11 +309,11 @@ vietā Tavlora2021/08/31.Form1.%2, %3. rindā<byte value="xd"/><byte value="xd"/
     </message>
     <message>
         <source>Slide</source>
-        <translation>Bīdīšana</translation>
+        <translation>Bīdīt</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation>Mainīšana</translation>
+        <translation>Mainīt</translation>
     </message>
     <message>
         <source>Moves</source>

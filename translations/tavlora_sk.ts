@@ -190,11 +190,11 @@ Každý ďalší argument je obrázok. Pred „--“ sa vlastné voľby Qt (napr
     </message>
     <message>
         <source>Slide: one tile is taken out, and a tile next to the empty cell slides into it.</source>
-        <translation>Posun: jeden dielik sa odoberie a dielik vedľa prázdneho poľa sa doň posunie.</translation>
+        <translation>Posuň: jeden dielik sa odoberie a dielik vedľa prázdneho poľa sa doň posunie.</translation>
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
-        <translation>Výmena: všetkých šestnásť dielikov zostáva na ploche a ľubovoľné dva si vymenia miesta.</translation>
+        <translation>Vymeň: všetkých šestnásť dielikov zostáva na ploche a ľubovoľné dva si vymenia miesta.</translation>
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
@@ -202,7 +202,7 @@ Každý ďalší argument je obrázok. Pred „--“ sa vlastné voľby Qt (napr
     </message>
     <message>
         <source>A Slide game in progress</source>
-        <translation>Rozohraná hra typu Posun</translation>
+        <translation>Rozohraná hra typu „Posuň“</translation>
     </message>
     <message>
         <source>The window at start</source>
@@ -309,11 +309,11 @@ v Tavlora2021/08/31.Form1.%2 na riadku %3<byte value="xd"/><byte value="xd"/>Po�
     </message>
     <message>
         <source>Slide</source>
-        <translation>Posun</translation>
+        <translation>Posuň</translation>
     </message>
     <message>
         <source>Swap</source>
-        <translation>Výmena</translation>
+        <translation>Vymeň</translation>
     </message>
     <message>
         <source>Moves</source>

@@ -194,7 +194,7 @@ Diğer her argüman bir resimdir. “--” işaretinden önce Qt&apos;nin kendi 
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
-        <translation>Değiştir: on altı parçanın hepsi tahtada kalır ve herhangi ikisi yer değiştirir.</translation>
+        <translation>Takas: on altı parçanın hepsi tahtada kalır ve herhangi ikisi yer değiştirir.</translation>
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
@@ -313,7 +313,7 @@ Tavlora2021/08/31.Form1.%2 içinde, satır %3<byte value="xd"/><byte value="xd"/
     </message>
     <message>
         <source>Swap</source>
-        <translation>Değiştir</translation>
+        <translation>Takas</translation>
     </message>
     <message>
         <source>Moves</source>
