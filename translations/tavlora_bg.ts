@@ -194,7 +194,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
     </message>
     <message>
         <source>Swap: all sixteen tiles stay on the board, and any two of them change places.</source>
-        <translation>Смени: всички шестнайсет плочки остават на дъската и всеки две от тях си разменят местата.</translation>
+        <translation>Смени: всички шестнайсет плочки остават на дъската и кои да е две от тях си разменят местата.</translation>
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>

@@ -301,7 +301,7 @@ i Tavlora2021/08/31.Form1.%2 i linje %3<byte value="xd"/><byte value="xd"/>Send 
     </message>
     <message>
         <source>Picture Preview</source>
-        <translation>Billedvisning</translation>
+        <translation>Forhåndsvisning</translation>
     </message>
     <message>
         <source>Game Type</source>

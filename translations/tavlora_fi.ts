@@ -198,7 +198,7 @@ Muut argumentit ovat kuvia. Ennen ”--”:ta Qt:n omat valitsimet (kuten -style
     </message>
     <message>
         <source>Fewer moves in less time give a better score, and every tile already in its own cell adds to it. The best scores of each kind of game are kept with the names of their players.</source>
-        <translation>Vähemmät siirrot lyhyemmässä ajassa antavat paremmat pisteet, ja jokainen jo paikallaan oleva pala lisää niitä. Kunkin pelityypin parhaat tulokset säilytetään pelaajiensa nimien kanssa.</translation>
+        <translation>Vähemmän siirtoja lyhyemmässä ajassa antaa paremmat pisteet, ja jokainen jo paikallaan oleva pala lisää niitä. Kunkin pelityypin parhaat tulokset säilytetään pelaajiensa nimien kanssa.</translation>
     </message>
     <message>
         <source>A Slide game in progress</source>
@@ -427,7 +427,7 @@ Kirjoita nimesi: </translation>
     </message>
     <message>
         <source>cannot be opened</source>
-        <translation>ei aukea</translation>
+        <translation>ei avaudu</translation>
     </message>
     <message>
         <source>cannot be read</source>

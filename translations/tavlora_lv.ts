@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; needs a value before &quot;--&quot;.</source>
-        <translation>„%1” vajag vērtību pirms „--”.</translation>
+        <translation>Opcijai „%1” vajadzīga vērtība pirms „--”.</translation>
     </message>
     <message>
         <source>Usage: tavlora [PICTURE]
@@ -277,7 +277,7 @@ vietā Tavlora2021/08/31.Form1.%2, %3. rindā<byte value="xd"/><byte value="xd"/
     <name>Form1</name>
     <message>
         <source>Congratulation!!! You had form the image.</source>
-        <translation>Apsveicam!!! Jūs saliekāt attēlu.</translation>
+        <translation>Apsveicam!!! Jūs salikāt attēlu.</translation>
     </message>
     <message>
         <source>Start Game</source>
