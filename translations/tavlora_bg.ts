@@ -370,6 +370,13 @@ Enter your name: </source>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>Also remove your high scores (hiscore.mdb)?</source>
+        <translation>Да се премахнат ли и вашите рекорди (hiscore.mdb)?</translation>
+    </message>
+</context>
+<context>
     <name>PictureLoader</name>
     <message>
         <source>Cannot load the picture %1: %2</source>

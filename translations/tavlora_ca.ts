@@ -370,6 +370,13 @@ Escriviu el vostre nom: </translation>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>Also remove your high scores (hiscore.mdb)?</source>
+        <translation>Voleu suprimir també les vostres millors puntuacions (hiscore.mdb)?</translation>
+    </message>
+</context>
+<context>
     <name>PictureLoader</name>
     <message>
         <source>Cannot load the picture %1: %2</source>

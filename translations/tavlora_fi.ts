@@ -370,6 +370,13 @@ Kirjoita nimesi: </translation>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>Also remove your high scores (hiscore.mdb)?</source>
+        <translation>Poistetaanko myös parhaat tuloksesi (hiscore.mdb)?</translation>
+    </message>
+</context>
+<context>
     <name>PictureLoader</name>
     <message>
         <source>Cannot load the picture %1: %2</source>

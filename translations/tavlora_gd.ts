@@ -370,6 +370,13 @@ Cuir a-steach d’ ainm: </translation>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>Also remove your high scores (hiscore.mdb)?</source>
+        <translation>A bheil thu airson na sgòran as àirde agad (hiscore.mdb) a thoirt air falbh cuideachd?</translation>
+    </message>
+</context>
+<context>
     <name>PictureLoader</name>
     <message>
         <source>Cannot load the picture %1: %2</source>

@@ -370,6 +370,13 @@ Adja meg a nevét: </translation>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>Also remove your high scores (hiscore.mdb)?</source>
+        <translation>A legjobb eredményeit (hiscore.mdb) is eltávolítja?</translation>
+    </message>
+</context>
+<context>
     <name>PictureLoader</name>
     <message>
         <source>Cannot load the picture %1: %2</source>

@@ -370,6 +370,13 @@ Ievadiet savu vārdu: </translation>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>Also remove your high scores (hiscore.mdb)?</source>
+        <translation>Vai noņemt arī jūsu labākos rezultātus (hiscore.mdb)?</translation>
+    </message>
+</context>
+<context>
     <name>PictureLoader</name>
     <message>
         <source>Cannot load the picture %1: %2</source>
