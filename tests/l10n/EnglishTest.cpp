@@ -91,14 +91,11 @@ TEST(English, CPosixAndEveryEnglishLocaleShowTodaysTextsExactly) {
     }
 }
 
-// The decimal separator each language writes: a comma, except where it writes a point, and the
-// Arabic separator in Arabic and Persian.
+// A comma, except where the language writes a point, or Arabic's own separator.
 QString decimalSeparatorOf(const QString& language) {
-    static const QStringList point{"gd", "he", "ja", "ko", "zh_CN", "zh_TW"};
-    if (point.contains(language)) {
-        return QStringLiteral(".");
-    }
-    return language == "ar" || language == "fa" ? QStringLiteral("\u066B") : QStringLiteral(",");
+    return QStringList{"gd", "he", "ja", "ko", "zh_CN", "zh_TW"}.contains(language) ? "."
+           : language == "ar" || language == "fa"                                   ? "\u066B"
+                                                                                    : ",";
 }
 
 TEST(English, EveryOtherLanguageChangesTheTextsAndWritesItsDecimalSeparator) {
