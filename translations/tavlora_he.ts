@@ -277,7 +277,7 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     <name>Form1</name>
     <message>
         <source>Congratulation!!! You had form the image.</source>
-        <translation>כל הכבוד!!! הרכבתם את התמונה.</translation>
+        <translation>כל הכבוד!!! הרכבת את התמונה.</translation>
     </message>
     <message>
         <source>Start Game</source>
