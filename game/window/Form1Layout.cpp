@@ -90,9 +90,9 @@ void Form1::buildButtons() {
 void Form1::setTabOrderChain() {
     // The window's order is picBack, Frame1, Frame5, txtScore, Frame4, txtTimer, Frame3, txtMoves,
     // Frame2, Option1, Option2 and the three buttons; in a mirrored window the same chain goes
-    // round the mirrored places. Only the controls that take the focus are
-    // chained: Qt moves a frame's children along with the frame, which would send the whole right
-    // column behind the buttons.
+    // round the mirrored places. Only the controls that take the focus are chained: Qt moves a
+    // frame's children along with the frame, which would send the whole right column behind the
+    // buttons.
     QWidget* chain[] = {picBack, txtScore,    txtTimer,    txtMoves,   Option1,
                         Option2, PushButton1, PushButton2, PushButton3};
     for (size_t i = 0; i + 1 < std::size(chain); ++i) {
