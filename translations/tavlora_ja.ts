@@ -366,7 +366,7 @@ Enter your name: </source>
     </message>
     <message>
         <source>%1 high scores</source>
-        <translation>%1 のハイスコア</translation>
+        <translation>%1のハイスコア</translation>
     </message>
 </context>
 <context>

@@ -366,7 +366,7 @@ Enter your name: </source>
     </message>
     <message>
         <source>%1 high scores</source>
-        <translation>%1 高分榜</translation>
+        <translation>%1高分榜</translation>
     </message>
 </context>
 <context>
