@@ -55,6 +55,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in fonts-dejavu-core qt6-image-formats-plugins libqt6sql6-sqlite libqt6widgets6 libc6; do
     [[ ", $depends," == *", $package"?(t64)[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for package in fonts-liberation qt6-wayland; do
+    [[ ", $recommends," == *", $package"[\ ,]* ]] || fail "Recommends lacks $package: $recommends"
+done
 if grep -q '^ID=debian' /etc/os-release 2>/dev/null; then
     release=$(. /etc/os-release && echo "${VERSION_ID%%.*}")
     [[ $version == *"~deb$release" ]] || fail "version $version does not name Debian $release"
