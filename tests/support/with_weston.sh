@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a command as a client of a private Wayland compositor: Weston nested in a private X server
 # (headless Weston has no keyboard, so no window could hold the clipboard), its socket in a private
-# runtime folder, so tests running side by side never meet. WESTON_SCALE=2 makes a 2x output.
+# runtime folder, so tests running side by side never meet. WESTON_SCALE=2 makes a 2x output, and
+# WESTON_WIDTH and WESTON_HEIGHT set its size in the desktop's pixels (1024 x 768).
 # Exit 77 (skipped) where Weston is not installed.
 set -euo pipefail
 command -v weston >/dev/null || {
@@ -15,7 +16,8 @@ mkdir -m 700 "$runtime"
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done; rm -rf "$folder"' EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$folder/display" 2>"$folder/xvfb.log" &
+width=${WESTON_WIDTH:-1024} height=${WESTON_HEIGHT:-768} scale=${WESTON_SCALE:-1}
+Xvfb -displayfd 3 -screen 0 "$((width * scale + 64))x$((height * scale + 64))x24" -nolisten tcp 3>"$folder/display" 2>"$folder/xvfb.log" &
 pids=("$!" "${pids[@]}")
 for _ in $(seq 200); do
     grep -q . "$folder/display" 2>/dev/null && break
@@ -27,8 +29,8 @@ export DISPLAY=":$(head -n1 "$folder/display")"
 printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nanimation=none\nfocus-animation=none\n' \
     >"$folder/weston.ini"
 socket="tavlora-test-$$"
-XDG_RUNTIME_DIR="$runtime" weston --backend=x11-backend.so --socket="$socket" --width=1024 \
-    --height=768 --scale="${WESTON_SCALE:-1}" --use-pixman --config="$folder/weston.ini" \
+XDG_RUNTIME_DIR="$runtime" weston --backend=x11-backend.so --socket="$socket" --width="$width" \
+    --height="$height" --scale="$scale" --use-pixman --config="$folder/weston.ini" \
     >"$folder/weston.log" 2>&1 &
 pids=("$!" "${pids[@]}")
 for _ in $(seq 200); do
