@@ -29,8 +29,11 @@ export DISPLAY=":$(head -n1 "$folder/display")"
 printf '[core]\nidle-time=0\n[shell]\npanel-position=none\nanimation=none\nfocus-animation=none\n' \
     >"$folder/weston.ini"
 socket="tavlora-test-$$"
+# Weston 10 (Debian 12) chooses its renderer with --use-pixman; later Westons with --renderer.
+renderer=--use-pixman
+weston --help 2>&1 | grep -q -- '--renderer=' && renderer=--renderer=pixman
 XDG_RUNTIME_DIR="$runtime" weston --backend=x11-backend.so --socket="$socket" --width="$width" \
-    --height="$height" --scale="$scale" --use-pixman --config="$folder/weston.ini" \
+    --height="$height" --scale="$scale" "$renderer" --config="$folder/weston.ini" \
     >"$folder/weston.log" 2>&1 &
 pids=("$!" "${pids[@]}")
 for _ in $(seq 200); do
