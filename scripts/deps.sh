@@ -23,6 +23,7 @@ packages=(
     desktop-file-utils appstream
     dpkg-dev file lintian
     xvfb xauth
+    libwayland-dev wayland-protocols qt6-wayland weston wl-clipboard xdotool
     locales
 )
 if [ "${1:-}" = windows ]; then

@@ -57,10 +57,14 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in fonts-dejavu-core qt6-image-formats-plugins libqt6sql6-sqlite libqt6widgets6 libc6; do
     [[ ", $depends," == *", $package"?(t64)[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for package in fonts-liberation qt6-wayland; do
+    [[ ", $recommends," == *", $package"[\ ,]* ]] || fail "Recommends lacks $package: $recommends"
+done
 # Chinese, Japanese and Korean captions need a face of their own; Noto CJK serves where a desktop
 # in those languages has it already.
-[[ "$(dpkg-deb -f "$deb" Recommends)" == *"fonts-wqy-microhei | fonts-noto-cjk"* ]] ||
-    fail "Recommends lacks a CJK face: $(dpkg-deb -f "$deb" Recommends)"
+[[ "$recommends" == *"fonts-wqy-microhei | fonts-noto-cjk"* ]] ||
+    fail "Recommends lacks a CJK face: $recommends"
 if grep -q '^ID=debian' /etc/os-release 2>/dev/null; then
     release=$(. /etc/os-release && echo "${VERSION_ID%%.*}")
     [[ $version == *"~deb$release" ]] || fail "version $version does not name Debian $release"
