@@ -61,6 +61,8 @@ public:
     QStringList formats() const;
     // The chosen format's bytes, read as they come; the outcome of the reading.
     ClipboardContent::Outcome receive(const QString& format, qint64 maxBytes, QByteArray& bytes);
+    // Gives the keyboard back to the window that had it.
+    void hideWindow();
 
 private:
     // Handles the compositor's events, waiting at most one slice for them (or for `fd` to be
@@ -68,7 +70,6 @@ private:
     // connection broke.
     bool pump(int fd = -1);
     void showWindow();
-    void hideWindow();
 
     static void announced(void* data, wl_registry* registry, uint32_t name, const char* interface,
                           uint32_t version);
@@ -250,7 +251,9 @@ bool WaylandSession::awaitSelection() {
             return false;
         }
     }
-    hideWindow();
+    // The window stays until the format is asked for: a compositor sends the selection to the
+    // window that gets the keyboard back, and may then deliver only through that newest offer
+    // (Weston 14 closes the pipe of an older one unread).
     return true;
 }
 
@@ -269,6 +272,9 @@ ClipboardContent::Outcome WaylandSession::receive(const QString& format, qint64 
     // A larger pipe lets a large picture come in fewer turns (Linux allows 1 MiB to anybody).
     fcntl(ends[0], F_SETPIPE_SZ, 1 << 20);
     wl_data_offer_receive(selection_, format.toUtf8().constData(), ends[1]);
+    // Asked for in order on one connection: the request reaches the compositor before the
+    // window's end gives the keyboard back.
+    hideWindow();
     wl_display_flush(display_);
     close(ends[1]);  // the owner holds its own copy now
     std::array<char, 64 * 1024> piece{};
@@ -282,7 +288,8 @@ ClipboardContent::Outcome WaylandSession::receive(const QString& format, qint64 
                 break;
             }
             if (got == 0) {
-                outcome = Outcome::Delivered;
+                // An owner that closes its end without a byte went away or refused the format.
+                outcome = bytes.isEmpty() ? Outcome::NotDelivered : Outcome::Delivered;
                 reading = false;
                 break;
             }
@@ -323,10 +330,12 @@ ClipboardContent readWaylandClipboard(const ClipboardChoice& choose, Clock::time
     }
     content.formats = session.formats();
     if (session.selection() == nullptr || content.formats.isEmpty()) {
+        session.hideWindow();
         return content;  // Empty
     }
     content.format = choose(content.formats);
     if (content.format.isEmpty()) {
+        session.hideWindow();
         content.outcome = Outcome::NoneChosen;
         return content;
     }

@@ -274,7 +274,9 @@ int main(int argc, char** argv) {
     xdg_toplevel_add_listener(toplevel, &toplevelListener, nullptr);
     xdg_toplevel_set_title(toplevel, "clipboard owner");
     wl_surface_commit(surface);
-    while (!lost) {
+    // Like a real program, it finishes the transfers it has begun when its selection is taken
+    // over (a compositor may cancel the source as soon as another window gains the keyboard).
+    while (!lost || !transfers.empty() || !heldOpen.empty()) {
         const int wait = sendSome();
         while (wl_display_prepare_read(display) != 0) {
             wl_display_dispatch_pending(display);
