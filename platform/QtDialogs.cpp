@@ -4,10 +4,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
+#include <utility>
 
 #include "platform/HeldKeyGuard.h"
 
@@ -99,16 +102,26 @@ void QtDialogs::showMessage(const std::string& text, const std::string& title, M
                     QMessageBox::Ok, parent_);
     // Descriptions carry file names, which must never be taken for markup.
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setAccessibleDescription(takeNote());
     box.exec();
 }
 
 std::string QtDialogs::askText(const std::string& prompt, const std::string& title,
                                const std::string& defaultText) {
-    bool accepted = false;
-    const QString answer =
-        QInputDialog::getText(parent_, titleOrApplication(title), QString::fromStdString(prompt),
-                              QLineEdit::Normal, QString::fromStdString(defaultText), &accepted);
-    return accepted ? answer.toStdString() : std::string();
+    // QInputDialog::getText's box, made here so its text field can carry the note.
+    QInputDialog box(parent_);
+    box.setWindowTitle(titleOrApplication(title));
+    box.setLabelText(QString::fromStdString(prompt));
+    box.setTextValue(QString::fromStdString(defaultText));
+    box.setInputMode(QInputDialog::TextInput);
+    if (auto* field = box.findChild<QLineEdit*>()) {
+        field->setAccessibleDescription(takeNote());
+    }
+    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
+}
+
+QString QtDialogs::takeNote() {
+    return std::exchange(note_, QString());
 }
 
 std::string QtDialogs::chooseOpenFile(const std::string& title, const std::string& filter) {

@@ -20,8 +20,6 @@ void Form1::buildLayout() {
 
     picBack = new BoardArea(this);
     picBack->setAccessibleName(tr("Puzzle board"));
-    picBack->setAccessibleDescription(
-        tr("Arrow keys move between the tiles; Space or Enter plays the tile"));
     picBack->setGeometry(twipsRect(120, 120, 6045, 6045));
     picBack->setFrameStyle(QFrame::Box | QFrame::Plain);
     picBack->setAlignment(Qt::AlignLeft | Qt::AlignTop);
