@@ -20,6 +20,7 @@ packages=(
     desktop-file-utils appstream
     dpkg-dev file lintian
     xvfb xauth
+    orca speech-dispatcher at-spi2-core dbus openbox xdotool
     locales
 )
 if [ "${1:-}" = windows ]; then
