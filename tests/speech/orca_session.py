@@ -302,6 +302,15 @@ def play_slide_a_little(player):
     edge = "Up" if player.row == 1 else "Down" if player.row == 4 else None
     if edge:
         player.press(edge, r"Edge of the board", "the edge")
+    # The value boxes: the caption and the whole value once, nothing about a selection.
+    heard = player.press("Tab", r"^[0-9.]+ label", "the score box's value")
+    assert "Score panel." in heard and not any("selected" in line for line in heard), heard
+    heard = player.press("Tab", r"^\d\d:\d\d:\d\d label", "the whole time")
+    assert not any("selected" in line for line in heard), heard
+    # Back on the board, the cell under the cursor is named again.
+    player.press("shift+Tab", r"Score panel", "the score box")
+    player.press("shift+Tab", r"Row %d, column %d: the gap" % (player.row, player.column),
+                 "the cell under the cursor")
     player.press("shift+Tab", r"High Scores", "the High Scores button")
     player.press("shift+Tab", r"End Game", "the End Game button")
     player.press("space", r"Score .*, moves: 1, time", "the score with the name box")

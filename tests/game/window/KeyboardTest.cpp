@@ -202,9 +202,14 @@ TEST_F(KeyboardTest, SlideGapAndTilesReadTheirPlaceAndPressPlaysACell) {
     for (auto [box, caption] : {std::pair{form->txtMoves, "Moves"},
                                 {form->txtTimer, "Timer"},
                                 {form->txtScore, "Score"}}) {
+        // A plain text: the caption is the frame's, the whole value is the name, and there is no
+        // text to select or to follow as the clock runs.
         auto* read = QAccessible::queryAccessibleInterface(box);
-        EXPECT_EQ(read->text(QAccessible::Name), caption);
+        EXPECT_EQ(read->role(), QAccessible::StaticText);
+        EXPECT_EQ(read->text(QAccessible::Description), caption);
+        EXPECT_EQ(read->text(QAccessible::Name), box->text());
         EXPECT_EQ(read->text(QAccessible::Value), box->text());
+        EXPECT_EQ(read->textInterface(), nullptr);
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form->PushButton2)->text(QAccessible::Name),
               "End Game");
