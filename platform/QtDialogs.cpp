@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -10,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
+#include <QStyle>
 #include <utility>
 
 #include "platform/HeldKeyGuard.h"
@@ -48,6 +51,18 @@ QStringList splitPatterns(const QString& patterns) {
         }
     }
     return result;
+}
+
+// Where the program draws its own title bar (Qt's decorations under Wayland), the title is centred
+// on the bar, beside the close, maximize and minimize buttons on one side, and is cut where the
+// box is narrower than the title with that room on both sides.
+int widthForTitle(const QWidget& box, const QString& title) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return 0;
+    }
+    constexpr int kTitleBarButtons = 3 * 23 + 8;
+    constexpr int kTitleMargin = 8;
+    return box.fontMetrics().horizontalAdvance(title) + 2 * (kTitleBarButtons + kTitleMargin);
 }
 
 }  // namespace
@@ -102,22 +117,36 @@ void QtDialogs::showMessage(const std::string& text, const std::string& title, M
                     QMessageBox::Ok, parent_);
     // Descriptions carry file names, which must never be taken for markup.
     box.setTextFormat(Qt::PlainText);
+    // A message box sizes itself to what its layout holds, so the room for the title goes there.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        if (const int width = widthForTitle(box, box.windowTitle()); width > 0) {
+            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                          grid->rowCount(), 0, 1, grid->columnCount());
+        }
+    }
     box.button(QMessageBox::Ok)->setAccessibleDescription(takeNote());
     box.exec();
 }
 
 std::string QtDialogs::askText(const std::string& prompt, const std::string& title,
                                const std::string& defaultText) {
-    // QInputDialog::getText's box, made here so its text field can carry the note.
     QInputDialog box(parent_);
     box.setWindowTitle(titleOrApplication(title));
     box.setLabelText(QString::fromStdString(prompt));
     box.setTextValue(QString::fromStdString(defaultText));
-    box.setInputMode(QInputDialog::TextInput);
-    if (auto* field = box.findChild<QLineEdit*>()) {
+    // The box keeps to its layout's size, so the room for the title goes to the field, which
+    // also carries the note for screen readers.
+    auto* field = box.findChild<QLineEdit*>();
+    if (const int width = widthForTitle(box, box.windowTitle()); width > 0 && field != nullptr) {
+        const int margins = box.style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, &box) +
+                            box.style()->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, &box);
+        field->setMinimumWidth(width - margins);
+    }
+    if (field != nullptr) {
         field->setAccessibleDescription(takeNote());
     }
-    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
+    const bool accepted = box.exec() == QDialog::Accepted;
+    return accepted ? box.textValue().toStdString() : std::string();
 }
 
 QString QtDialogs::takeNote() {

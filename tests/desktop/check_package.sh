@@ -40,7 +40,9 @@ expected=(
     usr/share/doc/tavlora/changelog.Debian.gz usr/share/doc/tavlora/copyright
     usr/share/man/man6/tavlora.6.gz
 )
-for language in en de es fr it nl pl pt_BR ru; do
+# Every language the build speaks (translations/CMakeLists.txt), and English's own catalogue.
+languages=$(sed -n 's/^TAVLORA_LANGUAGES:INTERNAL=//p' "$build/CMakeCache.txt" | tr ';' ' ')
+for language in en $languages; do
     expected+=("usr/lib/tavlora/translations/tavlora_$language.qm")
 done
 for side in 16 24 32 48 64 128 256; do
@@ -55,6 +57,14 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for package in fonts-dejavu-core qt6-image-formats-plugins libqt6sql6-sqlite libqt6widgets6 libc6; do
     [[ ", $depends," == *", $package"?(t64)[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for package in fonts-liberation qt6-wayland; do
+    [[ ", $recommends," == *", $package"[\ ,]* ]] || fail "Recommends lacks $package: $recommends"
+done
+# Chinese, Japanese and Korean captions need a face of their own; Noto CJK serves where a desktop
+# in those languages has it already.
+[[ "$recommends" == *"fonts-wqy-microhei | fonts-noto-cjk"* ]] ||
+    fail "Recommends lacks a CJK face: $recommends"
 if grep -q '^ID=debian' /etc/os-release 2>/dev/null; then
     release=$(. /etc/os-release && echo "${VERSION_ID%%.*}")
     [[ $version == *"~deb$release" ]] || fail "version $version does not name Debian $release"
