@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>Row %1, column %2: the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>الصف %1، العمود %2: الفراغ</translation>
     </message>
 </context>
 <context>
     <name>BoardArea</name>
     <message>
         <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح الأسهم تنقل بين القطع؛ المسافة أو Enter يلعب القطعة؛ M يذكر الحركات والوقت</translation>
     </message>
     <message>
         <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>تنتقل القطعة إلى الفراغ إذا كان فوقها أو تحتها أو قبلها أو بعدها؛ آخر خانة في الصف وأول خانة في الصف التالي متجاورتان</translation>
     </message>
     <message>
         <source>Piece %3 moved to row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقلت القطعة %3 إلى الصف %1، العمود %2</translation>
     </message>
     <message>
         <source>Not next to the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>ليست بجوار الفراغ</translation>
     </message>
     <message>
         <source>No game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد لعبة جارية</translation>
     </message>
     <message>
         <source>Moves: %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الحركات: %1، الوقت %2</translation>
     </message>
     <message>
         <source>Edge of the board</source>
-        <translation type="unfinished"></translation>
+        <translation>حافة اللوحة</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     </message>
     <message>
         <source>Score %1, moves: %2, time %3</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة %1، الحركات: %2، الوقت %3</translation>
     </message>
 </context>
 <context>

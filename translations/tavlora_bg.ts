@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>Row %1, column %2: the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ред %1, колона %2: празното място</translation>
     </message>
 </context>
 <context>
     <name>BoardArea</name>
     <message>
         <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Стрелките минават между плочките; Интервал или Enter играе плочката; M казва ходовете и времето</translation>
     </message>
     <message>
         <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Плочка се плъзга в празното място, когато то е над, под, преди или след нея; последната клетка на ред и първата на следващия са съседни</translation>
     </message>
     <message>
         <source>Piece %3 moved to row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Плочка %3 отиде на ред %1, колона %2</translation>
     </message>
     <message>
         <source>Not next to the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Не е до празното място</translation>
     </message>
     <message>
         <source>No game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Няма текуща игра</translation>
     </message>
     <message>
         <source>Moves: %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ходове: %1, време %2</translation>
     </message>
     <message>
         <source>Edge of the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Край на дъската</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     </message>
     <message>
         <source>Score %1, moves: %2, time %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Точки %1, ходове: %2, време %3</translation>
     </message>
 </context>
 <context>

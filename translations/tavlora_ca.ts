@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>Row %1, column %2: the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Fila %1, columna %2: el forat</translation>
     </message>
 </context>
 <context>
     <name>BoardArea</name>
     <message>
         <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fletxes es mouen entre les peces; Espai o Retorn juga la peça; M diu els moviments i el temps</translation>
     </message>
     <message>
         <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Una peça llisca al forat quan el forat és a sobre, a sota, abans o després d&apos;ella; l&apos;última casella d&apos;una fila i la primera de la següent són veïnes</translation>
     </message>
     <message>
         <source>Piece %3 moved to row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La peça %3 ha anat a la fila %1, columna %2</translation>
     </message>
     <message>
         <source>Not next to the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>No és al costat del forat</translation>
     </message>
     <message>
         <source>No game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>No hi ha cap partida en curs</translation>
     </message>
     <message>
         <source>Moves: %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Moviments: %1, temps %2</translation>
     </message>
     <message>
         <source>Edge of the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Vora del tauler</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ a Tavlora2021/08/31.Form1.%2 a la línia %3<byte value="xd"/><byte value="xd"/>E
     </message>
     <message>
         <source>Score %1, moves: %2, time %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuació %1, moviments: %2, temps %3</translation>
     </message>
 </context>
 <context>

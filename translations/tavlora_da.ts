@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>Row %1, column %2: the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Række %1, kolonne %2: hullet</translation>
     </message>
 </context>
 <context>
     <name>BoardArea</name>
     <message>
         <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Piletasterne flytter mellem brikkerne; Mellemrum eller Enter spiller brikken; M siger trækkene og tiden</translation>
     </message>
     <message>
         <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>En brik glider ind i hullet, når hullet er over, under, før eller efter den; det sidste felt i en række og det første i den næste er naboer</translation>
     </message>
     <message>
         <source>Piece %3 moved to row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Brik %3 flyttede til række %1, kolonne %2</translation>
     </message>
     <message>
         <source>Not next to the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikke ved siden af hullet</translation>
     </message>
     <message>
         <source>No game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet spil er i gang</translation>
     </message>
     <message>
         <source>Moves: %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Træk: %1, tid %2</translation>
     </message>
     <message>
         <source>Edge of the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanten af brættet</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ i Tavlora2021/08/31.Form1.%2 i linje %3<byte value="xd"/><byte value="xd"/>Send 
     </message>
     <message>
         <source>Score %1, moves: %2, time %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Point %1, træk: %2, tid %3</translation>
     </message>
 </context>
 <context>

@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>Row %1, column %2: the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>ردیف %1، ستون %2: جای خالی</translation>
     </message>
 </context>
 <context>
     <name>BoardArea</name>
     <message>
         <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
-        <translation type="unfinished"></translation>
+        <translation>کلیدهای جهت‌نما میان تکه‌ها جابه‌جا می‌شوند؛ فاصله یا Enter تکه را بازی می‌کند؛ M تعداد حرکت‌ها و زمان را می‌گوید</translation>
     </message>
     <message>
         <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>تکه وقتی به جای خالی می‌رود که جای خالی بالا، پایین، پیش یا پس از آن باشد؛ آخرین خانهٔ هر ردیف و نخستین خانهٔ ردیف بعد همسایه‌اند</translation>
     </message>
     <message>
         <source>Piece %3 moved to row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تکهٔ %3 به ردیف %1، ستون %2 رفت</translation>
     </message>
     <message>
         <source>Not next to the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>کنار جای خالی نیست</translation>
     </message>
     <message>
         <source>No game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>هیچ بازی‌ای در جریان نیست</translation>
     </message>
     <message>
         <source>Moves: %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>حرکت‌ها: %1، زمان %2</translation>
     </message>
     <message>
         <source>Edge of the board</source>
-        <translation type="unfinished"></translation>
+        <translation>لبهٔ صفحه</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     </message>
     <message>
         <source>Score %1, moves: %2, time %3</source>
-        <translation type="unfinished"></translation>
+        <translation>امتیاز %1، حرکت‌ها: %2، زمان %3</translation>
     </message>
 </context>
 <context>

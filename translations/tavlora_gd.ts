@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>Row %1, column %2: the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Sreath %1, colbh %2: am beàrn</translation>
     </message>
 </context>
 <context>
     <name>BoardArea</name>
     <message>
         <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gluaisidh na saighdean eadar na pìosan; cluichidh Space no Enter am pìos; innsidh M na gluasadan is an ùine</translation>
     </message>
     <message>
         <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleamhnaichidh pìos dhan bheàrn nuair a tha am beàrn os a chionn, fodha, roimhe no às a dhèidh; tha an cealla mu dheireadh de shreath is a&apos; chiad tè dhen ath-shreath nan nàbaidhean</translation>
     </message>
     <message>
         <source>Piece %3 moved to row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaidh pìos %3 gu sreath %1, colbh %2</translation>
     </message>
     <message>
         <source>Not next to the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Chan eil e ri taobh a&apos; bheàirn</translation>
     </message>
     <message>
         <source>No game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Chan eil geama a&apos; dol</translation>
     </message>
     <message>
         <source>Moves: %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gluasadan: %1, ùine %2</translation>
     </message>
     <message>
         <source>Edge of the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Oir a&apos; bhùird</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ ann an Tavlora2021/08/31.Form1.%2 aig loidhne %3<byte value="xd"/><byte value="x
     </message>
     <message>
         <source>Score %1, moves: %2, time %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sgòr %1, gluasadan: %2, ùine %3</translation>
     </message>
 </context>
 <context>

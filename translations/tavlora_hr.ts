@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>Row %1, column %2: the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Redak %1, stupac %2: praznina</translation>
     </message>
 </context>
 <context>
     <name>BoardArea</name>
     <message>
         <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Strelice se kreću među pločicama; Razmaknica ili Enter igra pločicu; M kaže poteze i vrijeme</translation>
     </message>
     <message>
         <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Pločica klizi u prazninu kad je praznina iznad, ispod, prije ili poslije nje; zadnje polje retka i prvo polje sljedećeg su susjedi</translation>
     </message>
     <message>
         <source>Piece %3 moved to row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pločica %3 pomaknuta je u redak %1, stupac %2</translation>
     </message>
     <message>
         <source>Not next to the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Nije uz prazninu</translation>
     </message>
     <message>
         <source>No game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Nijedna igra nije u tijeku</translation>
     </message>
     <message>
         <source>Moves: %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Potezi: %1, vrijeme %2</translation>
     </message>
     <message>
         <source>Edge of the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Rub ploče</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ u Tavlora2021/08/31.Form1.%2 u retku %3<byte value="xd"/><byte value="xd"/>Poša
     </message>
     <message>
         <source>Score %1, moves: %2, time %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bodovi %1, potezi: %2, vrijeme %3</translation>
     </message>
 </context>
 <context>

@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>Row %1, column %2: the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. sor, %2. oszlop: a lyuk</translation>
     </message>
 </context>
 <context>
     <name>BoardArea</name>
     <message>
         <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
-        <translation type="unfinished"></translation>
+        <translation>A nyílbillentyűk a darabok között lépnek; a Szóköz vagy az Enter lépteti a darabot; az M megmondja a lépéseket és az időt</translation>
     </message>
     <message>
         <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Egy darab akkor csúszik a lyukba, ha a lyuk fölötte, alatta, előtte vagy utána van; egy sor utolsó mezője és a következő sor első mezője szomszédos</translation>
     </message>
     <message>
         <source>Piece %3 moved to row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A %3. darab a %1. sor %2. oszlopába került</translation>
     </message>
     <message>
         <source>Not next to the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs a lyuk mellett</translation>
     </message>
     <message>
         <source>No game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem fut játék</translation>
     </message>
     <message>
         <source>Moves: %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lépések: %1, idő %2</translation>
     </message>
     <message>
         <source>Edge of the board</source>
-        <translation type="unfinished"></translation>
+        <translation>A tábla széle</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ itt: Tavlora2021/08/31.Form1.%2, %3. sor<byte value="xd"/><byte value="xd"/>Kér
     </message>
     <message>
         <source>Score %1, moves: %2, time %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontszám %1, lépések: %2, idő %3</translation>
     </message>
 </context>
 <context>

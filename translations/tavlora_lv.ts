@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>Row %1, column %2: the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. rinda, %2. kolonna: tukšums</translation>
     </message>
 </context>
 <context>
     <name>BoardArea</name>
     <message>
         <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Bultiņas pārvietojas starp gabaliem; Atstarpe vai Enter izspēlē gabalu; M pasaka gājienus un laiku</translation>
     </message>
     <message>
         <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabals ieslīd tukšumā, ja tukšums ir virs, zem, pirms vai pēc tā; rindas pēdējā šūna un nākamās rindas pirmā ir kaimiņi</translation>
     </message>
     <message>
         <source>Piece %3 moved to row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%3. gabals pārvietots uz %1. rindu, %2. kolonnu</translation>
     </message>
     <message>
         <source>Not next to the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Nav blakus tukšumam</translation>
     </message>
     <message>
         <source>No game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Neviena spēle nenotiek</translation>
     </message>
     <message>
         <source>Moves: %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gājieni: %1, laiks %2</translation>
     </message>
     <message>
         <source>Edge of the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Laukuma mala</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ vietā Tavlora2021/08/31.Form1.%2, %3. rindā<byte value="xd"/><byte value="xd"/
     </message>
     <message>
         <source>Score %1, moves: %2, time %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkti %1, gājieni: %2, laiks %3</translation>
     </message>
 </context>
 <context>

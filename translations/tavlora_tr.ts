@@ -21,38 +21,38 @@
     </message>
     <message>
         <source>Row %1, column %2: the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Satır %1, sütun %2: boşluk</translation>
     </message>
 </context>
 <context>
     <name>BoardArea</name>
     <message>
         <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ok tuşları parçalar arasında gezinir; Boşluk ya da Giriş parçayı oynar; M hamleleri ve süreyi söyler</translation>
     </message>
     <message>
         <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
-        <translation type="unfinished"></translation>
+        <translation>Boşluk bir parçanın üstünde, altında, önünde ya da arkasındaysa parça boşluğa kayar; bir satırın son hücresi ile sonraki satırın ilk hücresi komşudur</translation>
     </message>
     <message>
         <source>Piece %3 moved to row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%3. parça satır %1, sütun %2 konumuna gitti</translation>
     </message>
     <message>
         <source>Not next to the gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Boşluğun yanında değil</translation>
     </message>
     <message>
         <source>No game is running</source>
-        <translation type="unfinished"></translation>
+        <translation>Süren bir oyun yok</translation>
     </message>
     <message>
         <source>Moves: %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamleler: %1, süre %2</translation>
     </message>
     <message>
         <source>Edge of the board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tahtanın kenarı</translation>
     </message>
 </context>
 <context>
@@ -372,7 +372,7 @@ Tavlora2021/08/31.Form1.%2 içinde, satır %3<byte value="xd"/><byte value="xd"/
     </message>
     <message>
         <source>Score %1, moves: %2, time %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Puan %1, hamleler: %2, süre %3</translation>
     </message>
 </context>
 <context>
