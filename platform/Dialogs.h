@@ -20,4 +20,8 @@ public:
     // One chosen path, or "" when the dialog was cancelled. The filter is "description|patterns"
     // with patterns separated by ';'.
     virtual std::string chooseOpenFile(const std::string& title, const std::string& filter) = 0;
+
+    // What a screen reader is to hear with the next box, besides the box's own texts; the box
+    // shows nothing of it. An empty note takes back one not yet heard.
+    virtual void noteForReaders(const std::string& note) { (void)note; }
 };

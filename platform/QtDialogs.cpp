@@ -8,10 +8,12 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
 #include <QStyle>
+#include <utility>
 
 #include "platform/HeldKeyGuard.h"
 
@@ -122,6 +124,7 @@ void QtDialogs::showMessage(const std::string& text, const std::string& title, M
                           grid->rowCount(), 0, 1, grid->columnCount());
         }
     }
+    box.button(QMessageBox::Ok)->setAccessibleDescription(takeNote());
     box.exec();
 }
 
@@ -131,15 +134,23 @@ std::string QtDialogs::askText(const std::string& prompt, const std::string& tit
     box.setWindowTitle(titleOrApplication(title));
     box.setLabelText(QString::fromStdString(prompt));
     box.setTextValue(QString::fromStdString(defaultText));
-    // The box keeps to its layout's size, so the room for the title goes to the field.
+    // The box keeps to its layout's size, so the room for the title goes to the field, which
+    // also carries the note for screen readers.
     auto* field = box.findChild<QLineEdit*>();
     if (const int width = widthForTitle(box, box.windowTitle()); width > 0 && field != nullptr) {
         const int margins = box.style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, &box) +
                             box.style()->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, &box);
         field->setMinimumWidth(width - margins);
     }
+    if (field != nullptr) {
+        field->setAccessibleDescription(takeNote());
+    }
     const bool accepted = box.exec() == QDialog::Accepted;
     return accepted ? box.textValue().toStdString() : std::string();
+}
+
+QString QtDialogs::takeNote() {
+    return std::exchange(note_, QString());
 }
 
 std::string QtDialogs::chooseOpenFile(const std::string& title, const std::string& filter) {

@@ -34,9 +34,15 @@ public:
     std::string askText(const std::string& prompt, const std::string& title,
                         const std::string& defaultText) override;
     std::string chooseOpenFile(const std::string& title, const std::string& filter) override;
+    // The note goes with the control that has the focus when the next message or name box
+    // opens, as its accessible description.
+    void noteForReaders(const std::string& note) override { note_ = QString::fromStdString(note); }
 
 private:
     QString startFolder() const;
+    QString takeNote();
+
+    QString note_;
 
     QWidget* parent_;
     QString firstFolder_;

@@ -16,6 +16,7 @@ public:
     std::string askText(const std::string& prompt, const std::string& title,
                         const std::string& defaultText) override;
     std::string chooseOpenFile(const std::string& title, const std::string& filter) override;
+    void noteForReaders(const std::string& note) override { boxes_.noteForReaders(note); }
 
 private:
     class OpenBox;

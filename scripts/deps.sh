@@ -24,6 +24,7 @@ packages=(
     dpkg-dev file lintian
     xvfb xauth
     libwayland-dev wayland-protocols qt6-wayland weston wl-clipboard xdotool
+    orca speech-dispatcher at-spi2-core dbus openbox
     locales
 )
 if [ "${1:-}" = windows ]; then

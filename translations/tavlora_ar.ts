@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>الصف %1، العمود %2: فارغ</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>الصف %1، العمود %2: القطعة %3، مختارة</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>مكانها في الصف %1، العمود %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>الصف %1، العمود %2: الفراغ</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>مفاتيح الأسهم تنقل بين القطع؛ المسافة أو Enter يلعب القطعة؛ M يذكر الحركات والوقت</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>تنتقل القطعة إلى الفراغ إذا كان فوقها أو تحتها أو قبلها أو بعدها؛ آخر خانة في الصف وأول خانة في الصف التالي متجاورتان</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>انتقلت القطعة %3 إلى الصف %1، العمود %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>ليست بجوار الفراغ</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>لا توجد لعبة جارية</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>الحركات: %1، الوقت %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>حافة اللوحة</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <translation>لوحة الأحجية</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>مفاتيح الأسهم تنقل بين القطع؛ المسافة أو Enter يلعب القطعة</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>معاينة الصورة</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>كلّ ملفّات الصور (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>النتيجة %1، الحركات: %2، الوقت %3</translation>
     </message>
 </context>
 <context>

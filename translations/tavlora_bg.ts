@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Ред %1, колона %2: празно</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Ред %1, колона %2: плочка %3, избрана</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>мястото ѝ е на ред %1, колона %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Ред %1, колона %2: празното място</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Стрелките минават между плочките; Интервал или Enter играе плочката; M казва ходовете и времето</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Плочка се плъзга в празното място, когато то е над, под, преди или след нея; последната клетка на ред и първата на следващия са съседни</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Плочка %3 отиде на ред %1, колона %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Не е до празното място</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Няма текуща игра</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Ходове: %1, време %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Край на дъската</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <translation>Дъска на пъзела</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Стрелките минават между плочките; Интервал или Enter играе плочката</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Преглед</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Всички файлове с картини (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Точки %1, ходове: %2, време %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Fila %1, columna %2: buida</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Fila %1, columna %2: peça %3, triada</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>va a la fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Fila %1, columna %2: el forat</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Les fletxes es mouen entre les peces; Espai o Retorn juga la peça; M diu els moviments i el temps</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Una peça llisca al forat quan el forat és a sobre, a sota, abans o després d&apos;ella; l&apos;última casella d&apos;una fila i la primera de la següent són veïnes</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>La peça %3 ha anat a la fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>No és al costat del forat</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>No hi ha cap partida en curs</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Moviments: %1, temps %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Vora del tauler</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ a Tavlora2021/08/31.Form1.%2 a la línia %3<byte value="xd"/><byte value="xd"/>E
         <translation>Tauler del trencaclosques</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Les fletxes es mouen entre les peces; Espai o Retorn juga la peça</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Vista prèvia</translation>
     </message>
@@ -342,6 +369,10 @@ a Tavlora2021/08/31.Form1.%2 a la línia %3<byte value="xd"/><byte value="xd"/>E
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Tots els fitxers d&apos;imatge (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Puntuació %1, moviments: %2, temps %3</translation>
     </message>
 </context>
 <context>

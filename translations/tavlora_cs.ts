@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Řádek %1, sloupec %2: prázdné</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Řádek %1, sloupec %2: dílek %3, vybraný</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>patří do řádku %1, sloupce %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Řádek %1, sloupec %2: mezera</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Šipky přecházejí mezi dílky; Mezerník nebo Enter zahraje dílek; M řekne tahy a čas</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Dílek se posune do mezery, když je mezera nad ním, pod ním, před ním nebo za ním; poslední pole řádku a první pole dalšího jsou sousedé</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Dílek %3 se přesunul do řádku %1, sloupce %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Není vedle mezery</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Žádná hra neběží</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Tahy: %1, čas %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Okraj desky</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ v Tavlora2021/08/31.Form1.%2 na řádku %3<byte value="xd"/><byte value="xd"/>Za
         <translation>Hrací plocha</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Šipky přecházejí mezi dílky; Mezerník nebo Enter zahraje dílek</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Náhled obrázku</translation>
     </message>
@@ -342,6 +369,10 @@ v Tavlora2021/08/31.Form1.%2 na řádku %3<byte value="xd"/><byte value="xd"/>Za
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Všechny soubory obrázků (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Skóre %1, tahy: %2, čas %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Række %1, kolonne %2: tom</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Række %1, kolonne %2: brik %3, valgt</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>hører til i række %1, kolonne %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Række %1, kolonne %2: hullet</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Piletasterne flytter mellem brikkerne; Mellemrum eller Enter spiller brikken; M siger trækkene og tiden</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>En brik glider ind i hullet, når hullet er over, under, før eller efter den; det sidste felt i en række og det første i den næste er naboer</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Brik %3 flyttede til række %1, kolonne %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Ikke ved siden af hullet</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Intet spil er i gang</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Træk: %1, tid %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Kanten af brættet</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ i Tavlora2021/08/31.Form1.%2 i linje %3<byte value="xd"/><byte value="xd"/>Send 
         <translation>Puslespilsplade</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Piletasterne flytter mellem brikkerne; Mellemrum eller Enter spiller brikken</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Forhåndsvisning</translation>
     </message>
@@ -342,6 +369,10 @@ i Tavlora2021/08/31.Form1.%2 i linje %3<byte value="xd"/><byte value="xd"/>Send 
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Alle billedfiler (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Point %1, træk: %2, tid %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Zeile %1, Spalte %2: leer</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Zeile %1, Spalte %2: Teil %3, gewählt</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>gehört in Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Zeile %1, Spalte %2: die Lücke</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Pfeiltasten wechseln zwischen den Teilen; Leertaste oder Eingabe spielt das Teil; M sagt die Züge und die Zeit</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Ein Teil rückt in die Lücke, wenn die Lücke über, unter, vor oder hinter ihm liegt; das letzte Feld einer Zeile und das erste der nächsten sind Nachbarn</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Teil %3 ist nach Zeile %1, Spalte %2 gerückt</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Nicht neben der Lücke</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Es läuft kein Spiel</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Züge: %1, Zeit %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Rand des Bretts</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 in Zeile %3<byte value="xd"/><byte value="xd"/>Bit
         <translation>Puzzlebrett</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Pfeiltasten wechseln zwischen den Teilen; Leertaste oder Eingabe spielt das Teil</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Bildvorschau</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 in Zeile %3<byte value="xd"/><byte value="xd"/>Bit
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Alle Bilddateien (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Punkte %1, Züge: %2, Zeit %3</translation>
     </message>
 </context>
 <context>

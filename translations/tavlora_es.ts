@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Fila %1, columna %2: vacía</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Fila %1, columna %2: pieza %3, elegida</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>va en la fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Fila %1, columna %2: el hueco</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Las flechas pasan de una pieza a otra; Espacio o Intro juega la pieza; M dice los movimientos y el tiempo</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Una pieza pasa al hueco cuando el hueco está encima, debajo, antes o después de ella; la última casilla de una fila y la primera de la siguiente son vecinas</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>La pieza %3 pasó a la fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>No está junto al hueco</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>No hay ninguna partida en curso</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Movimientos: %1, tiempo %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Borde del tablero</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ en Tavlora2021/08/31.Form1.%2 en la línea %3<byte value="xd"/><byte value="xd"/
         <translation>Tablero del puzle</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Las flechas pasan de una pieza a otra; Espacio o Intro juega la pieza</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Vista previa</translation>
     </message>
@@ -342,6 +369,10 @@ en Tavlora2021/08/31.Form1.%2 en la línea %3<byte value="xd"/><byte value="xd"/
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Todos los archivos de imagen (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Puntuación %1, movimientos: %2, tiempo %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>ردیف %1، ستون %2: خالی</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>ردیف %1، ستون %2: تکهٔ %3، انتخاب‌شده</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>جایش در ردیف %1، ستون %2 است</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>ردیف %1، ستون %2: جای خالی</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>کلیدهای جهت‌نما میان تکه‌ها جابه‌جا می‌شوند؛ فاصله یا Enter تکه را بازی می‌کند؛ M تعداد حرکت‌ها و زمان را می‌گوید</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>تکه وقتی به جای خالی می‌رود که جای خالی بالا، پایین، پیش یا پس از آن باشد؛ آخرین خانهٔ هر ردیف و نخستین خانهٔ ردیف بعد همسایه‌اند</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>تکهٔ %3 به ردیف %1، ستون %2 رفت</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>کنار جای خالی نیست</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>هیچ بازی‌ای در جریان نیست</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>حرکت‌ها: %1، زمان %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>لبهٔ صفحه</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <translation>صفحهٔ پازل</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>کلیدهای جهت‌نما میان تکه‌ها جابه‌جا می‌شوند؛ فاصله یا Enter تکه را بازی می‌کند</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>پیش‌نمایش تصویر</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>همهٔ پرونده‌های تصویر (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>امتیاز %1، حرکت‌ها: %2، زمان %3</translation>
     </message>
 </context>
 <context>

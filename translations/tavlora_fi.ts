@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Rivi %1, sarake %2: tyhjä</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Rivi %1, sarake %2: pala %3, valittu</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>kuuluu riville %1, sarakkeeseen %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Rivi %1, sarake %2: aukko</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Nuolinäppäimet siirtyvät palojen välillä; Välilyönti tai Enter pelaa palan; M kertoo siirrot ja ajan</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Pala liukuu aukkoon, kun aukko on sen ylä- tai alapuolella tai ennen tai jälkeen sitä; rivin viimeinen ruutu ja seuraavan rivin ensimmäinen ovat naapureita</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Pala %3 siirtyi riville %1, sarakkeeseen %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Ei aukon vieressä</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Peli ei ole käynnissä</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Siirrot: %1, aika %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Laudan reuna</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ kohteessa Tavlora2021/08/31.Form1.%2 rivillä %3<byte value="xd"/><byte value="x
         <translation>Pelilauta</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Nuolinäppäimet siirtyvät palojen välillä; Välilyönti tai Enter pelaa palan</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Kuvan esikatselu</translation>
     </message>
@@ -342,6 +369,10 @@ kohteessa Tavlora2021/08/31.Form1.%2 rivillä %3<byte value="xd"/><byte value="x
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Kaikki kuvatiedostot (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Pisteet %1, siirrot: %2, aika %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Ligne %1, colonne %2 : vide</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Ligne %1, colonne %2 : pièce %3, choisie</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>va en ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Ligne %1, colonne %2 : le trou</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Les flèches passent d&apos;une pièce à l&apos;autre ; Espace ou Entrée joue la pièce ; M donne les coups et le temps</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Une pièce glisse dans le trou quand le trou est au-dessus, au-dessous, avant ou après elle ; la dernière case d&apos;une ligne et la première de la suivante sont voisines</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>La pièce %3 est passée en ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Pas à côté du trou</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Aucune partie en cours</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Coups : %1, temps %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Bord du plateau</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ dans Tavlora2021/08/31.Form1.%2 à la ligne %3<byte value="xd"/><byte value="xd"
         <translation>Plateau du puzzle</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Les flèches passent d&apos;une pièce à l&apos;autre ; Espace ou Entrée joue la pièce</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Aperçu</translation>
     </message>
@@ -342,6 +369,10 @@ dans Tavlora2021/08/31.Form1.%2 à la ligne %3<byte value="xd"/><byte value="xd"
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Tous les fichiers image (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Score %1, coups : %2, temps %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Sreath %1, colbh %2: falamh</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Sreath %1, colbh %2: pìos %3, air a thaghadh</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>buinidh e do shreath %1, colbh %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Sreath %1, colbh %2: am beàrn</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Gluaisidh na saighdean eadar na pìosan; cluichidh Space no Enter am pìos; innsidh M na gluasadan is an ùine</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Sleamhnaichidh pìos dhan bheàrn nuair a tha am beàrn os a chionn, fodha, roimhe no às a dhèidh; tha an cealla mu dheireadh de shreath is a&apos; chiad tè dhen ath-shreath nan nàbaidhean</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Chaidh pìos %3 gu sreath %1, colbh %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Chan eil e ri taobh a&apos; bheàirn</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Chan eil geama a&apos; dol</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Gluasadan: %1, ùine %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Oir a&apos; bhùird</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ ann an Tavlora2021/08/31.Form1.%2 aig loidhne %3<byte value="xd"/><byte value="x
         <translation>Bòrd an tòimhseachain</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Gluaisidh na saighdean eadar na pìosan; cluichidh Space no Enter am pìos</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Ro-shealladh</translation>
     </message>
@@ -342,6 +369,10 @@ ann an Tavlora2021/08/31.Form1.%2 aig loidhne %3<byte value="xd"/><byte value="x
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Gach faidhle deilbh (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Sgòr %1, gluasadan: %2, ùine %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>שורה %1, עמודה %2: ריקה</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>שורה %1, עמודה %2: חלק %3, נבחר</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>שייך לשורה %1, עמודה %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>שורה %1, עמודה %2: הרווח</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>מקשי החצים עוברים בין החלקים; רווח או Enter משחקים את החלק; M אומר את המהלכים ואת הזמן</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>חלק מחליק לרווח כשהרווח מעליו, מתחתיו, לפניו או אחריו; התא האחרון בשורה והראשון בשורה הבאה שכנים</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>חלק %3 עבר לשורה %1, עמודה %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>לא ליד הרווח</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>אין משחק פעיל</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>מהלכים: %1, זמן %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>קצה הלוח</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <translation>לוח הפאזל</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>מקשי החצים עוברים בין החלקים; רווח או Enter משחקים את החלק</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>תצוגה מקדימה</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>כל קובצי התמונה (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>ניקוד %1, מהלכים: %2, זמן %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Redak %1, stupac %2: prazno</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Redak %1, stupac %2: pločica %3, odabrana</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>pripada u redak %1, stupac %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Redak %1, stupac %2: praznina</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Strelice se kreću među pločicama; Razmaknica ili Enter igra pločicu; M kaže poteze i vrijeme</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Pločica klizi u prazninu kad je praznina iznad, ispod, prije ili poslije nje; zadnje polje retka i prvo polje sljedećeg su susjedi</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Pločica %3 pomaknuta je u redak %1, stupac %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Nije uz prazninu</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Nijedna igra nije u tijeku</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Potezi: %1, vrijeme %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Rub ploče</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ u Tavlora2021/08/31.Form1.%2 u retku %3<byte value="xd"/><byte value="xd"/>Poša
         <translation>Ploča slagalice</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Strelice se kreću među pločicama; Razmaknica ili Enter igra pločicu</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Pregled slike</translation>
     </message>
@@ -342,6 +369,10 @@ u Tavlora2021/08/31.Form1.%2 u retku %3<byte value="xd"/><byte value="xd"/>Poša
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Sve slikovne datoteke (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Bodovi %1, potezi: %2, vrijeme %3</translation>
     </message>
 </context>
 <context>

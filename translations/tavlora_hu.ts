@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>%1. sor, %2. oszlop: üres</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>%1. sor, %2. oszlop: %3. darab, kiválasztva</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>a helye: %1. sor, %2. oszlop</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>%1. sor, %2. oszlop: a lyuk</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>A nyílbillentyűk a darabok között lépnek; a Szóköz vagy az Enter lépteti a darabot; az M megmondja a lépéseket és az időt</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Egy darab akkor csúszik a lyukba, ha a lyuk fölötte, alatta, előtte vagy utána van; egy sor utolsó mezője és a következő sor első mezője szomszédos</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>A %3. darab a %1. sor %2. oszlopába került</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Nincs a lyuk mellett</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Nem fut játék</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Lépések: %1, idő %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>A tábla széle</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ itt: Tavlora2021/08/31.Form1.%2, %3. sor<byte value="xd"/><byte value="xd"/>Kér
         <translation>Kirakótábla</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>A nyílbillentyűk a darabok között lépnek; a Szóköz vagy az Enter lépteti a darabot</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Előnézet</translation>
     </message>
@@ -342,6 +369,10 @@ itt: Tavlora2021/08/31.Form1.%2, %3. sor<byte value="xd"/><byte value="xd"/>Kér
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Minden képfájl (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Pontszám %1, lépések: %2, idő %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Riga %1, colonna %2: vuota</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Riga %1, colonna %2: tassello %3, scelto</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>va nella riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Riga %1, colonna %2: il buco</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Le frecce passano da un tassello all&apos;altro; Spazio o Invio gioca il tassello; M dice le mosse e il tempo</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Un tassello scivola nel buco quando il buco è sopra, sotto, prima o dopo di esso; l&apos;ultima casella di una riga e la prima della successiva sono vicine</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Il tassello %3 è passato a riga %1, colonna %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Non è accanto al buco</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Nessuna partita in corso</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Mosse: %1, tempo %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Bordo del tabellone</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 alla riga %3<byte value="xd"/><byte value="xd"/>In
         <translation>Tavoliere del puzzle</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Le frecce passano da un tassello all&apos;altro; Spazio o Invio gioca il tassello</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Anteprima</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 alla riga %3<byte value="xd"/><byte value="xd"/>In
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Tutti i file di immagine (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Punteggio %1, mosse: %2, tempo %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>%1行%2列: 空き</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>%1行%2列: ピース%3、選択中</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>%1行%2列の位置</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>%1行%2列: 空きマス</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>矢印キーでピース間を移動し、スペースキーまたは Enter キーでピースを動かします。M キーで手数と時間を読み上げます</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>空きマスが上、下、前、後にあるピースは空きマスへ動きます。行の最後のマスと次の行の最初のマスも隣どうしです</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>ピース%3が%1行%2列へ移動しました</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>空きマスの隣ではありません</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>ゲームは行われていません</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>手数: %1、時間 %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>盤の端です</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ Tavlora2021/08/31.Form1.%2 の %3 行目<byte value="xd"/><byte value="xd"/>こ�
         <translation>パズル盤</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>矢印キーでピース間を移動し、スペースキーまたは Enter キーでピースを動かします</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>画像プレビュー</translation>
     </message>
@@ -342,6 +369,10 @@ Tavlora2021/08/31.Form1.%2 の %3 行目<byte value="xd"/><byte value="xd"/>こ�
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>すべての画像ファイル (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>スコア %1、手数: %2、時間 %3</translation>
     </message>
 </context>
 <context>

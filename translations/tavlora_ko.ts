@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>%1행 %2열: 빈칸</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>%1행 %2열: 조각 %3, 선택됨</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>%1행 %2열에 들어갈 조각</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>%1행 %2열: 빈칸</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>화살표 키로 조각 사이를 옮겨 다니고, Space 또는 Enter 키로 조각을 움직입니다. M 키는 이동 수와 시간을 알려 줍니다</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>빈칸이 조각의 위, 아래, 앞, 뒤에 있으면 조각이 빈칸으로 움직입니다. 한 행의 마지막 칸과 다음 행의 첫 칸도 이웃입니다</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>조각 %3이(가) %1행 %2열로 옮겨졌습니다</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>빈칸 옆이 아닙니다</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>진행 중인 게임이 없습니다</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>이동 수: %1, 시간 %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>판의 가장자리</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ Tavlora2021/08/31.Form1.%2의 %3번째 줄<byte value="xd"/><byte value="xd"/>�
         <translation>퍼즐 판</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>화살표 키로 조각 사이를 옮겨 다니고, Space 또는 Enter 키로 조각을 움직입니다</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>그림 미리 보기</translation>
     </message>
@@ -342,6 +369,10 @@ Tavlora2021/08/31.Form1.%2의 %3번째 줄<byte value="xd"/><byte value="xd"/>�
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>모든 그림 파일 (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>점수 %1, 이동 수: %2, 시간 %3</translation>
     </message>
 </context>
 <context>

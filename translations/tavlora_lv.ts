@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>%1. rinda, %2. kolonna: tukšs</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>%1. rinda, %2. kolonna: %3. gabals, izvēlēts</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>pieder %1. rindā, %2. kolonnā</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>%1. rinda, %2. kolonna: tukšums</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Bultiņas pārvietojas starp gabaliem; Atstarpe vai Enter izspēlē gabalu; M pasaka gājienus un laiku</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Gabals ieslīd tukšumā, ja tukšums ir virs, zem, pirms vai pēc tā; rindas pēdējā šūna un nākamās rindas pirmā ir kaimiņi</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>%3. gabals pārvietots uz %1. rindu, %2. kolonnu</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Nav blakus tukšumam</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Neviena spēle nenotiek</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Gājieni: %1, laiks %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Laukuma mala</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ vietā Tavlora2021/08/31.Form1.%2, %3. rindā<byte value="xd"/><byte value="xd"/
         <translation>Puzles laukums</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Bultiņas pārvietojas starp gabaliem; Atstarpe vai Enter izspēlē gabalu</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Priekšskatījums</translation>
     </message>
@@ -342,6 +369,10 @@ vietā Tavlora2021/08/31.Form1.%2, %3. rindā<byte value="xd"/><byte value="xd"/
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Visas attēlu datnes (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Punkti %1, gājieni: %2, laiks %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Rij %1, kolom %2: leeg</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Rij %1, kolom %2: stuk %3, gekozen</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>hoort in rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Rij %1, kolom %2: het gat</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Pijltjestoetsen gaan van stuk naar stuk; Spatie of Enter speelt het stuk; M zegt de zetten en de tijd</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Een stuk schuift in het gat als het gat erboven, eronder, ervoor of erna ligt; het laatste vak van een rij en het eerste van de volgende zijn buren</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Stuk %3 staat nu in rij %1, kolom %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Niet naast het gat</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Er loopt geen spel</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Zetten: %1, tijd %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Rand van het bord</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 op regel %3<byte value="xd"/><byte value="xd"/>Stu
         <translation>Puzzelbord</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Pijltjestoetsen gaan van stuk naar stuk; Spatie of Enter speelt het stuk</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Voorbeeld</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 op regel %3<byte value="xd"/><byte value="xd"/>Stu
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Alle afbeeldingsbestanden (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Score %1, zetten: %2, tijd %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Rad %1, kolonne %2: tom</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Rad %1, kolonne %2: brikke %3, vald</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>høyrer til i rad %1, kolonne %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Rad %1, kolonne %2: holet</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Piltastane flyttar mellom brikkene; Mellomrom eller Enter spelar brikka; M seier trekka og tida</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Ei brikke glir inn i holet når holet er over, under, før eller etter ho; den siste ruta i ei rad og den første i neste rad er naboar</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Brikke %3 flytta til rad %1, kolonne %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Ikkje ved sida av holet</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Ingen spel er i gang</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Trekk: %1, tid %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Kanten av brettet</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ i Tavlora2021/08/31.Form1.%2 på linje %3<byte value="xd"/><byte value="xd"/>Sen
         <translation>Puslespelbrett</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Piltastane flyttar mellom brikkene; Mellomrom eller Enter spelar brikka</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Førehandsvising</translation>
     </message>
@@ -342,6 +369,10 @@ i Tavlora2021/08/31.Form1.%2 på linje %3<byte value="xd"/><byte value="xd"/>Sen
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Alle biletfiler (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Poeng %1, trekk: %2, tid %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Wiersz %1, kolumna %2: puste</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Wiersz %1, kolumna %2: kafelek %3, wybrany</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>należy do wiersza %1, kolumny %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Wiersz %1, kolumna %2: luka</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Strzałki przechodzą między kafelkami; Spacja lub Enter zagrywa kafelek; M podaje ruchy i czas</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Kafelek wsuwa się w lukę, gdy luka jest nad nim, pod nim, przed nim lub za nim; ostatnie pole wiersza i pierwsze następnego są sąsiadami</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Kafelek %3 przeszedł do wiersza %1, kolumny %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Nie obok luki</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Żadna gra nie trwa</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Ruchy: %1, czas %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Krawędź planszy</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ w Tavlora2021/08/31.Form1.%2 w wierszu %3<byte value="xd"/><byte value="xd"/>Pro
         <translation>Plansza układanki</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Strzałki przechodzą między kafelkami; Spacja lub Enter zagrywa kafelek</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Podgląd</translation>
     </message>
@@ -342,6 +369,10 @@ w Tavlora2021/08/31.Form1.%2 w wierszu %3<byte value="xd"/><byte value="xd"/>Pro
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Wszystkie pliki obrazów (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Wynik %1, ruchy: %2, czas %3</translation>
     </message>
 </context>
 <context>

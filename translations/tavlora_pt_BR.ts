@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Linha %1, coluna %2: vazia</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Linha %1, coluna %2: peça %3, escolhida</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>vai na linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Linha %1, coluna %2: o espaço vazio</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>As setas passam de uma peça a outra; Espaço ou Enter joga a peça; M diz as jogadas e o tempo</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Uma peça desliza para o espaço vazio quando ele está acima, abaixo, antes ou depois dela; a última casa de uma linha e a primeira da seguinte são vizinhas</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>A peça %3 foi para a linha %1, coluna %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Não está ao lado do espaço vazio</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Nenhum jogo em andamento</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Jogadas: %1, tempo %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Borda do tabuleiro</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ em Tavlora2021/08/31.Form1.%2 na linha %3<byte value="xd"/><byte value="xd"/>Env
         <translation>Tabuleiro do quebra-cabeça</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>As setas passam de uma peça a outra; Espaço ou Enter joga a peça</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Pré-visualização</translation>
     </message>
@@ -342,6 +369,10 @@ em Tavlora2021/08/31.Form1.%2 na linha %3<byte value="xd"/><byte value="xd"/>Env
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Todos os arquivos de imagem (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Pontuação %1, jogadas: %2, tempo %3</translation>
     </message>
 </context>
 <context>

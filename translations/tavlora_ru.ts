@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Строка %1, столбец %2: пусто</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Строка %1, столбец %2: фишка %3, выбрана</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>место: строка %1, столбец %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Строка %1, столбец %2: пустая клетка</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Стрелки переходят между фишками; Пробел или Enter делает ход фишкой; M называет ходы и время</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Фишка сдвигается в пустую клетку, если та выше, ниже, перед ней или после неё; последняя клетка строки и первая клетка следующей строки соседние</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Фишка %3 перешла в строку %1, столбец %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Не рядом с пустой клеткой</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Игра не идёт</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Ходы: %1, время %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Край поля</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <translation>Поле головоломки</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Стрелки переходят между фишками; Пробел или Enter делает ход фишкой</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Просмотр</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Все файлы изображений (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Очки %1, ходы: %2, время %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Riadok %1, stĺpec %2: prázdne</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Riadok %1, stĺpec %2: dielik %3, vybraný</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>patrí do riadka %1, stĺpca %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Riadok %1, stĺpec %2: medzera</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Šípky prechádzajú medzi dielikmi; Medzerník alebo Enter zahrá dielik; M povie ťahy a čas</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Dielik sa posunie do medzery, keď je medzera nad ním, pod ním, pred ním alebo za ním; posledné pole riadka a prvé pole ďalšieho sú susedia</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Dielik %3 sa presunul do riadka %1, stĺpca %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Nie je vedľa medzery</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Žiadna hra nebeží</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Ťahy: %1, čas %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Okraj dosky</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ v Tavlora2021/08/31.Form1.%2 na riadku %3<byte value="xd"/><byte value="xd"/>Po�
         <translation>Hracia plocha</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Šípky prechádzajú medzi dielikmi; Medzerník alebo Enter zahrá dielik</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Náhľad obrázka</translation>
     </message>
@@ -342,6 +369,10 @@ v Tavlora2021/08/31.Form1.%2 na riadku %3<byte value="xd"/><byte value="xd"/>Po�
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Všetky súbory obrázkov (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Skóre %1, ťahy: %2, čas %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Satır %1, sütun %2: boş</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Satır %1, sütun %2: parça %3, seçili</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>yeri: satır %1, sütun %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Satır %1, sütun %2: boşluk</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Ok tuşları parçalar arasında gezinir; Boşluk ya da Giriş parçayı oynar; M hamleleri ve süreyi söyler</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Boşluk bir parçanın üstünde, altında, önünde ya da arkasındaysa parça boşluğa kayar; bir satırın son hücresi ile sonraki satırın ilk hücresi komşudur</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>%3. parça satır %1, sütun %2 konumuna gitti</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Boşluğun yanında değil</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Süren bir oyun yok</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Hamleler: %1, süre %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Tahtanın kenarı</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ Tavlora2021/08/31.Form1.%2 içinde, satır %3<byte value="xd"/><byte value="xd"/
         <translation>Yapboz tahtası</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Ok tuşları parçalar arasında gezinir; Boşluk ya da Giriş parçayı oynar</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Resim Önizleme</translation>
     </message>
@@ -342,6 +369,10 @@ Tavlora2021/08/31.Form1.%2 içinde, satır %3<byte value="xd"/><byte value="xd"/
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Tüm Resim Dosyaları (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Puan %1, hamleler: %2, süre %3</translation>
     </message>
 </context>
 <context>

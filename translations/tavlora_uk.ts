@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>Рядок %1, стовпець %2: порожньо</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>Рядок %1, стовпець %2: фішка %3, вибрана</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>місце: рядок %1, стовпець %2</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>Рядок %1, стовпець %2: порожня клітинка</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>Стрілки переходять між фішками; Пропуск або Enter робить хід фішкою; M називає ходи й час</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>Фішка зсувається в порожню клітинку, якщо та вище, нижче, перед нею або після неї; остання клітинка рядка й перша клітинка наступного рядка сусідні</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>Фішка %3 перейшла в рядок %1, стовпець %2</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>Не поруч із порожньою клітинкою</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>Гра не йде</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>Ходи: %1, час %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>Край поля</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <translation>Поле головоломки</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>Стрілки переходять між фішками; Пропуск або Enter робить хід фішкою</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>Перегляд</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>Усі файли зображень (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>Очки %1, ходи: %2, час %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>第 %1 行，第 %2 列：空</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>第 %1 行，第 %2 列：第 %3 块，已选中</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>应在第 %1 行，第 %2 列</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>第 %1 行，第 %2 列：空格</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>方向键在图块之间移动；空格键或回车键移动该图块；M 键报出步数和时间</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>空格在图块的上方、下方、前面或后面时，图块可滑入空格；一行的最后一格与下一行的第一格也相邻</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>第 %3 块移到了第 %1 行，第 %2 列</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>不在空格旁边</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>没有正在进行的游戏</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>步数：%1，时间 %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>棋盘边缘</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <translation>拼图棋盘</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>方向键在图块之间移动；空格键或回车键移动该图块</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>图片预览</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>所有图片文件 (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>分数 %1，步数：%2，时间 %3</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BoardAccessible</name>
     <message>
-        <source>Row %1, column %2: empty</source>
-        <translation>第 %1 列，第 %2 欄：空</translation>
-    </message>
-    <message>
         <source>Row %1, column %2: piece %3, chosen</source>
         <translation>第 %1 列，第 %2 欄：第 %3 塊，已選取</translation>
     </message>
@@ -22,6 +18,41 @@
     <message>
         <source>belongs in row %1, column %2</source>
         <translation>應在第 %1 列，第 %2 欄</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: the gap</source>
+        <translation>第 %1 列，第 %2 欄：空格</translation>
+    </message>
+</context>
+<context>
+    <name>BoardArea</name>
+    <message>
+        <source>Arrow keys move between the tiles; Space or Enter plays the tile; M says the moves and the time</source>
+        <translation>方向鍵在圖塊之間移動；空白鍵或 Enter 鍵移動該圖塊；M 鍵報出步數和時間</translation>
+    </message>
+    <message>
+        <source>A tile moves into the gap when the gap is above, below, before or after it; the last cell of a row and the first of the next are neighbours</source>
+        <translation>空格在圖塊的上方、下方、前面或後面時，圖塊可滑入空格；一列的最後一格與下一列的第一格也相鄰</translation>
+    </message>
+    <message>
+        <source>Piece %3 moved to row %1, column %2</source>
+        <translation>第 %3 塊移到了第 %1 列，第 %2 欄</translation>
+    </message>
+    <message>
+        <source>Not next to the gap</source>
+        <translation>不在空格旁邊</translation>
+    </message>
+    <message>
+        <source>No game is running</source>
+        <translation>沒有進行中的遊戲</translation>
+    </message>
+    <message>
+        <source>Moves: %1, time %2</source>
+        <translation>步數：%1，時間 %2</translation>
+    </message>
+    <message>
+        <source>Edge of the board</source>
+        <translation>棋盤邊緣</translation>
     </message>
 </context>
 <context>
@@ -296,10 +327,6 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <translation>拼圖棋盤</translation>
     </message>
     <message>
-        <source>Arrow keys move between the tiles; Space or Enter plays the tile</source>
-        <translation>方向鍵在圖塊之間移動；空白鍵或 Enter 鍵移動該圖塊</translation>
-    </message>
-    <message>
         <source>Picture Preview</source>
         <translation>圖片預覽</translation>
     </message>
@@ -342,6 +369,10 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
     <message>
         <source>All Pictures Files (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</source>
         <translation>所有圖片檔案 (*.bmp;*.dib;*.gif;*.jpeg;*.jpg)</translation>
+    </message>
+    <message>
+        <source>Score %1, moves: %2, time %3</source>
+        <translation>分數 %1，步數：%2，時間 %3</translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,7 @@ public:
             case QAccessible::Name:
                 return cellName(*area_->game(), cell_);
             case QAccessible::Description:
-                return cellDescription(*area_->game(), cell_);
+                return area_->cellDescription(cell_);
             default:
                 return {};
         }
@@ -115,11 +115,18 @@ public:
         if (index < 0 || index >= childCount()) {
             return nullptr;
         }
-        auto& id = ids_[static_cast<std::size_t>(index)];
-        if (id == 0) {
-            id = QAccessible::registerAccessibleInterface(new CellAccessible(area(), index));
+        const auto i = static_cast<std::size_t>(index);
+        // A cell the board speaks with anew is a new object, which readers read even when
+        // they are already on the cell.
+        if (ids_[i] != 0 && generations_[i] != area()->cellGeneration(index)) {
+            QAccessible::deleteAccessibleInterface(ids_[i]);
+            ids_[i] = 0;
         }
-        return QAccessible::accessibleInterface(id);
+        if (ids_[i] == 0) {
+            ids_[i] = QAccessible::registerAccessibleInterface(new CellAccessible(area(), index));
+            generations_[i] = area()->cellGeneration(index);
+        }
+        return QAccessible::accessibleInterface(ids_[i]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         for (int i = 0; i < childCount(); ++i) {
@@ -129,6 +136,10 @@ public:
             }
         }
         return -1;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Description ? area()->boardDescription()
+                                             : QAccessibleWidget::text(t);
     }
     QAccessibleInterface* focusChild() const override {
         return area()->hasFocus() ? child(area()->cursorCell()) : nullptr;
@@ -145,14 +156,15 @@ public:
 private:
     BoardArea* area() const { return static_cast<BoardArea*>(widget()); }
 
-    mutable std::array<QAccessible::Id, BoardArea::kSide * BoardArea::kSide> ids_{};
+    mutable std::array<QAccessible::Id, BoardArea::kCells> ids_{};
+    mutable std::array<int, BoardArea::kCells> generations_{};
 };
 
 }  // namespace
 
 QString cellName(const PuzzleGame& game, int cell) {
     if (game.isHiddenAt(cell)) {
-        return aboutCell(QT_TRANSLATE_NOOP("BoardAccessible", "Row %1, column %2: empty"), cell);
+        return aboutCell(QT_TRANSLATE_NOOP("BoardAccessible", "Row %1, column %2: the gap"), cell);
     }
     const QString piece = QString::number(game.imageAt(cell) + 1);
     if (game.selectedIndex() == cell) {
@@ -166,6 +178,9 @@ QString cellName(const PuzzleGame& game, int cell) {
 }
 
 QString cellDescription(const PuzzleGame& game, int cell) {
+    if (game.isHiddenAt(cell)) {
+        return {};  // the gap is no piece, and belongs nowhere
+    }
     const int home = game.imageAt(cell);
     return home == cell
                ? text(QT_TRANSLATE_NOOP("BoardAccessible", "in place"))

@@ -72,6 +72,33 @@ bool isBoardKey(int key) {
     }
 }
 
+// How to play, said with the cell under the cursor when the board is entered the first time in a
+// game; Slide adds its rule.
+constexpr const char* kHowTo =
+    QT_TRANSLATE_NOOP("BoardArea",
+                      "Arrow keys move between the tiles; Space or Enter plays the tile; M says "
+                      "the moves and the time");
+constexpr const char* kSlideRule =
+    QT_TRANSLATE_NOOP("BoardArea",
+                      "A tile moves into the gap when the gap is above, below, before or after it; "
+                      "the last cell of a row and the first of the next are neighbours");
+
+QString rowAndColumn(const char* english, int cell) {
+    return BoardArea::tr(english).arg(QString::number(cell / BoardArea::kSide + 1),
+                                      QString::number(cell % BoardArea::kSide + 1));
+}
+
+// "belongs in …" and a note after it, as one sentence each.
+QString sentences(const QStringList& parts) {
+    QStringList said;
+    for (const QString& part : parts) {
+        if (!part.isEmpty()) {
+            said.append(part);
+        }
+    }
+    return said.join(QStringLiteral(". "));
+}
+
 }  // namespace
 
 BoardArea::BoardArea(QWidget* parent) : QLabel(parent) {
@@ -93,6 +120,8 @@ void BoardArea::showGame(const PuzzleGame& game) {
         cursorMark_->hide();
         cursor_ = 0;
         keyboardInUse_ = false;
+        howToHeard_ = false;
+        answer_.clear();
     }
     updateCursorMark();
     announceChanges();
@@ -103,6 +132,7 @@ void BoardArea::hideGame() {
     cursor_ = -1;
     updateCursorMark();
     announced_.clear();
+    answer_.clear();
     if (QAccessible::isActive()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
@@ -114,6 +144,7 @@ void BoardArea::setCursorCell(int cell) {
         return;
     }
     cursor_ = cell;
+    answer_.clear();
     updateCursorMark();
     announceFocus();
 }
@@ -143,11 +174,87 @@ QRect BoardArea::cellRect(int cell) const {
 }
 
 void BoardArea::activate(int cell) {
-    // The gap in Slide has no tile to click, so playing it does nothing.
-    if (game_ != nullptr && cell >= 0 && cell < kSide * kSide && game_->hasBoard() &&
-        !game_->isHiddenAt(cell)) {
-        emit activated(cell);
+    if (game_ == nullptr || cell < 0 || cell >= kCells || !game_->hasBoard()) {
+        return;
     }
+    // The gap in Slide has no tile to click, so playing it does nothing but say it again.
+    if (game_->isHiddenAt(cell)) {
+        speak({});
+        return;
+    }
+    std::array<int, kCells> pieces{};
+    for (int k = 0; k < kCells; ++k) {
+        pieces[static_cast<std::size_t>(k)] = game_->imageAt(k);
+    }
+    const int chosen = game_->selectedIndex().value();
+    const int serial = game_->serial();
+    emit activated(cell);
+    // A press that formed the picture has ended the game; the end speaks for itself.
+    if (game_ != nullptr && game_->serial() == serial && game_->hasBoard()) {
+        speak(pressAnswer(pieces, chosen, cell));
+    }
+}
+
+QString BoardArea::pressAnswer(const std::array<int, kCells>& piecesBefore, int chosenBefore,
+                               int cell) const {
+    const int piece = piecesBefore[static_cast<std::size_t>(cell)];
+    const auto movedTo = [&](int target) {
+        return rowAndColumn(QT_TRANSLATE_NOOP("BoardArea", "Piece %3 moved to row %1, column %2"),
+                            target)
+            .arg(piece + 1);
+    };
+    if (game_->type() == GameType::Slide) {
+        for (int k = 0; k < kCells; ++k) {
+            if (k != cell && game_->imageAt(k) == piece) {
+                return movedTo(k);
+            }
+        }
+        return tr("Not next to the gap");
+    }
+    // Swap: a choice reads in the cell's name; an exchange says where the pressed piece went.
+    if (chosenBefore >= 0 && chosenBefore != cell) {
+        return movedTo(chosenBefore);
+    }
+    return {};
+}
+
+void BoardArea::speak(const QString& text) {
+    answer_ = text;
+    answerCell_ = game_ != nullptr ? cursor_ : -1;
+    if (!hasFocus()) {
+        return;
+    }
+    if (answerCell_ >= 0) {
+        ++generation_[static_cast<std::size_t>(answerCell_)];
+        announceFocus();
+    } else if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString BoardArea::cellDescription(int cell) const {
+    if (game_ == nullptr || !game_->hasBoard()) {
+        return {};
+    }
+    QStringList parts{::cellDescription(*game_, cell)};
+    if (cell == answerCell_) {
+        parts.append(answer_);
+    }
+    if (!howToHeard_ && cell == cursor_) {
+        parts.append(tr(kHowTo));
+        if (game_->type() == GameType::Slide) {
+            parts.append(tr(kSlideRule));
+        }
+    }
+    return sentences(parts);
+}
+
+QString BoardArea::boardDescription() const {
+    if (game_ != nullptr) {
+        return {};  // the cells speak for the board while a game runs
+    }
+    return answerCell_ < 0 && !answer_.isEmpty() ? answer_ : tr("No game is running");
 }
 
 void BoardArea::pressSoon(int cell) {
@@ -171,6 +278,9 @@ void BoardArea::keyPressEvent(QKeyEvent* event) {
         keyboardInUse_ = true;
         updateCursorMark();
     }
+    if (isBoardKey(event->key()) || event->key() == Qt::Key_M) {
+        howToHeard_ = true;
+    }
     switch (event->key()) {
         case Qt::Key_Left:
             moveCursor(0, -1);
@@ -192,6 +302,11 @@ void BoardArea::keyPressEvent(QKeyEvent* event) {
                 activate(cursor_);
             }
             break;
+        case Qt::Key_M:
+            speak(tr("Moves: %1, time %2")
+                      .arg(QString::number(game_->moveCount().value()),
+                           QString::fromStdString(game_->clockText())));
+            break;
         default:
             QLabel::keyPressEvent(event);
             return;
@@ -203,6 +318,10 @@ void BoardArea::moveCursor(int rows, int columns) {
     // The cursor stops at the edges.
     const int row = std::clamp(cursor_ / kSide + rows, 0, kSide - 1);
     const int column = std::clamp(cursor_ % kSide + columns, 0, kSide - 1);
+    if (row * kSide + column == cursor_) {
+        speak(tr("Edge of the board"));
+        return;
+    }
     setCursorCell(row * kSide + column);
 }
 
@@ -212,11 +331,14 @@ void BoardArea::focusInEvent(QFocusEvent* event) {
         keyboardInUse_ = true;
     }
     updateCursorMark();
-    announceFocus();
+    // Qt tells screen readers of the board's focus after this handler; the cell under the cursor
+    // follows it, whichever way the focus came.
+    QTimer::singleShot(0, this, [this] { announceFocus(); });
 }
 
 void BoardArea::focusOutEvent(QFocusEvent* event) {
     QLabel::focusOutEvent(event);
+    answer_.clear();
     updateCursorMark();
 }
 
@@ -258,7 +380,7 @@ void BoardArea::announceChanges() {
         announceFocus();
     }
     for (int cell = 0; cell < kSide * kSide; ++cell) {
-        const QString now = cellName(*game_, cell) + '\n' + cellDescription(*game_, cell);
+        const QString now = cellName(*game_, cell) + '\n' + ::cellDescription(*game_, cell);
         if (!first && announced_.value(cell) != now) {
             QAccessibleEvent named(this, QAccessible::NameChanged);
             named.setChild(cell);

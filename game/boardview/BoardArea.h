@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <array>
 
 class PuzzleGame;
 
@@ -11,12 +12,14 @@ class PuzzleGame;
 // keyboard on the board (it came by Tab, or a key was pressed on it); a mouse click on a tile hides
 // it again and leaves it on the clicked cell, and the mouse never moves the focus here. Screen
 // readers see its cells as buttons named after the piece each one shows (BoardAccessible), and the
-// cursor is their focus.
+// cursor is their focus. Every key on the board is answered to them: a press says what moved where
+// or why nothing did, an arrow at the edge says so, M says the moves and the time.
 class BoardArea : public QLabel {
     Q_OBJECT
 public:
     static constexpr int kSide = 4;
     static constexpr int kCellSide = 100;  // logical pixels
+    static constexpr int kCells = kSide * kSide;
 
     explicit BoardArea(QWidget* parent);
 
@@ -44,6 +47,18 @@ public:
     // game is over by then.
     void pressSoon(int cell);
 
+    // Tells screen readers `text` with the cell under the cursor, or with the board when no game
+    // runs, if the board has the focus. The cell is handed to them as a new object, so a reader
+    // that is already on it reads it again, with `text` after its place.
+    void speak(const QString& text);
+    // What a screen reader hears of cell k beyond its name: its place, the answer to the key just
+    // pressed on it and, on entering the board the first time in a game, how to play.
+    QString cellDescription(int cell) const;
+    // The board's own description: how to play while no game runs, or what `speak` said of it.
+    QString boardDescription() const;
+    // Changes each time `speak` hands cell k to screen readers anew.
+    int cellGeneration(int cell) const { return generation_[static_cast<std::size_t>(cell)]; }
+
 signals:
     void activated(int cell);
 
@@ -57,10 +72,16 @@ private:
     void updateCursorMark();
     void announceFocus();
     void announceChanges();
+    QString pressAnswer(const std::array<int, kCells>& piecesBefore, int chosenBefore,
+                        int cell) const;
 
     const PuzzleGame* game_ = nullptr;
     int cursor_ = -1;
     bool keyboardInUse_ = false;  // the player reached or used the board with the keyboard
     QWidget* cursorMark_ = nullptr;
-    QStringList announced_;  // what screen readers were last told of each cell
+    QStringList announced_;    // what screen readers were last told of each cell
+    QString answer_;           // what `speak` last said, until the cursor moves or the focus goes
+    int answerCell_ = -1;      // the cell it was said with; -1 for the board
+    bool howToHeard_ = false;  // a key was pressed on the board in this game
+    std::array<int, kCells> generation_{};
 };

@@ -141,6 +141,7 @@ private:
     void addTileToBoard(int k, Int16 row, Int16 column);
     void completeGame(ReportingRoutine& routine);
     void enterScore(double score);
+    void speakResult();
     // The high-score file the entry writes and the list shows: the program folder's, or the
     // player's own copy when they cannot write there.
     static QString scoreFilePath();

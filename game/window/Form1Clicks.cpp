@@ -51,6 +51,7 @@ void Form1::completeGame(ReportingRoutine& routine) {
     routine.step(118, [&] { picBack->setPixmap(QPixmap::fromImage(puzzlePicture_)); });
     routine.step(120, [&] { QCoreApplication::processEvents(); });
     if (score) {
+        speakResult();
         routine.step(122, [&] { enterScore(*score); });
     }
     routine.step(124, [&] { game_.releaseBoard(); });
@@ -69,9 +70,21 @@ void Form1::endGame() {
     const double score = computeScore(false);
     removeTiles();
     txtScore->setText(QString::fromStdString(scoreForReading(scoreDisplay(score))));
+    speakResult();
     enterScore(score);
+    services_.dialogs.noteForReaders({});  // no box came: the note is not for a later one
     game_.releaseBoard();
     Frame2->setEnabled(true);
+}
+
+// A screen reader hears the score, the moves and the time with the name box, or with the
+// congratulation when the score does not enter the table.
+void Form1::speakResult() {
+    services_.dialogs.noteForReaders(tr("Score %1, moves: %2, time %3")
+                                         .arg(txtScore->text(),
+                                              QString::number(game_.moveCount().value()),
+                                              QString::fromStdString(game_.clockText()))
+                                         .toStdString());
 }
 
 double Form1::computeScore(bool formedBonus) const {

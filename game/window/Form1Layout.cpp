@@ -20,8 +20,6 @@ void Form1::buildLayout() {
 
     picBack = new BoardArea(this);
     picBack->setAccessibleName(tr("Puzzle board"));
-    picBack->setAccessibleDescription(
-        tr("Arrow keys move between the tiles; Space or Enter plays the tile"));
     // The board, its tiles and cursor are a picture and its rows: never mirrored, whatever the
     // window's direction.
     picBack->setLayoutDirection(Qt::LeftToRight);

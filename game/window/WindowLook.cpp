@@ -1,10 +1,12 @@
 #include "game/window/WindowLook.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPalette>
 
+#include "game/window/ValueBoxAccessible.h"
 #include "platform/FrameStyle.h"
 
 int px(int twips) {
@@ -59,12 +61,18 @@ QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry) {
 }
 
 QLineEdit* makeValueBox(QGroupBox* parent, const char* text, const QFont& font) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(valueBoxAccessibleFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
     // A line edit lays out its first, empty text in the application's font before it takes any
     // font of its own, and that face would stay loaded for the whole run although no text of the
     // window is ever drawn in it. The box is made while its own font is the application's.
     const QFont applicationFont = QGuiApplication::font();
     QGuiApplication::setFont(font);
     auto* box = new QLineEdit(parent);
+    box->setProperty("valueBox", true);  // before anything makes its accessible interface
     QGuiApplication::setFont(applicationFont);
     box->setFont(font);
     box->setText(text);

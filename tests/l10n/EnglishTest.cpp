@@ -29,7 +29,7 @@ QStringList textsOf(Form1& form) {
     }
     texts << form.Option1->text() << form.Option2->text() << form.PushButton1->text()
           << form.PushButton2->text() << form.PushButton3->text() << form.picBack->accessibleName()
-          << form.picBack->accessibleDescription();
+          << QAccessible::queryAccessibleInterface(form.picBack)->text(QAccessible::Description);
     texts << QString::fromStdString(applicationErrorText("Timer1", 110, "Overflow"))
           << QString::fromStdString(highScoreListHeading())
           << QString::fromStdString(highScoreListTitle(form.Option1->text().toStdString()))
@@ -58,7 +58,7 @@ const QStringList kEnglish = {
     "Start Game",
     "High Scores",
     "Puzzle board",
-    "Arrow keys move between the tiles; Space or Enter plays the tile",
+    "No game is running",
     "Overflow\r\nin Tavlora2021/08/31.Form1.Timer1 at line 110\r\rPlease email screenshot of this "
     "message to support@tavlora.example",
     "Player Name\tScore\r\n\r\n",

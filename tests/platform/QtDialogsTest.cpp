@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <functional>
+#include <vector>
 
 #include "tests/support/TestFiles.h"
 
@@ -156,6 +158,43 @@ TEST(QtDialogsBox, MessageShowsPlainTextWithApplicationTitleIconAndOneOkButton) 
     EXPECT_EQ(shownIcon, QMessageBox::Warning);
     EXPECT_EQ(shownFormat, Qt::PlainText);
     EXPECT_EQ(buttonCount, 1);
+}
+
+// The name box as QInputDialog::getText made it, with the note for screen readers on its field,
+// heard once.
+TEST(QtDialogsBox, NameBoxCarriesTheReadersNoteOnceAndGivesBackTheTypedName) {
+    struct Shown {
+        QString title, label, note;
+    };
+    std::vector<Shown> shown;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        auto* field = box != nullptr ? box->findChild<QLineEdit*>() : nullptr;
+        if (field == nullptr) {
+            return;
+        }
+        shown.push_back({box->windowTitle(), box->labelText(), field->accessibleDescription()});
+        if (shown.size() == 1) {
+            QTest::keyClicks(field, "Ada");
+            box->accept();
+        } else {
+            box->reject();
+        }
+    });
+    poll.start();
+
+    QtDialogs dialogs;
+    dialogs.noteForReaders("Score 605.00, moves: 2, time 00:00:04");
+    EXPECT_EQ(dialogs.askText("Enter your name: ", "High Score", ""), "Ada");
+    EXPECT_EQ(dialogs.askText("Again: ", "High Score", ""), "");
+    poll.stop();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0].title, "High Score");
+    EXPECT_EQ(shown[0].label, "Enter your name: ");
+    EXPECT_EQ(shown[0].note, "Score 605.00, moves: 2, time 00:00:04");
+    EXPECT_EQ(shown[1].note, "");
 }
 
 // The name box and a message box over the game: the compositor is told they belong to it, and

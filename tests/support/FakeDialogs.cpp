@@ -1,5 +1,7 @@
 #include "tests/support/FakeDialogs.h"
 
+#include <utility>
+
 namespace {
 std::string takeFront(std::deque<std::string>& replies) {
     if (replies.empty()) {
@@ -12,13 +14,13 @@ std::string takeFront(std::deque<std::string>& replies) {
 }  // namespace
 
 void FakeDialogs::showMessage(const std::string& text, const std::string& title, MessageIcon icon) {
-    messages.push_back({text, title, icon});
+    messages.push_back({text, title, icon, std::exchange(note_, {})});
     log.push_back("message: " + title + "|" + text);
 }
 
 std::string FakeDialogs::askText(const std::string& prompt, const std::string& title,
                                  const std::string& defaultText) {
-    questions.push_back({prompt, title, defaultText});
+    questions.push_back({prompt, title, defaultText, std::exchange(note_, {})});
     log.push_back("ask: " + prompt);
     if (whileAsking) {
         whileAsking();

@@ -14,11 +14,13 @@ public:
         std::string text;
         std::string title;
         MessageIcon icon;
+        std::string readerNote;  // what a screen reader heard with the box
     };
     struct Question {
         std::string prompt;
         std::string title;
         std::string defaultText;
+        std::string readerNote;
     };
     struct FileRequest {
         std::string title;
@@ -29,6 +31,7 @@ public:
     std::string askText(const std::string& prompt, const std::string& title,
                         const std::string& defaultText) override;
     std::string chooseOpenFile(const std::string& title, const std::string& filter) override;
+    void noteForReaders(const std::string& note) override { note_ = note; }
 
     std::vector<Message> messages;
     std::vector<Question> questions;
@@ -43,4 +46,7 @@ public:
 
     // Messages titled "Application Error".
     std::vector<Message> errorReports() const;
+
+private:
+    std::string note_;
 };

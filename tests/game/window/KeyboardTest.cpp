@@ -143,13 +143,21 @@ TEST_F(KeyboardTest, SwapGameFinishedFromTheKeyboardAloneWithNamesToGoBy) {
     EXPECT_EQ(board()->text(QAccessible::Name), "Puzzle board");
     ASSERT_EQ(board()->childCount(), 16);
     EXPECT_EQ(cellName(0), "Row 1, column 1: piece 6");
-    EXPECT_EQ(cellDescription(0), "belongs in row 2, column 2");
+    // Entering the board the first time in a game, the reader hears how to play with the cell.
+    EXPECT_EQ(cellDescription(0),
+              "belongs in row 2, column 2. Arrow keys move between the tiles; Space or Enter "
+              "plays the tile; M says the moves and the time");
     EXPECT_EQ(cellDescription(1), "in place");
+    EXPECT_EQ(board()->text(QAccessible::Description), "");
     EXPECT_TRUE(board()->child(0)->state().focused);
     EXPECT_EQ(board()->focusChild(), board()->child(0));
     tick(4);
+    const QAccessible::Id before = QAccessible::uniqueId(board()->child(0));
     key(Qt::Key_Space);
     EXPECT_EQ(cellName(0), "Row 1, column 1: piece 6, chosen");
+    EXPECT_EQ(cellDescription(0), "belongs in row 2, column 2");
+    // The pressed cell is handed to readers anew, so one already on it reads it again.
+    EXPECT_NE(QAccessible::uniqueId(board()->child(0)), before);
     EXPECT_TRUE(board()->child(0)->state().selected);
     EXPECT_TRUE(form->boardView().control(0)->isThreeDimensional());
     key(Qt::Key_Down);
@@ -165,6 +173,9 @@ TEST_F(KeyboardTest, SwapGameFinishedFromTheKeyboardAloneWithNamesToGoBy) {
     key(Qt::Key_Space);
     EXPECT_EQ(form->txtMoves->text(), "2");
     EXPECT_EQ(form->txtScore->text(), "605.00");  // 2 moves in 4 s: 25 + 100 + 480
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(dialogs.questions[0].readerNote, "Score 605.00, moves: 2, time 00:00:04");
+    EXPECT_EQ(dialogs.messages.back().readerNote, "");  // heard once, with the name box
     EXPECT_EQ(table("tblSwap").back().name, "Key");
     EXPECT_EQ(form->PushButton2->text(), "Start Game");
     EXPECT_EQ(board()->childCount(), 0);
@@ -173,7 +184,8 @@ TEST_F(KeyboardTest, SwapGameFinishedFromTheKeyboardAloneWithNamesToGoBy) {
 
 TEST_F(KeyboardTest, SlideGapAndTilesReadTheirPlaceAndPressPlaysACell) {
     start(kEmptyInFive);
-    EXPECT_EQ(cellName(5), "Row 2, column 2: empty");
+    EXPECT_EQ(cellName(5), "Row 2, column 2: the gap");
+    EXPECT_EQ(cellDescription(5), "");
     EXPECT_EQ(cellName(6), "Row 2, column 3: piece 6");
     EXPECT_EQ(cellDescription(6), "belongs in row 2, column 2");
     auto* press = board()->child(6)->actionInterface();
@@ -183,19 +195,63 @@ TEST_F(KeyboardTest, SlideGapAndTilesReadTheirPlaceAndPressPlaysACell) {
     QApplication::processEvents();
     EXPECT_EQ(cellName(5), "Row 2, column 2: piece 6");
     EXPECT_EQ(cellDescription(5), "in place");
-    EXPECT_EQ(cellName(6), "Row 2, column 3: empty");
+    EXPECT_EQ(cellName(6), "Row 2, column 3: the gap");
     EXPECT_EQ(cursor(), 6);
     EXPECT_EQ(form->game().moveCount(), 1);
 
     for (auto [box, caption] : {std::pair{form->txtMoves, "Moves"},
                                 {form->txtTimer, "Timer"},
                                 {form->txtScore, "Score"}}) {
+        // A plain text: the caption is the frame's, the whole value is the name, and there is no
+        // text to select or to follow as the clock runs.
         auto* read = QAccessible::queryAccessibleInterface(box);
-        EXPECT_EQ(read->text(QAccessible::Name), caption);
+        EXPECT_EQ(read->role(), QAccessible::StaticText);
+        EXPECT_EQ(read->text(QAccessible::Description), caption);
+        EXPECT_EQ(read->text(QAccessible::Name), box->text());
         EXPECT_EQ(read->text(QAccessible::Value), box->text());
+        EXPECT_EQ(read->textInterface(), nullptr);
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form->PushButton2)->text(QAccessible::Name),
               "End Game");
+}
+
+TEST_F(KeyboardTest, EveryKeyOnTheBoardIsAnsweredWithTheCellUnderTheCursor) {
+    start(kEmptyInFive);
+    EXPECT_TRUE(cellDescription(0).endsWith(
+        "the time. A tile moves into the gap when the gap is above, below, before or after it; "
+        "the last cell of a row and the first of the next are neighbours"))
+        << cellDescription(0).toStdString();
+    key(Qt::Key_Up);
+    EXPECT_EQ(cellDescription(0), "in place. Edge of the board");
+    key(Qt::Key_Right, 3);
+    EXPECT_EQ(cellDescription(3), "in place");  // the answer and how to play were heard
+    tick(2);
+    key(Qt::Key_Space);
+    EXPECT_EQ(cellDescription(3), "in place. Not next to the gap");
+    EXPECT_EQ(form->game().moveCount(), 0);
+    key(Qt::Key_Down);
+    key(Qt::Key_Left);
+    const QAccessible::Id before = QAccessible::uniqueId(board()->child(6));
+    key(Qt::Key_Space);
+    EXPECT_EQ(cellName(6), "Row 2, column 3: the gap");
+    EXPECT_EQ(cellDescription(6), "Piece 6 moved to row 2, column 2");
+    EXPECT_NE(QAccessible::uniqueId(board()->child(6)), before);
+    QTest::keyClick(form->picBack, Qt::Key_M);
+    EXPECT_EQ(cellDescription(6), "Moves: 1, time 00:00:02");
+    // A row end and the next row's start are neighbours: the gap goes from 6 to 7 and on to 8.
+    key(Qt::Key_Right);
+    key(Qt::Key_Space);
+    key(Qt::Key_Down);
+    key(Qt::Key_Left, 3);
+    key(Qt::Key_Space);
+    EXPECT_EQ(cellDescription(8), "Piece 8 moved to row 2, column 4");
+    // Leaving the board forgets the answer; ending the game leaves a board with nothing on it.
+    key(Qt::Key_Tab);
+    EXPECT_EQ(cellDescription(8), "");
+    pressStart(Qt::Key_Space);
+    EXPECT_EQ(board()->text(QAccessible::Description), "No game is running");
+    EXPECT_EQ(dialogs.questions.back().readerNote,
+              "Score " + form->txtScore->text().toStdString() + ", moves: 3, time 00:00:02");
 }
 
 // A screen reader presses through AT-SPI, which calls doAction and waits for it to return.

@@ -1,0 +1,355 @@
+#!/usr/bin/env python3
+"""Plays the game with Debian's own screen reader, Orca, as a blind player would: keys only, on a
+private X server, and reads what Orca says from its debug log (its `SPEECH OUTPUT` lines).
+
+Everything lives in one temporary folder: the X server, the session bus, HOME and the XDG folders,
+Orca's settings and the game's program folder (a copy of the built game, so the high-score file it
+writes stays there). Orca is started through its own modules, not its launcher: the launcher ends
+or refuses to run beside any other Orca of the same user, and other people's runs on this machine
+are none of this one's business.
+
+    orca_session.py GAME_FOLDER PICTURE [--transcript swap|slide]
+
+Without --transcript it checks what the player hears on entering the board, a move, a refused
+press and the end of a game, and exits 1 on the first phrase that does not come.
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+DEADLINE = 20.0  # seconds for one phrase; a loaded machine can be slow, a silent reader is a fault
+
+
+class Session:
+    def __init__(self, game_folder, picture):
+        self.folder = tempfile.mkdtemp(prefix="tavlora-orca-")
+        self.processes = []
+        self.log = os.path.join(self.folder, "orca.log")
+        self.read_up_to = 0
+        self.env = self._private_environment()
+        self.game_dir = os.path.join(self.folder, "game")
+        os.makedirs(self.game_dir)
+        for name in ("tavlora", "tavlora-decode", "HAND-M.CUR", "hiscore.mdb"):
+            source = os.path.join(game_folder, name)
+            if os.path.exists(source):
+                shutil.copy2(source, self.game_dir)
+        if os.path.isdir(os.path.join(game_folder, "translations")):
+            shutil.copytree(os.path.join(game_folder, "translations"),
+                            os.path.join(self.game_dir, "translations"))
+        self.picture = os.path.join(self.folder, os.path.basename(picture))
+        shutil.copy2(picture, self.picture)
+
+    def _private_environment(self):
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("DBUS_", "XDG_", "AT_SPI", "WAYLAND", "QT_", "GTK_"))}
+        for name in ("home", "config", "data", "cache", "runtime"):
+            os.makedirs(os.path.join(self.folder, name), mode=0o700)
+        env.update({
+            "HOME": os.path.join(self.folder, "home"),
+            "XDG_CONFIG_HOME": os.path.join(self.folder, "config"),
+            "XDG_DATA_HOME": os.path.join(self.folder, "data"),
+            "XDG_CACHE_HOME": os.path.join(self.folder, "cache"),
+            "XDG_RUNTIME_DIR": os.path.join(self.folder, "runtime"),
+            "LANG": "C.UTF-8", "LANGUAGE": "",
+            "GTK_MODULES": "", "NO_AT_BRIDGE": "0",
+        })
+        return env
+
+    def start(self, arguments=()):
+        self._start_x_server()
+        self._start_session_bus()
+        self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        self._spawn(["openbox", "--sm-disable"])
+        self._start_speech_server()
+        self._start_orca()
+        self.wait_for(r"Screen reader on", what="that it is on")
+        game_env = dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
+                        QT_ACCESSIBILITY="1")
+        self._spawn([os.path.join(self.game_dir, "tavlora")] + list(arguments), env=game_env)
+        return self.wait_for(r"Tavlora Software", what="the window")
+
+    def _start_x_server(self):
+        read_end, write_end = os.pipe()
+        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                     "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as display:
+            number = display.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.env["DISPLAY"] = ":" + number
+
+    def _start_session_bus(self):
+        out = subprocess.run(["dbus-daemon", "--session", "--print-address=1", "--print-pid=1",
+                              "--fork"], env=self.env, capture_output=True, text=True, check=True)
+        address, pid = out.stdout.split()[:2]
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self.bus_pid = int(pid)
+
+    def _start_speech_server(self):
+        # Orca hands its phrases to speech-dispatcher; a module that makes no sound is enough, and
+        # the phrases are in Orca's log either way.
+        config = os.path.join(self.folder, "speechd")
+        shutil.copytree("/etc/speech-dispatcher", config)
+        with open(os.path.join(config, "speechd.conf"), "a") as f:
+            f.write('\nAddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
+                    'AudioOutputMethod "alsa"\n')
+        # ALSA's null device: no sound card and no sound server needed.
+        with open(os.path.join(self.env["HOME"], ".asoundrc"), "w") as f:
+            f.write("pcm.!default { type null }\n")
+        socket = os.path.join(self.env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
+        self._spawn(["speech-dispatcher", "-s", "-t", "0", "-C", config, "-L",
+                     os.path.join(self.folder, "speechd-log"), "-S", socket])
+        end = time.monotonic() + DEADLINE
+        while not os.path.exists(socket):
+            if time.monotonic() > end:
+                raise RuntimeError("speech-dispatcher did not start")
+            time.sleep(0.05)
+
+    def _start_orca(self):
+        prefs = os.path.join(self.folder, "orca-prefs")
+        os.makedirs(prefs)
+        launcher = (
+            "import sys\n"
+            "from orca import debug\n"
+            "debug.debugLevel = debug.LEVEL_ALL\n"
+            "debug.eventDebugLevel = debug.LEVEL_OFF\n"
+            "debug.debugFile = open(sys.argv[1], 'w', buffering=1)\n"
+            "from orca import orca\n"
+            "manager = orca.getSettingsManager()\n"
+            "manager.activate(sys.argv[2], {})\n"
+            "sys.path.insert(0, manager.getPrefsDir())\n"
+            "sys.exit(orca.main())\n")
+        # Orca's modules belong to the interpreter its own launcher names.
+        with open(shutil.which("orca") or "/usr/bin/orca") as f:
+            interpreter = f.readline()[2:].split()
+        self._spawn(interpreter + ["-c", launcher, self.log, prefs])
+
+    def _spawn(self, command, env=None, **kwargs):
+        kwargs.setdefault("stdout", subprocess.DEVNULL)
+        kwargs.setdefault("stderr", open(os.path.join(self.folder, "stderr.log"), "a"))
+        process = subprocess.Popen(command, env=env or self.env, start_new_session=True, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def stop(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+        for process in reversed(self.processes):
+            try:
+                process.wait(5)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        if getattr(self, "bus_pid", None):
+            try:
+                os.kill(self.bus_pid, 15)
+            except ProcessLookupError:
+                pass
+        if os.environ.get("TAVLORA_KEEP_ORCA_LOG") and os.path.exists(self.log):
+            shutil.copy2(self.log, os.environ["TAVLORA_KEEP_ORCA_LOG"])
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def spoken(self):
+        """What Orca said since the last call."""
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as f:
+                f.seek(self.read_up_to)
+                text = f.read()
+        except FileNotFoundError:
+            return []
+        end = text.rfind("\n") + 1
+        self.read_up_to += len(text[:end].encode("utf-8", errors="replace"))
+        # A phrase can hold line breaks (a box's text); each ends with the voice it is said in.
+        return [" ".join(phrase.split()) for phrase in
+                re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", text[:end], re.DOTALL)]
+
+    def wait_for(self, pattern, what, deadline=DEADLINE):
+        """Waits until Orca says something that matches; returns everything said meanwhile."""
+        heard = []
+        end = time.monotonic() + deadline
+        while time.monotonic() < end:
+            heard += self.spoken()
+            if any(re.search(pattern, line) for line in heard):
+                return heard
+            time.sleep(0.05)
+        raise AssertionError("Orca never said %s (/%s/); it said: %s" % (what, pattern, heard))
+
+    def settle(self, quiet=0.8, deadline=DEADLINE):
+        """Everything Orca says until it has been quiet for a while."""
+        heard = []
+        last = time.monotonic()
+        end = last + deadline
+        while time.monotonic() < end:
+            new = self.spoken()
+            if new:
+                heard += new
+                last = time.monotonic()
+            elif time.monotonic() - last > quiet:
+                break
+            time.sleep(0.05)
+        return heard
+
+    def key(self, *keys):
+        subprocess.run(["xdotool", "key", "--delay", "60"] + list(keys), env=self.env, check=True)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "60", text], env=self.env, check=True)
+
+
+CELL = re.compile(r"Row (\d), column (\d): (?:piece (\d+)|the gap)")
+
+
+class Player:
+    """A blind player: presses keys, and knows only what Orca said."""
+
+    def __init__(self, session, transcript=None):
+        self.s = session
+        self.transcript = transcript
+        self.row, self.column = 1, 1
+        self.pieces = {}  # (row, column) -> piece number, 0 for the gap
+        self.homes = {}   # (row, column) -> (row, column) the piece there belongs in
+
+    def press(self, keys, expect, what):
+        """Presses `keys` (xdotool names, space-separated) and waits until Orca says `expect`."""
+        self.s.key(*keys.split())
+        heard = self.s.wait_for(expect, what)
+        heard += self.s.settle(quiet=1.0)
+        if self.transcript is not None:
+            self.transcript.append((keys, heard))
+        self._learn(heard)
+        return heard
+
+    def _learn(self, heard):
+        for i, line in enumerate(heard):
+            match = CELL.match(line)
+            if not match:
+                continue
+            cell = (int(match.group(1)), int(match.group(2)))
+            self.pieces[cell] = int(match.group(3) or 0)
+            rest = " ".join(heard[i + 1:i + 2])
+            home = re.search(r"belongs in row (\d), column (\d)", rest)
+            self.homes[cell] = ((int(home.group(1)), int(home.group(2))) if home
+                                else cell if "in place" in rest else None)
+
+    def go(self, row, column):
+        while (self.row, self.column) != (row, column):
+            if self.row != row:
+                key, self.row = ("Down", self.row + 1) if row > self.row else ("Up", self.row - 1)
+            else:
+                key, self.column = (("Right", self.column + 1) if column > self.column
+                                    else ("Left", self.column - 1))
+            self.press(key, r"Row %d, column %d:" % (self.row, self.column),
+                       "the cell at row %d, column %d" % (self.row, self.column))
+
+    def read_board(self):
+        for row in range(1, 5):
+            columns = range(1, 5) if row % 2 else range(4, 0, -1)
+            for column in columns:
+                self.go(row, column)
+
+
+def start_game(player, path=(("shift+Tab", "High Scores"), ("shift+Tab", "Start Game"))):
+    """Goes to Start Game (from the board, by default) and presses Space."""
+    for key, said in path:
+        player.press(key, said, said)
+    player.row, player.column = 1, 1
+    return player.press("space", r"Arrow keys move", "the cell under the cursor and how to play")
+
+
+def play_swap_to_the_end(player):
+    player.read_board()
+    for row in range(1, 5):
+        for column in range(1, 5):
+            if player.homes.get((row, column)) == (row, column):
+                continue
+            source = next(cell for cell, home in player.homes.items() if home == (row, column))
+            player.go(row, column)
+            player.press("space", r"chosen", "the chosen tile")
+            player.go(*source)
+            heard = player.press("space", r"moved to row %d, column %d|Score" % (row, column),
+                                 "where the piece went")
+            if any("Score" in line for line in heard):
+                return heard
+            # What was here is now at `source`, and the piece that belongs here is home.
+            player.homes[source] = player.homes[(row, column)]
+            player.homes[(row, column)] = (row, column)
+    raise AssertionError("the picture never formed")
+
+
+def play_slide_a_little(player):
+    """Enters a Slide game, plays a move and a refused press, asks for the counts and ends it."""
+    heard = start_game(player)
+    assert any("A tile moves into the gap" in line for line in heard), heard
+    player.read_board()
+    gap = next(cell for cell, piece in player.pieces.items() if piece == 0)
+    far = next(cell for cell in player.pieces
+               if abs(cell[0] - gap[0]) + abs(cell[1] - gap[1]) > 1
+               and abs((cell[0] * 4 + cell[1]) - (gap[0] * 4 + gap[1])) > 1)
+    player.go(*far)
+    player.press("space", r"Not next to the gap", "the refusal")
+    near = (gap[0] - 1, gap[1]) if gap[0] > 1 else (gap[0] + 1, gap[1])
+    player.go(*near)
+    piece = player.pieces[near]
+    player.press("space", r"Piece %d moved to row %d, column %d" % ((piece,) + gap), "the move")
+    player.press("m", r"Moves: 1, time", "the moves and the time")
+    edge = "Up" if player.row == 1 else "Down" if player.row == 4 else None
+    if edge:
+        player.press(edge, r"Edge of the board", "the edge")
+    # The value boxes: the caption and the whole value once, nothing about a selection.
+    heard = player.press("Tab", r"^[0-9.]+ label", "the score box's value")
+    assert "Score panel." in heard and not any("selected" in line for line in heard), heard
+    heard = player.press("Tab", r"^\d\d:\d\d:\d\d label", "the whole time")
+    assert not any("selected" in line for line in heard), heard
+    # Back on the board, the cell under the cursor is named again.
+    player.press("shift+Tab", r"Score panel", "the score box")
+    player.press("shift+Tab", r"Row %d, column %d: the gap" % (player.row, player.column),
+                 "the cell under the cursor")
+    player.press("shift+Tab", r"High Scores", "the High Scores button")
+    player.press("shift+Tab", r"End Game", "the End Game button")
+    player.press("space", r"Score .*, moves: 1, time", "the score with the name box")
+    player.s.type("Orca")
+    player.press("Return", r"Start Game|Puzzle board|No game", "the window again")
+
+
+def main():
+    import argparse
+    parser = argparse.ArgumentParser()
+    parser.add_argument("game_folder")
+    parser.add_argument("picture")
+    parser.add_argument("--transcript", action="store_true")
+    args = parser.parse_args()
+    session = Session(args.game_folder, args.picture)
+    transcript = []
+    player = Player(session, transcript)
+    try:
+        heard = session.start([session.picture])
+        transcript.append(("(the game starts with %s)" % os.path.basename(args.picture),
+                           heard + session.settle()))
+        play_slide_a_little(player)
+        to_swap = (("shift+Tab", "Load Picture"), ("shift+Tab", "Swap"), ("space", "selected"),
+                   ("Tab", "Load Picture"), ("Tab", "Start Game"))
+        start_game(player, to_swap)
+        play_swap_to_the_end(player)
+        player.s.type("Orca")
+        player.press("Return", r"Congratulation", "the congratulation")
+        player.press("Return", r".", "the window again")
+    except AssertionError as failure:
+        print("FAILED:", failure)
+        return 1
+    finally:
+        session.stop()
+        if args.transcript:
+            for keys, heard in transcript:
+                print("%s -> %s" % (keys, " | ".join(heard)))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
