@@ -19,7 +19,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     desktop-file-utils appstream
     dpkg-dev file lintian
-    xvfb xauth
+    xvfb xauth dbus-daemon dbus-bin
     locales
 )
 if [ "${1:-}" = windows ]; then

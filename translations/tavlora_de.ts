@@ -416,6 +416,13 @@ Geben Sie Ihren Namen ein: </translation>
     </message>
 </context>
 <context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Bewegung</translation>
+    </message>
+</context>
+<context>
     <name>ScoreFile</name>
     <message>
         <source>is in use by another program, so this game&apos;s score was not stored</source>

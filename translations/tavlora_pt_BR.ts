@@ -416,6 +416,13 @@ Digite seu nome: </translation>
     </message>
 </context>
 <context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Movimento</translation>
+    </message>
+</context>
+<context>
     <name>ScoreFile</name>
     <message>
         <source>is in use by another program, so this game&apos;s score was not stored</source>

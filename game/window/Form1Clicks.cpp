@@ -42,6 +42,10 @@ void Form1::completeGame(ReportingRoutine& routine) {
     routine.step(110, [&] { setTimerInterval(0); });
     std::optional<double> score;
     routine.step(112, [&] { score = computeScore(true); });
+    // The last move comes to rest, and the board as it stood then fades into the whole picture;
+    // the window answers meanwhile as it does behind a box.
+    finishing_ = true;
+    const QPixmap lastBoard = view_->stillPicture();
     routine.step(114, [&] { removeTiles(); });
     if (score) {
         routine.step(116, [&] {
@@ -49,6 +53,8 @@ void Form1::completeGame(ReportingRoutine& routine) {
         });
     }
     routine.step(118, [&] { picBack->setPixmap(QPixmap::fromImage(puzzlePicture_)); });
+    view_->fadeFrom(lastBoard);
+    finishing_ = false;
     routine.step(120, [&] { QCoreApplication::processEvents(); });
     if (score) {
         routine.step(122, [&] { enterScore(*score); });

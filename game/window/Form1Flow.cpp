@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include "game/boardview/BoardArea.h"
+#include "game/window/DesktopAnimations.h"
 #include "game/window/Form1.h"
 #include "platform/HoverPushButton.h"
 #include "shell/ErrorReport.h"
@@ -46,6 +47,8 @@ void Form1::PushButton2_Click() {
 }
 
 void Form1::newGame() {
+    // The desktop's switch is asked for with the first game, never at start-up.
+    desktopAnimations_->ask();
     ReportingRoutine routine(services_.dialogs, "newGame");
     routine.step(100, [&] {
         // Tiles a failed end left behind go before this game makes its own.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QMenu>
+
+class QAction;
+
+// The window's own menu, opened by a right click on its background, the Menu key or Shift+F10:
+// the player's switches, remembered in the game's settings file from one run to the next.
+class PlayerMenu : public QMenu {
+    Q_OBJECT
+public:
+    explicit PlayerMenu(QWidget* parent);
+
+    bool motionOn() const;
+    QAction* motionAction() const { return motion_; }
+
+signals:
+    void switchesChanged();
+
+private:
+    QAction* motion_;
+};
