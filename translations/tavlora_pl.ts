@@ -71,6 +71,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -81,6 +82,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Układanka obrazkowa: obraz jest cięty na 4 x 4 kafelki, które układasz z powrotem na czas.
 
   --help      pokaż tę pomoc i zakończ
+  --mute      tym razem nie odtwarzać dźwięków
   --version   pokaż wersję i zakończ
   --          koniec opcji: to, co następuje, jest obrazem, nawet nazwa zaczynająca się od „-”
 
@@ -420,6 +422,10 @@ Podaj swoje imię: </translation>
     <message>
         <source>Motion</source>
         <translation>Animacja</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
     </message>
 </context>
 <context>

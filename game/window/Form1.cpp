@@ -10,8 +10,9 @@
 #include <QTimer>
 #include <cmath>
 
-#include "game/window/DesktopAnimations.h"
+#include "game/window/DesktopSwitches.h"
 #include "game/window/PlayerMenu.h"
+#include "game/window/SoundPlayer.h"
 #include "game/window/WindowIcon.h"
 #include "game/window/WindowWatch.h"
 #include "platform/CursorFile.h"
@@ -27,13 +28,22 @@ Form1::Form1(Form1Services services, QWidget* parent)
     buildLayout();
     view_ = std::make_unique<BoardView>(picBack, [this](int index) { imgTile_Click(index); });
     playerMenu_ = new PlayerMenu(this);
-    desktopAnimations_ = new DesktopAnimations(this);
+    desktopSwitches_ = new DesktopSwitches(this);
+    sound_ = new SoundPlayer(this);
     connectEvents();
     applyMotion();
 }
 
 void Form1::applyMotion() {
-    view_->motion().setEnabled(playerMenu_->motionOn() && desktopAnimations_->enabled());
+    view_->motion().setEnabled(playerMenu_->motionOn() && desktopSwitches_->animations());
+}
+
+void Form1::setMuted(bool muted) {
+    muted_ = muted;
+}
+
+bool Form1::soundOn() const {
+    return playerMenu_->soundOn() && !muted_ && desktopSwitches_->eventSounds();
 }
 
 void Form1::contextMenuEvent(QContextMenuEvent* event) {
@@ -87,8 +97,14 @@ void Form1::connectEvents() {
             contextMenuEvent(&event);
         });
     }
-    connect(playerMenu_, &PlayerMenu::switchesChanged, this, &Form1::applyMotion);
-    connect(desktopAnimations_, &DesktopAnimations::changed, this, &Form1::applyMotion);
+    connect(playerMenu_, &PlayerMenu::switchesChanged, this, [this] {
+        applyMotion();
+        // Sound turned on during a game is ready for the next click.
+        if (game_.hasBoard() && soundOn()) {
+            sound_->prepare();
+        }
+    });
+    connect(desktopSwitches_, &DesktopSwitches::changed, this, &Form1::applyMotion);
     new PictureDropTarget(
         this, [this] { return picturesWelcome(); },
         [this](const QString& path) { Form_OLEDragDrop(path); });

@@ -24,8 +24,9 @@
 class QProcess;
 
 class BoardArea;
-class DesktopAnimations;
+class DesktopSwitches;
 class PlayerMenu;
+class SoundPlayer;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -109,7 +110,9 @@ public:
     BoardView& boardView() { return *view_; }
     const std::optional<QCursor>& handCursor() const { return handCursor_; }
     PlayerMenu& playerMenu() { return *playerMenu_; }
-    DesktopAnimations& desktopAnimations() { return *desktopAnimations_; }
+    DesktopSwitches& desktopSwitches() { return *desktopSwitches_; }
+    // --mute: no sounds in this run.
+    void setMuted(bool muted);
 
 signals:
     // The window was closed: the program ends.
@@ -137,6 +140,11 @@ private:
     void showHandPointer();
     // The board moves when both the player and the desktop want it to.
     void applyMotion();
+    // Sounds play when the player, the command line and the desktop all let them.
+    bool soundOn() const;
+    // The sound of a click on cell `index`, which showed `piece` before: where that piece went, or
+    // a click that moved nothing.
+    void playMoveSound(int index, int piece);
 
     void showPicture(ReportingRoutine& routine, PictureSource source);
     void pasteArrived(const ClipboardContent& content);
@@ -170,7 +178,9 @@ private:
     bool firstShow_ = true;
     bool finishing_ = false;
     PlayerMenu* playerMenu_ = nullptr;
-    DesktopAnimations* desktopAnimations_ = nullptr;
+    DesktopSwitches* desktopSwitches_ = nullptr;
+    SoundPlayer* sound_ = nullptr;
+    bool muted_ = false;
     ClipboardReader clipboard_;
     std::function<void()> stopDecoding_;  // set while a picture decodes
     std::optional<qreal> pendingRatio_;   // a pixel ratio that arrived while one did

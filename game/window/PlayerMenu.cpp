@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr const char* kMotionKey = "motion";
-
 QSettings userSettings() {
     return QSettings(QSettings::UserScope, QStringLiteral("Tavlora"), QStringLiteral("Tavlora"));
 }
@@ -14,15 +12,25 @@ QSettings userSettings() {
 }  // namespace
 
 PlayerMenu::PlayerMenu(QWidget* parent) : QMenu(parent) {
-    motion_ = addAction(tr("Motion"));
-    motion_->setCheckable(true);
-    motion_->setChecked(userSettings().value(kMotionKey, true).toBool());
-    connect(motion_, &QAction::toggled, this, [this](bool on) {
-        userSettings().setValue(kMotionKey, on);
+    motion_ = addSwitch(tr("Motion"), "motion");
+    sound_ = addSwitch(tr("Sound"), "sound");
+}
+
+QAction* PlayerMenu::addSwitch(const QString& text, const char* key) {
+    QAction* action = addAction(text);
+    action->setCheckable(true);
+    action->setChecked(userSettings().value(key, true).toBool());
+    connect(action, &QAction::toggled, this, [this, key](bool on) {
+        userSettings().setValue(key, on);
         emit switchesChanged();
     });
+    return action;
 }
 
 bool PlayerMenu::motionOn() const {
     return motion_->isChecked();
+}
+
+bool PlayerMenu::soundOn() const {
+    return sound_->isChecked();
 }

@@ -12,11 +12,16 @@ public:
     explicit PlayerMenu(QWidget* parent);
 
     bool motionOn() const;
+    bool soundOn() const;
     QAction* motionAction() const { return motion_; }
+    QAction* soundAction() const { return sound_; }
 
 signals:
     void switchesChanged();
 
 private:
+    QAction* addSwitch(const QString& text, const char* key);
+
     QAction* motion_;
+    QAction* sound_;
 };

@@ -6,7 +6,7 @@
 #include <QVariantAnimation>
 #include <map>
 
-#include "game/window/DesktopAnimations.h"
+#include "game/window/DesktopSwitches.h"
 #include "game/window/PlayerMenu.h"
 
 #include "tests/game/window/GameFixture.h"
@@ -83,7 +83,7 @@ TEST_F(SessionBusTest, TheDesktopsSwitchStopsMotionAndIsFollowedWhileTheGameRuns
     EXPECT_TRUE(moves());
     startGame();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !moves(); }));
-    EXPECT_EQ(portal.reads, 2);  // GNOME's switch and KDE's
+    EXPECT_EQ(portal.reads, 3);  // GNOME's two switches and KDE's
     clickTile(13);
     EXPECT_TRUE(form->picBack->findChildren<QVariantAnimation*>().isEmpty());
 
@@ -101,6 +101,11 @@ TEST_F(SessionBusTest, TheDesktopsSwitchStopsMotionAndIsFollowedWhileTheGameRuns
     // The player's own switch still counts on top of the desktop's.
     form->playerMenu().motionAction()->trigger();
     EXPECT_FALSE(moves());
+
+    // GNOME's event sounds, read at the start like the rest.
+    EXPECT_TRUE(form->desktopSwitches().eventSounds());
+    portal.change("org.gnome.desktop.sound", "event-sounds", false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->desktopSwitches().eventSounds(); }));
 }
 
 TEST_F(SessionBusTest, NoPortalOnTheBusMeansMotion) {

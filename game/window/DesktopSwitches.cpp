@@ -1,4 +1,4 @@
-#include "game/window/DesktopAnimations.h"
+#include "game/window/DesktopSwitches.h"
 
 #if defined(TAVLORA_HAVE_DBUS)
 #include "game/window/PortalSettings.h"
@@ -12,21 +12,24 @@ constexpr const char* kGnomeGroup = "org.gnome.desktop.interface";
 constexpr const char* kGnomeKey = "enable-animations";
 constexpr const char* kKdeGroup = "org.kde.kdeglobals.KDE";
 constexpr const char* kKdeKey = "AnimationDurationFactor";
+constexpr const char* kSoundGroup = "org.gnome.desktop.sound";
+constexpr const char* kSoundKey = "event-sounds";
 
 }  // namespace
 
-DesktopAnimations::DesktopAnimations(QObject* parent) : QObject(parent) {}
+DesktopSwitches::DesktopSwitches(QObject* parent) : QObject(parent) {}
 
-void DesktopAnimations::ask() {
+void DesktopSwitches::ask() {
 #if defined(TAVLORA_HAVE_DBUS)
     if (asked_) {
         return;  // the portal tells of every change from here on
     }
     asked_ = true;
     auto* portal = new PortalSettings(this);
-    connect(portal, &PortalSettings::valueChanged, this, &DesktopAnimations::take);
+    connect(portal, &PortalSettings::valueChanged, this, &DesktopSwitches::take);
     portal->read(QString::fromLatin1(kGnomeGroup), QString::fromLatin1(kGnomeKey));
     portal->read(QString::fromLatin1(kKdeGroup), QString::fromLatin1(kKdeKey));
+    portal->read(QString::fromLatin1(kSoundGroup), QString::fromLatin1(kSoundKey));
 #elif defined(Q_OS_WIN)
     // Windows tells a change only to a window procedure, so the switch is read at every game's
     // start instead.
@@ -39,18 +42,21 @@ void DesktopAnimations::ask() {
 #endif
 }
 
-void DesktopAnimations::take(const QString& group, const QString& key, const QVariant& value) {
-    const bool was = enabled();
+void DesktopSwitches::take(const QString& group, const QString& key, const QVariant& value) {
+    const bool was = animations();
+    const bool soundsWere = eventSounds();
     if (group == QLatin1String(kGnomeGroup) && key == QLatin1String(kGnomeKey)) {
         gnomeOff_ = !value.toBool();
     } else if (group == QLatin1String(kKdeGroup) && key == QLatin1String(kKdeKey)) {
         bool number = false;
         const double factor = value.toDouble(&number);
         kdeOff_ = number && factor == 0.0;
+    } else if (group == QLatin1String(kSoundGroup) && key == QLatin1String(kSoundKey)) {
+        soundsOff_ = !value.toBool();
     } else {
         return;
     }
-    if (enabled() != was) {
+    if (animations() != was || eventSounds() != soundsWere) {
         emit changed();
     }
 }
