@@ -37,8 +37,8 @@ void answerOutOfTime(int) {
 
 int main(int argc, char** argv) {
 #if defined(__GLIBC__)
-    // Under an address-space limit every thread's own allocation arena would reserve 64 MiB of
-    // it; one arena serves the few threads Qt's scaling starts.
+    // Every thread's own allocation arena would keep freed memory of its own, counted against the
+    // data limit; one arena serves the few threads Qt's scaling starts.
     mallopt(M_ARENA_MAX, 1);
     // The same for the stacks of threads Qt starts in pools of its own (Qt 6.8 converts and scales
     // large pictures on one that QThreadPool::globalInstance() does not reach): a thread that
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
 #endif
     QCoreApplication application(argc, argv);
     // The threads Qt's smooth scaling starts need little stack; the default 8 MiB each would be
-    // taken from the address space the picture may use.
+    // taken from the memory the picture may use.
     QThreadPool::globalInstance()->setStackSize(1024 * 1024);
 #ifndef _WIN32
     outOfTime = encodeRefusal(DecodeRefusal::TooLarge);

@@ -12,8 +12,8 @@
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__)
-// AddressSanitizer reserves terabytes of address space for its shadow memory, which no address
-// space limit leaves room for. A sanitizer build gives the decoder the sanitizer's own limits
+// AddressSanitizer reserves terabytes of writable memory for its shadow, which no data limit
+// leaves room for. A sanitizer build gives the decoder the sanitizer's own limits
 // instead: an allocation past the limit returns null as malloc does under the system's limit, and
 // the process ends if its resident memory grows past twice the limit (the sanitizer's quarantine
 // and shadow count there).
@@ -86,9 +86,9 @@ DecoderConfinement::DecoderConfinement(QProcess& process, const DecodeLimits& li
     : process_(process), limits_(limits) {
 #if defined(__SANITIZE_ADDRESS__)
     useSanitizerLimits(process_, limits_);
-    constexpr bool kLimitAddressSpace = false;
+    constexpr bool kLimitData = false;
 #else
-    constexpr bool kLimitAddressSpace = true;
+    constexpr bool kLimitData = true;
 #endif
     const rlim_t memory = static_cast<rlim_t>(limits_.memoryBytes);
     const rlim_t seconds = static_cast<rlim_t>(limits_.processorTime.count());
@@ -96,10 +96,10 @@ DecoderConfinement::DecoderConfinement(QProcess& process, const DecodeLimits& li
     process_.setChildProcessModifier([memory, seconds] {
         // The soft processor limit sends SIGXCPU, which the decoder answers as "too large"; a
         // second later the hard limit ends it. A crash of the decoder leaves no core file.
-        const rlimit space = {memory, memory};
+        const rlimit data = {memory, memory};
         const rlimit processor = {seconds, seconds + 1};
         const rlimit core = {0, 0};
-        if ((kLimitAddressSpace && setrlimit(RLIMIT_AS, &space) != 0) ||
+        if ((kLimitData && setrlimit(RLIMIT_DATA, &data) != 0) ||
             setrlimit(RLIMIT_CPU, &processor) != 0 || setrlimit(RLIMIT_CORE, &core) != 0) {
             _exit(127);  // never decode without the limits
         }

@@ -26,13 +26,17 @@ const char* const kDamaged =
     QT_TRANSLATE_NOOP("PictureLoader", "the file is damaged or is not a picture");
 
 // The whole game's memory while a picture decodes is the window's own (about 32 MiB, more with a
-// pasted picture's bytes, which the decoder's limit gives up) and the decoder's. The decoder's
-// address space holds its libraries' mappings (77 MiB measured on Debian 12, 14 MiB of it
-// resident) besides the largest picture at 4 bytes a pixel (381 MiB) and a little working space:
-// the limit leaves the whole game just under 450 MiB resident
+// pasted picture's bytes, which the decoder's limit gives up) and the decoder's. The limit counts
+// only the memory the decoder writes to (its heap, its threads' stacks, the pixels): the largest
+// picture at 4 bytes a pixel (381 MiB) and a little working space. Its libraries and the C
+// library's locale archive are files it maps, which the limit leaves out: their size depends on the
+// system (the locale archive alone grew from 7 to 43 MiB as locales were generated) and only a few
+// MiB of them become resident. The whole game stays just under 450 MiB resident
 // (tests/game/pictures/PicturePeakTest).
-constexpr long long kDecoderAddressSpace = 470LL * 1024 * 1024;
-constexpr long long kDecoderBase = 96LL * 1024 * 1024;
+constexpr long long kDecoderMemory = 400LL * 1024 * 1024;
+// What the decoder writes to before it decodes anything is about 1 MiB; a pasted picture never
+// leaves it less than this.
+constexpr long long kDecoderBase = 24LL * 1024 * 1024;
 // A 100-megapixel BMP decodes in about 1.3 s and a WebP of that size in about 3 s on a 2.1 GHz
 // machine; a slower machine, or Wine, gets ample room beyond that.
 constexpr std::chrono::seconds kDecoderProcessorTime{20};
@@ -232,7 +236,7 @@ QImage decoded(const DecodeRequest& request, const QByteArray& bytes, const QStr
 }  // namespace
 
 DecodeLimits defaultDecodeLimits() {
-    return {kDecoderAddressSpace, kDecoderProcessorTime, kDecoderDeadline};
+    return {kDecoderMemory, kDecoderProcessorTime, kDecoderDeadline};
 }
 
 void setDecoderProgram(const QString& path) {

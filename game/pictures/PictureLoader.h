@@ -19,8 +19,9 @@ inline constexpr long long kMaxHeldPictureBytes = 128LL * 1024 * 1024;
 // The limits the system enforces on the decoding program, which keep the whole game (the window
 // and the decoder together) under about 450 MB and answering.
 struct DecodeLimits {
-    // The decoder's address space on Linux (setrlimit RLIMIT_AS), its committed memory on Windows
-    // (a job object's process memory limit).
+    // The memory the decoder writes to: its data limit on Linux (setrlimit RLIMIT_DATA, which
+    // counts the heap and every private writable mapping), its committed memory on Windows (a job
+    // object's process memory limit).
     long long memoryBytes = 0;
     // The processor time it may use, and the time after which the game ends it.
     std::chrono::seconds processorTime{0};
