@@ -66,7 +66,7 @@ void BoardMotion::glide(std::vector<Glide> glides) {
         g.tile->move(g.from);
         g.tile->raise();
     }
-    start(kGlideMilliseconds, area_);
+    start(glideMilliseconds_, area_);
     animation_->setEasingCurve(QEasingCurve::OutCubic);
 }
 
@@ -79,8 +79,13 @@ void BoardMotion::fade(const QPixmap& before) {
     overlay->raise();
     overlay->show();
     overlay_ = overlay;
-    start(kFadeMilliseconds, overlay);
+    start(fadeMilliseconds_, overlay);
     animation_->setEasingCurve(QEasingCurve::InOutSine);
+}
+
+void BoardMotion::setDurations(int glideMilliseconds, int fadeMilliseconds) {
+    glideMilliseconds_ = glideMilliseconds;
+    fadeMilliseconds_ = fadeMilliseconds;
 }
 
 void BoardMotion::start(int milliseconds, QObject* target) {

@@ -41,6 +41,12 @@ public:
     // Runs the window's events until nothing moves.
     void waitUntilStill();
 
+    // One frame of what runs now, `progress` eased from 0 to 1; the animation calls it at
+    // the screen's rate. A timing of single frames calls it itself, with the durations stretched
+    // so that the animation never ends meanwhile.
+    void frame(double progress);
+    void setDurations(int glideMilliseconds, int fadeMilliseconds);
+
 signals:
     void stilled();
 
@@ -49,11 +55,12 @@ protected:
 
 private:
     void start(int milliseconds, QObject* target);
-    void frame(double progress);
     void settle();
 
     QWidget* area_;
     bool enabled_ = true;
+    int glideMilliseconds_ = kGlideMilliseconds;
+    int fadeMilliseconds_ = kFadeMilliseconds;
     QPointer<QVariantAnimation> animation_;
     std::vector<Glide> glides_;
     QPointer<QWidget> overlay_;
