@@ -58,4 +58,30 @@ void BM_FadeFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_FadeFrame)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
 
+// A mouse click into the gap and back, as BM_MouseClickSlide, with the last glide come to rest
+// before each click (out of the timing), as between a player's clicks: the click's own handling
+// and the paint of the glide's first frame.
+void BM_MouseClickSlideAtRest(benchmark::State& state) {
+    BenchWindow window(dealWithGapAtTheEnd());
+    Form1& form = window.form();
+    form.Option1->click();
+    form.PushButton2_Click();
+    settleEvents();
+    BoardMotion& motion = form.boardView().motion();
+    bool first = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        motion.finish();
+        settleEvents();
+        state.ResumeTiming();
+        QTest::mouseClick(form.boardView().control(first ? 14 : 15), Qt::LeftButton);
+        settleEvents();
+        first = !first;
+    }
+    if (!window.problems().empty() || form.game().moveCount() == 0) {
+        state.SkipWithError("the clicks did not move tiles in a running game");
+    }
+}
+BENCHMARK(BM_MouseClickSlideAtRest)->Apply(medianOfTen)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

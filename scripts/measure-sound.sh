@@ -6,8 +6,8 @@
 #   BUILD        the build with bin/tavlora-sound and bin/sounds (default build)
 #   BENCH-BUILD  a build with -DTAVLORA_BENCH=ON holding bench/sound_onset (default BUILD)
 # Needs pulseaudio, pulseaudio-utils (parec) and python3. The onset is measured on the monotonic
-# clock from the click to the arrival of the first loud sample at the recorder, less the
-# recorder's own latency (20 ms asked for); so it errs on the late side.
+# clock from the click to the arrival of the first loud sample at the recorder, which includes the
+# recorder's own latency (20 ms asked for): an upper bound.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
@@ -24,7 +24,7 @@ pactl set-default-sink nul
 python3 - "$bench/bench/sound_onset" "$build/bin/tavlora-sound" "$build/bin/sounds" <<'PY'
 import math, struct, subprocess, sys, threading, time
 
-rate, latency = 44100, 0.020
+rate = 44100
 recorder = subprocess.Popen(["parec", "--device=nul.monitor", "--rate=%d" % rate, "--channels=2",
                              "--format=s16le", "--latency-msec=20", "--raw"],
                             stdout=subprocess.PIPE)
@@ -51,10 +51,10 @@ for arrival, data in chunks:
     frames = len(data) // 4
     values = struct.unpack("<%dh" % (frames * 2), data[:frames * 4])
     for i in range(frames):
-        samples.append((arrival - (frames - 1 - i) / rate - latency, values[2 * i], values[2 * i + 1]))
+        samples.append((arrival - (frames - 1 - i) / rate, values[2 * i], values[2 * i + 1]))
 names = {0: "top left", 3: "top right", 12: "bottom left", 15: "bottom right"}
 for corner, clicked in clicks:
-    after = [s for s in samples if clicked <= s[0] <= clicked + 0.5]
+    after = [s for s in samples if clicked - 0.05 <= s[0] <= clicked + 0.5]
     loud = [s for s in after if max(abs(s[1]), abs(s[2])) > 300]
     if not loud:
         print("%-12s no sound within 500 ms" % names[corner])
@@ -63,6 +63,9 @@ for corner, clicked in clicks:
     window = [s for s in after if loud[0][0] <= s[0] <= loud[0][0] + 0.12]
     left = math.sqrt(sum(s[1] ** 2 for s in window) / len(window))
     right = math.sqrt(sum(s[2] ** 2 for s in window) / len(window))
+    mono = [s[1] + s[2] for s in window]
+    crossings = sum(1 for a, b in zip(mono, mono[1:]) if a < 0 <= b)
     print("%-12s onset %5.1f ms   left %6.0f  right %6.0f  balance %+.2f (-1 left, +1 right)"
-          % (names[corner], onset * 1000, left, right, (right - left) / (right + left)))
+          "   pitch ~%4.0f Hz" % (names[corner], onset * 1000, left, right,
+                                  (right - left) / (right + left), crossings / 0.12))
 PY

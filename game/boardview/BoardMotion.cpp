@@ -64,10 +64,13 @@ void BoardMotion::glide(std::vector<Glide> glides) {
         // A passing tile takes no press of its own: the board finds the cell under the pointer.
         g.tile->setAttribute(Qt::WA_TransparentForMouseEvents, true);
         g.tile->move(g.from);
-        g.tile->raise();
+        // A tile that glides to the next cell passes over nothing but the gap it leaves; tiles
+        // that cross, or a slide across a row's end, go over the others.
+        if (glides_.size() > 1 || (g.to - g.from).manhattanLength() > g.tile->width()) {
+            g.tile->raise();
+        }
     }
-    start(glideMilliseconds_, area_);
-    animation_->setEasingCurve(QEasingCurve::OutCubic);
+    start(glideMilliseconds_, QEasingCurve::OutCubic);
 }
 
 void BoardMotion::fade(const QPixmap& before) {
@@ -79,8 +82,7 @@ void BoardMotion::fade(const QPixmap& before) {
     overlay->raise();
     overlay->show();
     overlay_ = overlay;
-    start(fadeMilliseconds_, overlay);
-    animation_->setEasingCurve(QEasingCurve::InOutSine);
+    start(fadeMilliseconds_, QEasingCurve::InOutSine);
 }
 
 void BoardMotion::setDurations(int glideMilliseconds, int fadeMilliseconds) {
@@ -88,17 +90,19 @@ void BoardMotion::setDurations(int glideMilliseconds, int fadeMilliseconds) {
     fadeMilliseconds_ = fadeMilliseconds;
 }
 
-void BoardMotion::start(int milliseconds, QObject* target) {
-    // The animation lives under the widget it moves, so it ends with it.
-    auto* animation = new QVariantAnimation(target);
-    animation->setStartValue(0.0);
-    animation->setEndValue(1.0);
-    animation->setDuration(milliseconds);
-    connect(animation, &QVariantAnimation::valueChanged, this,
-            [this](const QVariant& value) { frame(value.toDouble()); });
-    connect(animation, &QVariantAnimation::finished, this, &BoardMotion::settle);
-    animation_ = animation;
-    animation->start(QAbstractAnimation::DeleteWhenStopped);
+void BoardMotion::start(int milliseconds, const QEasingCurve& curve) {
+    // One animation serves every motion, made with the first; with motion off there is none.
+    if (animation_ == nullptr) {
+        animation_ = new QVariantAnimation(area_);
+        animation_->setStartValue(0.0);
+        animation_->setEndValue(1.0);
+        connect(animation_, &QVariantAnimation::valueChanged, this,
+                [this](const QVariant& value) { frame(value.toDouble()); });
+        connect(animation_, &QVariantAnimation::finished, this, &BoardMotion::settle);
+    }
+    animation_->setDuration(milliseconds);
+    animation_->setEasingCurve(curve);
+    animation_->start();
 }
 
 void BoardMotion::frame(double progress) {
@@ -111,17 +115,13 @@ void BoardMotion::frame(double progress) {
 }
 
 void BoardMotion::finish() {
-    if (animation_ != nullptr) {
-        QVariantAnimation* animation = animation_;
-        animation_ = nullptr;
-        animation->disconnect(this);
-        animation->stop();
+    if (running()) {
+        animation_->stop();  // tells nobody: settle() follows here
     }
     settle();
 }
 
 void BoardMotion::settle() {
-    animation_ = nullptr;
     const bool moved = !glides_.empty() || overlay_ != nullptr;
     for (const Glide& g : glides_) {
         g.tile->move(g.to);
@@ -141,7 +141,7 @@ void BoardMotion::waitUntilStill() {
     QEventLoop loop;
     connect(this, &BoardMotion::stilled, &loop, &QEventLoop::quit);
     // A window closed meanwhile takes the animation with it.
-    connect(animation_, &QObject::destroyed, &loop, &QEventLoop::quit);
+    connect(animation_.data(), &QObject::destroyed, &loop, &QEventLoop::quit);
     loop.exec();
 }
 

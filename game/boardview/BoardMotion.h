@@ -35,7 +35,9 @@ public:
     void glide(std::vector<Glide> glides);
     // `before`, laid over the whole area, fades out and shows what the area holds now.
     void fade(const QPixmap& before);
-    bool running() const { return animation_ != nullptr; }
+    bool running() const {
+        return animation_ != nullptr && animation_->state() == QAbstractAnimation::Running;
+    }
     // Everything at its final place, now.
     void finish();
     // Runs the window's events until nothing moves.
@@ -54,7 +56,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void start(int milliseconds, QObject* target);
+    void start(int milliseconds, const QEasingCurve& curve);
     void settle();
 
     QWidget* area_;
