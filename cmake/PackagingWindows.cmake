@@ -19,6 +19,9 @@ set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 set(CPACK_NSIS_MUI_ICON ${TAVLORA_WINDOWS_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${TAVLORA_WINDOWS_ICON})
 set(CPACK_NSIS_TAVLORA_EXE tavlora.exe)
+# NSIS's pages in every language the game speaks, and our own texts from the catalogues
+# (desktop/installer-languages.nsh).
+set(CPACK_NSIS_TAVLORA_LANGUAGES ${TAVLORA_INSTALLER_LANGUAGES})
 
 # "Open with" for the picture types the loader takes, the same the desktop entry names on Linux.
 set(tavlora_picture_types .bmp .dib .gif .jpg .jpeg .jpe .png .pbm .pgm .ppm .pnm .xbm .xpm .ico

@@ -6,6 +6,7 @@
 #include <utility>
 
 #ifdef TAVLORA_X11_CLIPBOARD
+#include "platform/WaylandClipboard.h"
 #include "platform/X11Clipboard.h"
 #endif
 
@@ -35,11 +36,15 @@ ClipboardContent readPlatformClipboard(const ClipboardChoice& choose, qint64 max
 
 namespace {
 
-// Under X the clipboard is read on a connection of our own; elsewhere the platform's own clipboard
-// answers at once.
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// Under X and Wayland the clipboard is read on a connection of our own; elsewhere the platform's
+// own clipboard answers at once.
 bool readsOnItsOwnConnection() {
 #ifdef TAVLORA_X11_CLIPBOARD
-    return QGuiApplication::platformName() == QLatin1String("xcb");
+    return QGuiApplication::platformName() == QLatin1String("xcb") || onWayland();
 #else
     return false;
 #endif
@@ -63,7 +68,10 @@ void ClipboardReader::read(ClipboardChoice choose, std::chrono::milliseconds wai
     }
     busy_ = true;
     done_ = std::move(done);
-    if (!readsOnItsOwnConnection()) {
+    // What this program copied itself is at hand; asked for through the compositor, it would
+    // wait for the window's own thread.
+    if (!readsOnItsOwnConnection() ||
+        (onWayland() && QGuiApplication::clipboard()->ownsClipboard())) {
         const ClipboardContent content = readPlatformClipboard(choose, maxBytes);
         QMetaObject::invokeMethod(
             this, [this, content] { finish(content); }, Qt::QueuedConnection);
@@ -73,9 +81,11 @@ void ClipboardReader::read(ClipboardChoice choose, std::chrono::milliseconds wai
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     worker_ = std::thread([this, choose = std::move(choose), deadline, maxBytes,
-                           display = qgetenv("DISPLAY"), cancelled = cancelled_] {
+                           wayland = onWayland(), display = qgetenv("DISPLAY"),
+                           cancelled = cancelled_] {
         ClipboardContent content =
-            readX11Clipboard(display, choose, deadline, maxBytes, *cancelled);
+            wayland ? readWaylandClipboard(choose, deadline, maxBytes, *cancelled)
+                    : readX11Clipboard(display, choose, deadline, maxBytes, *cancelled);
         QMetaObject::invokeMethod(
             this, [this, content = std::move(content)] { finish(content); }, Qt::QueuedConnection);
     });

@@ -34,7 +34,8 @@ using ClipboardChoice = std::function<QString(const QStringList& formats)>;
 // Reads the clipboard without ever blocking the window. Under X the program holding the clipboard
 // sends it through the X server, and Qt waits for that program's answers with the window's thread
 // stopped, 5 s for each; here a thread of our own, on its own X connection, asks once for the
-// formats and once for the chosen one, and gives up at one deadline for both. Elsewhere the
+// formats and once for the chosen one, and gives up at one deadline for both; under Wayland the
+// same thread does the same on a Wayland connection of its own (WaylandClipboard.h). Elsewhere the
 // platform's clipboard answers at once and is read on the window's thread.
 class ClipboardReader : public QObject {
 public:

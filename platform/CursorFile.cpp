@@ -87,27 +87,66 @@ void checkDirectory(const QString& path, const QByteArray& bytes) {
     }
 }
 
-// The image of the first directory entry. Each reader is asked for by name alone: trying a format
-// name on every image plugin loads them all. Qt's icon reader would do that for a PNG-compressed
-// image, so such an image goes to Qt's own PNG reader, which is no plugin.
-QImage firstCursorImage(const QString& path, const QByteArray& bytes, QBuffer& file) {
-    QByteArray png = bytes.mid(readU32(bytes, kDirectoryHeaderBytes + 12),
-                               readU32(bytes, kDirectoryHeaderBytes + 8));
+qsizetype entryAt(int index) {
+    return kDirectoryHeaderBytes + index * kDirectoryEntryBytes;
+}
+
+// The side a directory entry names; 0 stands for 256.
+int entrySide(const QByteArray& bytes, int index) {
+    const int side = static_cast<quint8>(bytes[entryAt(index)]);
+    return side == 0 ? 256 : side;
+}
+
+// The entry to draw on a screen of `pixelRatio`: among the entries whose image lies inside the
+// file, the smallest at least `pixelRatio` times the first entry's side, else the largest. The
+// first entry was checked with the directory.
+int entryForRatio(const QByteArray& bytes, qreal pixelRatio) {
+    const int count = readU16(bytes, 4);
+    const qsizetype directoryEnd = entryAt(count);
+    const qreal wanted = entrySide(bytes, 0) * pixelRatio - 0.01;
+    int chosen = 0;
+    for (int i = 1; i < count && directoryEnd <= bytes.size(); ++i) {
+        const quint32 imageBytes = readU32(bytes, entryAt(i) + 8);
+        const quint32 imageOffset = readU32(bytes, entryAt(i) + 12);
+        if (imageOffset < directoryEnd || imageBytes == 0 ||
+            static_cast<qint64>(imageOffset) + imageBytes > bytes.size()) {
+            continue;
+        }
+        const int side = entrySide(bytes, i);
+        const int best = entrySide(bytes, chosen);
+        const bool fits = side >= wanted;
+        const bool bestFits = best >= wanted;
+        if ((fits && (!bestFits || side < best)) || (!fits && !bestFits && side > best)) {
+            chosen = i;
+        }
+    }
+    return chosen;
+}
+
+// The image of one directory entry; a null image when it cannot be read. Each reader is asked for
+// by name alone: trying a format name on every image plugin loads them all. Qt's icon reader would
+// do that for a PNG-compressed image, so such an image goes to Qt's own PNG reader, which is no
+// plugin.
+QImage cursorImage(const QByteArray& bytes, QBuffer& file, int index, QString& error) {
+    QByteArray png =
+        bytes.mid(readU32(bytes, entryAt(index) + 12), readU32(bytes, entryAt(index) + 8));
     const bool isPng = png.startsWith("\x89PNG\r\n\x1a\n");
     QBuffer pngBuffer(&png);
     pngBuffer.open(QIODevice::ReadOnly);
+    file.seek(0);
     QImageReader reader(isPng ? static_cast<QIODevice*>(&pngBuffer) : &file, isPng ? "png" : "ico");
     reader.setAutoDetectImageFormat(false);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        refuseCursor(path, reader.errorString());
+    if (!isPng && index > 0 && !reader.jumpToImage(index)) {
+        return {};
     }
+    QImage image = reader.read();
+    error = reader.errorString();
     return image;
 }
 
 }  // namespace
 
-QCursor loadCursorFile(const QString& path) {
+QCursor loadCursorFile(const QString& path, qreal pixelRatio) {
     QByteArray bytes = readCursorBytes(path);
     checkDirectory(path, bytes);
 
@@ -125,12 +164,24 @@ QCursor loadCursorFile(const QString& path) {
                                .arg(claimed.height())
                                .arg(kMaxIconSide));
     }
-    buffer.seek(0);
-    const QImage image = firstCursorImage(path, bytes, buffer);
+    // An image of another size that cannot be read leaves the first, which the file stands by.
+    QString error;
+    int index = entryForRatio(bytes, pixelRatio);
+    QImage image = cursorImage(bytes, buffer, index, error);
+    if (image.isNull() && index != 0) {
+        index = 0;
+        image = cursorImage(bytes, buffer, index, error);
+    }
+    if (image.isNull()) {
+        refuseCursor(path, error);
+    }
 
-    // Qt's reader drops the hotspot, so it comes from the first directory entry; one outside the
-    // image is pulled onto its nearest edge pixel.
-    const int x = std::min<int>(readU16(bytes, kDirectoryHeaderBytes + 4), image.width() - 1);
-    const int y = std::min<int>(readU16(bytes, kDirectoryHeaderBytes + 6), image.height() - 1);
-    return QCursor(QPixmap::fromImage(image), x, y);
+    // Qt's reader drops the hotspot, so it comes from the directory entry; one outside the image is
+    // pulled onto its nearest edge pixel.
+    const int x = std::min<int>(readU16(bytes, entryAt(index) + 4), image.width() - 1);
+    const int y = std::min<int>(readU16(bytes, entryAt(index) + 6), image.height() - 1);
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(static_cast<qreal>(entrySide(bytes, index)) / entrySide(bytes, 0));
+    return QCursor(pixmap, static_cast<int>(x / pixmap.devicePixelRatio()),
+                   static_cast<int>(y / pixmap.devicePixelRatio()));
 }

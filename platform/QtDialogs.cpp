@@ -3,11 +3,15 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStringList>
+#include <QStyle>
 
 #include "platform/HeldKeyGuard.h"
 
@@ -45,6 +49,18 @@ QStringList splitPatterns(const QString& patterns) {
         }
     }
     return result;
+}
+
+// Where the program draws its own title bar (Qt's decorations under Wayland), the title is centred
+// on the bar, beside the close, maximize and minimize buttons on one side, and is cut where the
+// box is narrower than the title with that room on both sides.
+int widthForTitle(const QWidget& box, const QString& title) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return 0;
+    }
+    constexpr int kTitleBarButtons = 3 * 23 + 8;
+    constexpr int kTitleMargin = 8;
+    return box.fontMetrics().horizontalAdvance(title) + 2 * (kTitleBarButtons + kTitleMargin);
 }
 
 }  // namespace
@@ -99,16 +115,31 @@ void QtDialogs::showMessage(const std::string& text, const std::string& title, M
                     QMessageBox::Ok, parent_);
     // Descriptions carry file names, which must never be taken for markup.
     box.setTextFormat(Qt::PlainText);
+    // A message box sizes itself to what its layout holds, so the room for the title goes there.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        if (const int width = widthForTitle(box, box.windowTitle()); width > 0) {
+            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                          grid->rowCount(), 0, 1, grid->columnCount());
+        }
+    }
     box.exec();
 }
 
 std::string QtDialogs::askText(const std::string& prompt, const std::string& title,
                                const std::string& defaultText) {
-    bool accepted = false;
-    const QString answer =
-        QInputDialog::getText(parent_, titleOrApplication(title), QString::fromStdString(prompt),
-                              QLineEdit::Normal, QString::fromStdString(defaultText), &accepted);
-    return accepted ? answer.toStdString() : std::string();
+    QInputDialog box(parent_);
+    box.setWindowTitle(titleOrApplication(title));
+    box.setLabelText(QString::fromStdString(prompt));
+    box.setTextValue(QString::fromStdString(defaultText));
+    // The box keeps to its layout's size, so the room for the title goes to the field.
+    auto* field = box.findChild<QLineEdit*>();
+    if (const int width = widthForTitle(box, box.windowTitle()); width > 0 && field != nullptr) {
+        const int margins = box.style()->pixelMetric(QStyle::PM_LayoutLeftMargin, nullptr, &box) +
+                            box.style()->pixelMetric(QStyle::PM_LayoutRightMargin, nullptr, &box);
+        field->setMinimumWidth(width - margins);
+    }
+    const bool accepted = box.exec() == QDialog::Accepted;
+    return accepted ? box.textValue().toStdString() : std::string();
 }
 
 std::string QtDialogs::chooseOpenFile(const std::string& title, const std::string& filter) {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 
 namespace {
@@ -71,6 +72,8 @@ QString Translations::install(const QLocale& desktop, const QString& folder) {
     }
     game_ = std::move(game);
     language_ = game_->language();
+    // Taken before any catalogue is installed: installing Qt's lets Qt set the direction itself.
+    const Qt::LayoutDirection direction = QGuiApplication::layoutDirection();
     // Qt's dialogs speak the window's language or stay English; a missing catalogue is no failure.
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QLocale(language_), QStringLiteral("qtbase"), kPrefix,
@@ -82,6 +85,17 @@ QString Translations::install(const QLocale& desktop, const QString& folder) {
     installed_ = true;
     previousDefault_ = QLocale();
     QLocale::setDefault(numberLocale());
+    // A window in Arabic, Hebrew or Persian is mirrored. The direction is set here rather than left
+    // to Qt's own catalogue (which says so too, once its language change is delivered), so the
+    // window is laid out mirrored from its first control, and even where Qt's catalogue is missing.
+    // A left-to-right language leaves the direction alone (Qt's -reverse still works for
+    // developers).
+    auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (application != nullptr && QLocale(language_).textDirection() == Qt::RightToLeft) {
+        previousDirection_ = direction;
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        mirrored_ = true;
+    }
     return language_;
 }
 
@@ -90,8 +104,14 @@ void Translations::remove() {
         return;
     }
     QLocale::setDefault(previousDefault_);
+    // The direction goes back once the translators are gone: removing Qt's catalogue makes Qt
+    // look at the language's direction again.
     game_.reset();
     qt_.reset();
+    if (mirrored_) {
+        QGuiApplication::setLayoutDirection(previousDirection_);
+        mirrored_ = false;
+    }
     language_.clear();
     installed_ = false;
 }

@@ -17,7 +17,8 @@ public:
     ~Translations();
 
     // `desktop` as desktopLanguage() gives it, or any locale. Returns the catalogue's language
-    // ("de", "pt_BR"), or "" for English.
+    // ("de", "pt_BR"), or "" for English. A right-to-left language ("ar", "he", "fa") makes a
+    // GUI application's layout direction right to left until remove().
     QString install(const QLocale& desktop, const QString& folder);
     // Back to English.
     void remove();
@@ -33,6 +34,9 @@ private:
     QString language_;
     bool installed_ = false;
     QLocale previousDefault_;
+    // Set while a right-to-left language mirrors the application.
+    bool mirrored_ = false;
+    Qt::LayoutDirection previousDirection_ = Qt::LeftToRight;
 };
 
 // The language the desktop asks programs to speak: QLocale::system(), except that, as gettext

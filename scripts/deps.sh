@@ -8,7 +8,10 @@ set -euo pipefail
 
 # One locale per shipped language (translations/CMakeLists.txt), then English ones. A new language
 # adds its locale here.
-locales=(de_DE es_ES fr_FR it_IT nl_NL pl_PL pt_BR ru_RU en_US en_GB)
+locales=(de_DE es_ES fr_FR it_IT nl_NL pl_PL pt_BR ru_RU
+    ar_EG bg_BG ca_ES cs_CZ da_DK fa_IR fi_FI gd_GB he_IL hr_HR hu_HU ja_JP ko_KR lv_LV nn_NO sk_SK
+    tr_TR uk_UA zh_CN zh_TW
+    en_US en_GB)
 
 packages=(
     g++ cmake ninja-build pkg-config
@@ -16,10 +19,11 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-image-formats-plugins libxcb1-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    fonts-liberation fonts-dejavu-core
+    fonts-liberation fonts-dejavu-core fonts-wqy-microhei
     desktop-file-utils appstream
     dpkg-dev file lintian
     xvfb xauth dbus-daemon dbus-bin
+    libwayland-dev wayland-protocols qt6-wayland weston wl-clipboard xdotool
     locales
 )
 if [ "${1:-}" = windows ]; then

@@ -372,6 +372,13 @@ Geben Sie Ihren Namen ein: </translation>
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message>
+        <source>Also remove your high scores (hiscore.mdb)?</source>
+        <translation>Auch Ihre Bestenliste (hiscore.mdb) entfernen?</translation>
+    </message>
+</context>
+<context>
     <name>PictureLoader</name>
     <message>
         <source>Cannot load the picture %1: %2</source>

@@ -153,11 +153,11 @@ Tout autre argument est une image. Avant « -- », les options propres à Qt (co
     <name>DecoderReport</name>
     <message>
         <source>the picture is too large to decode</source>
-        <translation>l'image est trop grande pour être décodée</translation>
+        <translation>l&apos;image est trop grande pour être décodée</translation>
     </message>
     <message>
         <source>Cannot start the picture decoder %1: %2</source>
-        <translation>Impossible de démarrer le décodeur d'images %1 : %2</translation>
+        <translation>Impossible de démarrer le décodeur d&apos;images %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -369,6 +369,13 @@ Entrez votre nom : </translation>
     <message>
         <source>%1 high scores</source>
         <translation>Records : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>Also remove your high scores (hiscore.mdb)?</source>
+        <translation>Supprimer aussi vos meilleurs scores (hiscore.mdb) ?</translation>
     </message>
 </context>
 <context>

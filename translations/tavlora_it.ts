@@ -153,7 +153,7 @@ Ogni altro argomento è un&apos;immagine. Prima di «--», le opzioni proprie di
     <name>DecoderReport</name>
     <message>
         <source>the picture is too large to decode</source>
-        <translation>l'immagine è troppo grande per essere decodificata</translation>
+        <translation>l&apos;immagine è troppo grande per essere decodificata</translation>
     </message>
     <message>
         <source>Cannot start the picture decoder %1: %2</source>
@@ -369,6 +369,13 @@ Inserisci il tuo nome: </translation>
     <message>
         <source>%1 high scores</source>
         <translation>Record: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>Also remove your high scores (hiscore.mdb)?</source>
+        <translation>Rimuovere anche i tuoi record (hiscore.mdb)?</translation>
     </message>
 </context>
 <context>

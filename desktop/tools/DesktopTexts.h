@@ -31,3 +31,8 @@ inline constexpr const char* kDesktopTexts[] = {
     QT_TRANSLATE_NOOP("DesktopEntry", "A Slide game in progress"),
     QT_TRANSLATE_NOOP("DesktopEntry", "The window at start"),
 };
+
+// The Windows installer's own texts (its pages speak NSIS's languages): the uninstaller's question.
+inline constexpr const char* kInstallerTexts[] = {
+    QT_TRANSLATE_NOOP("Installer", "Also remove your high scores (hiscore.mdb)?"),
+};

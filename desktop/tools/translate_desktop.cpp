@@ -1,12 +1,17 @@
-// Adds every language's wording to the desktop entry or the AppStream metadata:
+// Adds every language's wording to the desktop entry, the AppStream metadata or the Windows
+// installer's language file:
 //   translate_desktop <template> <output> <folder of .qm> <language>...
 // Name, GenericName, Comment and Keywords of an entry get Key[language]= lines; summary, p, li and
-// caption elements of the metadata get an element with xml:lang after them. A text missing from
-// kDesktopTexts, or one a catalogue does not translate, fails the build.
+// caption elements of the metadata get an element with xml:lang after them; in an installer's .nsh,
+// MUI_LANGUAGE "English" is followed by each language's NSIS language, and each English LangString
+// by the language's own. A text missing from kDesktopTexts or kInstallerTexts, or one a catalogue
+// does not translate, fails the build.
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -26,18 +31,24 @@ struct Language {
     std::exit(1);
 }
 
-QString known(const QString& english) {
-    for (const char* text : kDesktopTexts) {
-        if (english == QLatin1String(text)) {
-            return english;
-        }
-    }
-    fail(QStringLiteral("\"%1\" is not in desktop/tools/DesktopTexts.h").arg(english));
+template <size_t n>
+bool listed(const QString& english, const char* const (&texts)[n]) {
+    return std::any_of(std::begin(texts), std::end(texts),
+                       [&](const char* text) { return english == QLatin1String(text); });
 }
 
-QString translated(const Language& language, const QString& english) {
+QString known(const QString& english, const char* context) {
+    if (!(qstrcmp(context, "Installer") == 0 ? listed(english, kInstallerTexts)
+                                             : listed(english, kDesktopTexts))) {
+        fail(QStringLiteral("\"%1\" is not in desktop/tools/DesktopTexts.h").arg(english));
+    }
+    return english;
+}
+
+QString translated(const Language& language, const QString& english,
+                   const char* context = "DesktopEntry") {
     const QString text =
-        language.catalogue->translate("DesktopEntry", known(english).toUtf8().constData());
+        language.catalogue->translate(context, known(english, context).toUtf8().constData());
     if (text.isEmpty()) {
         fail(QStringLiteral("the %1 catalogue does not translate \"%2\"")
                  .arg(language.code, english));
@@ -82,6 +93,64 @@ QString metadataWithLanguages(const QString& metadata, const std::vector<Languag
     return result + metadata.mid(done);
 }
 
+// NSIS's name of each language's translation of its pages.
+QString nsisLanguage(const QString& code) {
+    static const QHash<QString, QString> names{
+        {"ar", "Arabic"},         {"bg", "Bulgarian"},
+        {"ca", "Catalan"},        {"cs", "Czech"},
+        {"da", "Danish"},         {"de", "German"},
+        {"es", "Spanish"},        {"fa", "Farsi"},
+        {"fi", "Finnish"},        {"fr", "French"},
+        {"gd", "ScotsGaelic"},    {"he", "Hebrew"},
+        {"hr", "Croatian"},       {"hu", "Hungarian"},
+        {"it", "Italian"},        {"ja", "Japanese"},
+        {"ko", "Korean"},         {"lv", "Latvian"},
+        {"nl", "Dutch"},          {"nn", "NorwegianNynorsk"},
+        {"pl", "Polish"},         {"pt_BR", "PortugueseBR"},
+        {"ru", "Russian"},        {"sk", "Slovak"},
+        {"tr", "Turkish"},        {"uk", "Ukrainian"},
+        {"zh_CN", "SimpChinese"}, {"zh_TW", "TradChinese"},
+    };
+    const QString name = names.value(code);
+    if (name.isEmpty()) {
+        fail(QStringLiteral("NSIS's name of the language %1 is not known here").arg(code));
+    }
+    return name;
+}
+
+// A text as an NSIS string in double quotes writes it.
+QString nsisString(QString text) {
+    return text.replace(u'$', QStringLiteral("$$"))
+        .replace(u'"', QStringLiteral("$\\\""))
+        .replace(u'\n', QStringLiteral("$\\n"));
+}
+
+QString installerWithLanguages(const QString& nsh, const std::vector<Language>& languages) {
+    static const QRegularExpression mui(QStringLiteral("^!insertmacro MUI_LANGUAGE \"English\"$"));
+    static const QRegularExpression string(
+        QStringLiteral("^LangString (\\w+) \\$\\{LANG_ENGLISH\\} \"(.*)\"$"));
+    QStringList lines;
+    for (const QString& line : nsh.split(u'\n')) {
+        lines << line;
+        if (mui.match(line).hasMatch()) {
+            for (const Language& language : languages) {
+                lines << QStringLiteral("!insertmacro MUI_LANGUAGE \"%1\"")
+                             .arg(nsisLanguage(language.code));
+            }
+        }
+        const QRegularExpressionMatch match = string.match(line);
+        if (match.hasMatch()) {
+            for (const Language& language : languages) {
+                lines << QStringLiteral("LangString %1 ${LANG_%2} \"%3\"")
+                             .arg(match.captured(1), nsisLanguage(language.code).toUpper(),
+                                  nsisString(translated(language, match.captured(2), "Installer")));
+            }
+        }
+    }
+    // NSIS reads a file as UTF-8 when it starts with the byte order mark.
+    return QChar(0xFEFF) + lines.join(u'\n');
+}
+
 QString readAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -109,9 +178,14 @@ int main(int argc, char** argv) {
         languages.push_back(std::move(language));
     }
     const QString source = readAll(arguments[1]);
-    const QString output = arguments[1].contains(QStringLiteral(".desktop"))
-                               ? entryWithLanguages(source, languages)
-                               : metadataWithLanguages(source, languages);
+    QString output;
+    if (arguments[1].endsWith(QStringLiteral(".nsh"))) {
+        output = installerWithLanguages(source, languages);
+    } else if (arguments[1].contains(QStringLiteral(".desktop"))) {
+        output = entryWithLanguages(source, languages);
+    } else {
+        output = metadataWithLanguages(source, languages);
+    }
     QFile file(arguments[2]);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(output.toUtf8()) < 0) {
         fail(QStringLiteral("cannot write %1").arg(arguments[2]));

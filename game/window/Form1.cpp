@@ -120,8 +120,9 @@ void Form1::Form_Load() {
     bool cursorPresent = false;
     routine.step(104, [&] { cursorPresent = fileExists(programFolderPath(kHandCursorName)); });
     if (cursorPresent) {
-        routine.step(106,
-                     [&] { handCursor_ = loadCursorFile(programFolderPath(kHandCursorName)); });
+        routine.step(106, [&] {
+            handCursor_ = loadCursorFile(programFolderPath(kHandCursorName), devicePixelRatioF());
+        });
     }
     routine.step(108, [&] { maybeOpenHomePage(); });
     routine.step(126, [&] {

@@ -22,7 +22,10 @@ void Form1::buildLayout() {
     picBack->setAccessibleName(tr("Puzzle board"));
     picBack->setAccessibleDescription(
         tr("Arrow keys move between the tiles; Space or Enter plays the tile"));
-    picBack->setGeometry(twipsRect(120, 120, 6045, 6045));
+    // The board, its tiles and cursor are a picture and its rows: never mirrored, whatever the
+    // window's direction.
+    picBack->setLayoutDirection(Qt::LeftToRight);
+    place(picBack, twipsRect(120, 120, 6045, 6045));
     picBack->setFrameStyle(QFrame::Box | QFrame::Plain);
     picBack->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picBack->setProperty("imageControl", true);
@@ -37,16 +40,17 @@ void Form1::buildLayout() {
 void Form1::buildFrames() {
     Frame1 = makeFrame(this, tr("Picture Preview"), twipsRect(6360, 50, 2280, 2355));
     imgImage = new QLabel(Frame1);
-    imgImage->setGeometry(twipsRect(135, 270, 1950, 1950));
+    imgImage->setLayoutDirection(Qt::LeftToRight);
+    place(imgImage, twipsRect(135, 270, 1950, 1950));
     imgImage->setScaledContents(true);
     imgImage->setProperty("imageControl", true);
 
     Frame2 = makeFrame(this, tr("Game Type"), twipsRect(6360, 2520, 2280, 735));
     Option1 = new QRadioButton(tr("Slide"), Frame2);
-    Option1->setGeometry(twipsRect(135, 270, 870, 375));
+    place(Option1, twipsRect(135, 270, 870, 375));
     Option1->setChecked(true);
     Option2 = new QRadioButton(tr("Swap"), Frame2);
-    Option2->setGeometry(twipsRect(1170, 270, 960, 375));
+    place(Option2, twipsRect(1170, 270, 960, 375));
     paintWhite(Option1);
     paintWhite(Option2);
 
@@ -74,7 +78,7 @@ void Form1::buildButtons() {
     };
     for (const auto& b : buttons) {
         auto* button = new HoverPushButton(tr(b.caption), this);
-        button->setGeometry(b.geometry);
+        place(button, b.geometry);
         button->setFont(arialFont(11.25));
         QPalette palette = button->palette();
         palette.setColor(QPalette::Button, Qt::white);
@@ -85,9 +89,10 @@ void Form1::buildButtons() {
 
 void Form1::setTabOrderChain() {
     // The window's order is picBack, Frame1, Frame5, txtScore, Frame4, txtTimer, Frame3, txtMoves,
-    // Frame2, Option1, Option2 and the three buttons. Only the controls that take the focus are
-    // chained: Qt moves a frame's children along with the frame, which would send the whole right
-    // column behind the buttons.
+    // Frame2, Option1, Option2 and the three buttons; in a mirrored window the same chain goes
+    // round the mirrored places. Only the controls that take the focus are chained: Qt moves a
+    // frame's children along with the frame, which would send the whole right column behind the
+    // buttons.
     QWidget* chain[] = {picBack, txtScore,    txtTimer,    txtMoves,   Option1,
                         Option2, PushButton1, PushButton2, PushButton3};
     for (size_t i = 0; i + 1 < std::size(chain); ++i) {

@@ -30,6 +30,14 @@ QFont sansSerifFont(double points) {
     return font;
 }
 
+void place(QWidget* widget, QRect geometry) {
+    const QWidget* parent = widget->parentWidget();
+    if (parent != nullptr && parent->isRightToLeft()) {
+        geometry.moveLeft(parent->width() - geometry.left() - geometry.width());
+    }
+    widget->setGeometry(geometry);
+}
+
 void paintWhite(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, Qt::white);
@@ -44,7 +52,7 @@ void paintWhite(QWidget* widget) {
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry) {
     auto* box = new QGroupBox(caption, parent);
     box->setStyle(frameStyle());
-    box->setGeometry(geometry);
+    place(box, geometry);
     paintWhite(box);
     box->setMouseTracking(true);
     return box;
@@ -60,7 +68,7 @@ QLineEdit* makeValueBox(QGroupBox* parent, const char* text, const QFont& font) 
     QGuiApplication::setFont(applicationFont);
     box->setFont(font);
     box->setText(text);
-    box->setGeometry(twipsRect(135, 270, 1995, 435));
+    place(box, twipsRect(135, 270, 1995, 435));
     box->setAlignment(Qt::AlignCenter);
     box->setReadOnly(true);
     paintWhite(box);

@@ -15,6 +15,10 @@ QFont arialFont(double points, bool bold = true);
 // The face of the clock and score boxes.
 QFont sansSerifFont(double points);
 
+// Gives `widget` its place in its parent (which has its size already), mirrored as x -> width - x -
+// w when the parent lays out right to left: the window in Arabic, Hebrew or Persian.
+void place(QWidget* widget, QRect geometry);
+
 // White background, black text, as every plain control of the window.
 void paintWhite(QWidget* widget);
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry);

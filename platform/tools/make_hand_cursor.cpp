@@ -8,14 +8,18 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPoint>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
+// The hand is drawn on a grid of 32 x 32 pixels, and again at one and a half and twice that for
+// screens of more pixels, so that it stays as sharp as the desktop's own pointers there.
 constexpr int kSide = 32;
-// The tip of the raised index finger is where the pointer points.
-constexpr int kHotX = 11;
-constexpr int kHotY = 1;
+constexpr int kSides[] = {32, 48, 64};
+// The raised index finger's middle, whose tip is where the pointer points.
+constexpr qreal kFingerX = 11;
 
 QPainterPath roundedBox(qreal x, qreal y, qreal width, qreal height, qreal radius) {
     QPainterPath path;
@@ -40,11 +44,12 @@ QPainterPath handOutline() {
     return hand.united(thumb).simplified();
 }
 
-QImage drawHand() {
-    QImage image(kSide, kSide, QImage::Format_ARGB32);
+QImage drawHand(int side) {
+    QImage image(side, side, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(static_cast<qreal>(side) / kSide, static_cast<qreal>(side) / kSide);
     painter.setPen(QPen(Qt::black, 1.0));
     painter.setBrush(Qt::white);
     painter.drawPath(handOutline());
@@ -66,27 +71,45 @@ void putU32(QByteArray& bytes, quint32 value) {
     putU16(bytes, static_cast<int>(value >> 16));
 }
 
-// One directory entry with the hotspot, then the picture as PNG, which cursor readers accept in
-// place of the old bitmap-and-mask layout.
-QByteArray cursorFile(const QImage& image) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
-        return QByteArray();
+// The fingertip: the finger's middle column, at its first mostly covered pixel.
+QPoint hotspot(const QImage& image) {
+    const int x = qRound(kFingerX * image.width() / kSide);
+    for (int y = 0; y < image.height(); ++y) {
+        if (qAlpha(image.pixel(x, y)) > 128) {
+            return {x, y};
+        }
     }
-    QByteArray bytes;
-    putU16(bytes, 0);
-    putU16(bytes, 2);
-    putU16(bytes, 1);
-    bytes.append(static_cast<char>(kSide));
-    bytes.append(static_cast<char>(kSide));
-    putU16(bytes, 0);
-    putU16(bytes, kHotX);
-    putU16(bytes, kHotY);
-    putU32(bytes, static_cast<quint32>(png.size()));
-    putU32(bytes, 22);
-    return bytes + png;
+    return {x, 0};
+}
+
+// One directory entry a size, each with its hotspot, then the pictures as PNG, which cursor
+// readers accept in place of the old bitmap-and-mask layout. The first size is the one shown.
+QByteArray cursorFile() {
+    QByteArray directory;
+    QByteArray images;
+    const int count = static_cast<int>(std::size(kSides));
+    putU16(directory, 0);
+    putU16(directory, 2);
+    putU16(directory, count);
+    for (const int side : kSides) {
+        const QImage image = drawHand(side);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) {
+            return QByteArray();
+        }
+        const QPoint hot = hotspot(image);
+        directory.append(static_cast<char>(side));
+        directory.append(static_cast<char>(side));
+        putU16(directory, 0);
+        putU16(directory, hot.x());
+        putU16(directory, hot.y());
+        putU32(directory, static_cast<quint32>(png.size()));
+        putU32(directory, static_cast<quint32>(6 + 16 * count + images.size()));
+        images += png;
+    }
+    return directory + images;
 }
 
 }  // namespace
@@ -100,7 +123,7 @@ int main(int argc, char** argv) {
     if (QFileInfo::exists(path)) {
         return 0;
     }
-    const QByteArray bytes = cursorFile(drawHand());
+    const QByteArray bytes = cursorFile();
     QFile file(path);
     if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "make_hand_cursor: cannot write %s\n", argv[1]);

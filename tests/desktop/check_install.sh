@@ -65,7 +65,7 @@ head -c 16 "$game/hiscore.mdb" | grep -q "SQLite format 3" || fail "no high-scor
 [ -s "$game/HAND-M.CUR" ] || fail "no hand cursor beside the game"
 pictures=$(find "$game/pictures" -name '*.jpg' | wc -l)
 [ "$pictures" -ge 3 ] || fail "only $pictures stock pictures"
-for language in de fr es it pt_BR nl pl ru; do
+for language in $(sed -n 's/^TAVLORA_LANGUAGES:INTERNAL=//p' "$build/CMakeCache.txt" | tr ';' ' '); do
     [ -s "$game/translations/tavlora_$language.qm" ] || fail "no $language catalogue beside the game"
     grep -q "^Comment\[$language\]=" "$entry" || fail "the desktop entry has no $language comment"
     grep -q "<summary xml:lang=\"$language\">" "$metainfo" || fail "the metainfo has no $language summary"

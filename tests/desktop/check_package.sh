@@ -41,7 +41,9 @@ expected=(
     usr/share/doc/tavlora/changelog.Debian.gz usr/share/doc/tavlora/copyright
     usr/share/man/man6/tavlora.6.gz
 )
-for language in en de es fr it nl pl pt_BR ru; do
+# Every language the build speaks (translations/CMakeLists.txt), and English's own catalogue.
+languages=$(sed -n 's/^TAVLORA_LANGUAGES:INTERNAL=//p' "$build/CMakeCache.txt" | tr ';' ' ')
+for language in en $languages; do
     expected+=("usr/lib/tavlora/translations/tavlora_$language.qm")
 done
 for kind in slide swap still; do
@@ -62,6 +64,14 @@ for package in fonts-dejavu-core qt6-image-formats-plugins libqt6sql6-sqlite lib
     libcanberra0; do
     [[ ", $depends," == *", $package"?(t64)[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for package in fonts-liberation qt6-wayland; do
+    [[ ", $recommends," == *", $package"[\ ,]* ]] || fail "Recommends lacks $package: $recommends"
+done
+# Chinese, Japanese and Korean captions need a face of their own; Noto CJK serves where a desktop
+# in those languages has it already.
+[[ "$recommends" == *"fonts-wqy-microhei | fonts-noto-cjk"* ]] ||
+    fail "Recommends lacks a CJK face: $recommends"
 if grep -q '^ID=debian' /etc/os-release 2>/dev/null; then
     release=$(. /etc/os-release && echo "${VERSION_ID%%.*}")
     [[ $version == *"~deb$release" ]] || fail "version $version does not name Debian $release"

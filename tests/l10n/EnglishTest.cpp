@@ -91,7 +91,14 @@ TEST(English, CPosixAndEveryEnglishLocaleShowTodaysTextsExactly) {
     }
 }
 
-TEST(English, EveryOtherLanguageChangesTheTextsAndWritesItsDecimalComma) {
+// A comma, except where the language writes a point, or Arabic's own separator.
+QString decimalSeparatorOf(const QString& language) {
+    return QStringList{"gd", "he", "ja", "ko", "zh_CN", "zh_TW"}.contains(language) ? "."
+           : language == "ar" || language == "fa"                                   ? "\u066B"
+                                                                                    : ",";
+}
+
+TEST(English, EveryOtherLanguageChangesTheTextsAndWritesItsDecimalSeparator) {
     for (const QString& language : catalogueLanguages()) {
         QString chosen;
         const QStringList texts = textsUnder(QLocale(language), &chosen);
@@ -101,7 +108,7 @@ TEST(English, EveryOtherLanguageChangesTheTextsAndWritesItsDecimalComma) {
         EXPECT_EQ(texts[0], kEnglish[0]);
         EXPECT_NE(texts[13], kEnglish[13]) << language.toStdString();  // "Start Game"
         EXPECT_NE(texts[2], kEnglish[2]) << language.toStdString();    // "Picture Preview"
-        EXPECT_EQ(texts[20], "513,92") << language.toStdString();
+        EXPECT_EQ(texts[20], "513" + decimalSeparatorOf(language) + "92") << language.toStdString();
     }
     // Back in English the texts are today's again.
     EXPECT_EQ(textsUnder(QLocale::c()), kEnglish);
@@ -113,7 +120,8 @@ TEST(LanguageChoice, ARegionOfALanguageWithACatalogueSpeaksItAndOthersMeanEnglis
         QString chosen;
     } cases[] = {
         {"de_DE", "de"}, {"de_AT", "de"}, {"de_CH", "de"}, {"pt_BR", "pt_BR"}, {"pt_PT", ""},
-        {"fr_CA", "fr"}, {"ja_JP", ""},   {"ru_UA", "ru"}, {"nl_BE", "nl"},    {"es_MX", "es"},
+        {"fr_CA", "fr"}, {"sv_SE", ""},   {"ru_UA", "ru"}, {"nl_BE", "nl"},    {"es_MX", "es"},
+        {"ja_JP", "ja"}, {"ar_SA", "ar"}, {"fa_AF", "fa"}, {"zh_TW", "zh_TW"}, {"zh_CN", "zh_CN"},
     };
     for (const auto& c : cases) {
         Translations translations;
@@ -148,13 +156,16 @@ TEST(LanguageFromEnvironment, FollowsLanguageLcAllLcMessagesAndLang) {
         {{"LANG=POSIX"}, ""},
         {{"LANG=C.UTF-8"}, ""},
         {{"LANG=en_US.UTF-8"}, ""},
-        {{"LANG=ja_JP.UTF-8"}, ""},
+        {{"LANG=sv_SE.UTF-8"}, ""},
+        {{"LANG=ja_JP.UTF-8"}, "ja"},
+        {{"LANG=he_IL.UTF-8"}, "he"},
         {{"LC_ALL=fr_FR.UTF-8", "LANG=de_DE.UTF-8"}, "fr"},
         {{"LC_MESSAGES=pl_PL.UTF-8", "LANG=de_DE.UTF-8"}, "pl"},
         {{"LANGUAGE=ru:de", "LANG=de_DE.UTF-8"}, "ru"},
         // The first of LANGUAGE's languages with a catalogue wins, English's own among them.
         {{"LANGUAGE=en_GB:de", "LANG=de_DE.UTF-8"}, ""},
-        {{"LANGUAGE=ja:fr", "LANG=de_DE.UTF-8"}, "fr"},
+        {{"LANGUAGE=sv:fr", "LANG=de_DE.UTF-8"}, "fr"},
+        {{"LANGUAGE=zh_TW:zh_CN", "LANG=de_DE.UTF-8"}, "zh_TW"},
         {{"LANGUAGE=pt_PT:it", "LANG=de_DE.UTF-8"}, "it"},
         // Portuguese with no region is Brazil's, the language's most spoken.
         {{"LANGUAGE=pt_PT:pt:it", "LANG=de_DE.UTF-8"}, "pt_BR"},

@@ -10,7 +10,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
+#include <QPixmap>
 #include <QTemporaryDir>
+#include <cstdlib>
+#include <vector>
 
 #include "platform/Failure.h"
 #include "tests/support/FileBytes.h"
@@ -181,25 +184,86 @@ TEST_F(CursorFileTest, ImagesClaimingMoreThanACursorIsAreRefusedBeforeDecoding) 
     }
 }
 
-// The build draws the game's own hand cursor into the program folder, beside the tests' folder.
-TEST(HandCursor, BuiltCursorLoadsAndPointsWithItsTopmostPixel) {
+// A file holding the cursor at several sizes: a PNG image a side, each a square of its own colour.
+QByteArray sizedCursorFile(const std::vector<int>& sides, bool lastDamaged = false) {
+    QByteArray directory;
+    QByteArray images;
+    appendU16LittleEndian(directory, 0);
+    appendU16LittleEndian(directory, 2);
+    appendU16LittleEndian(directory, static_cast<int>(sides.size()));
+    for (const int side : sides) {
+        QImage image(side, side, QImage::Format_ARGB32);
+        image.fill(qRgba(side, 0, 0, 255));
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        if (lastDamaged && side == sides.back()) {
+            png.truncate(60);
+        }
+        directory.append(static_cast<char>(side));
+        directory.append(static_cast<char>(side));
+        appendU16LittleEndian(directory, 0);
+        appendU16LittleEndian(directory, side / 4);  // the hotspot at a quarter of each side
+        appendU16LittleEndian(directory, side / 2);
+        appendU32LittleEndian(directory, static_cast<quint32>(png.size()));
+        appendU32LittleEndian(directory,
+                              static_cast<quint32>(6 + 16 * sides.size() + images.size()));
+        images += png;
+    }
+    return directory + images;
+}
+
+// The screen's pixel ratio picks the size drawn; the cursor keeps the first size on screen, and
+// its hotspot the same place. An image that cannot be read leaves the first.
+TEST_F(CursorFileTest, CursorOfSeveralSizesIsDrawnFromTheSizeThatSuitsTheScreen) {
+    const QString several = write("several.cur", sizedCursorFile({32, 64, 48}));
+    const struct {
+        qreal ratio;
+        int side;
+    } cases[] = {{1.0, 32}, {1.25, 48}, {1.5, 48}, {2.0, 64}, {3.0, 64}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ratio);
+        const QCursor cursor = loadCursorFile(several, c.ratio);
+        const QPixmap pixmap = cursor.pixmap();
+        EXPECT_EQ(pixmap.size(), QSize(c.side, c.side));
+        EXPECT_EQ(pixmap.deviceIndependentSize(), QSizeF(kSide, kSide));
+        EXPECT_EQ(qRed(pixmap.toImage().pixel(0, 0)), c.side);
+        EXPECT_EQ(cursor.hotSpot(), QPoint(8, 16));
+    }
+    const QString damaged = write("damaged.cur", sizedCursorFile({32, 64}, true));
+    EXPECT_EQ(loadCursorFile(damaged, 2.0).pixmap().size(), QSize(kSide, kSide));
+    // One size alone is drawn at that size on any screen, as it always was.
+    const QString single = write("single.cur", cursorFile(5, 7, pngImage()));
+    const QCursor doubled = loadCursorFile(single, 2.0);
+    EXPECT_EQ(doubled.pixmap().size(), QSize(kSide, kSide));
+    EXPECT_EQ(doubled.hotSpot(), QPoint(5, 7));
+}
+
+// The build draws the game's own hand cursor into the program folder, beside the tests' folder, at
+// three sizes; each points with the fingertip, its topmost pixel.
+TEST(HandCursor, BuiltCursorLoadsAtEachSizeAndPointsWithItsTopmostPixel) {
     const QString path = QCoreApplication::applicationDirPath() + "/../bin/HAND-M.CUR";
     ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
-    const QCursor cursor = loadCursorFile(path);
-    const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(image.size(), QSize(kSide, kSide));
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        const QCursor cursor = loadCursorFile(path, ratio);
+        const QImage image = cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), QSize(kSide, kSide) * ratio);
 
-    int topRow = -1;
-    for (int y = 0; y < image.height() && topRow < 0; ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) > 0) {
-                topRow = y;
-                break;
+        int topRow = -1;
+        for (int y = 0; y < image.height() && topRow < 0; ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) > 128) {
+                    topRow = y;
+                    break;
+                }
             }
         }
+        const QPoint hot = cursor.hotSpot() * ratio;
+        EXPECT_LE(std::abs(hot.y() - topRow), static_cast<int>(ratio));
+        EXPECT_GT(qAlpha(image.pixel(hot.x(), topRow)), 128);
     }
-    EXPECT_EQ(cursor.hotSpot().y(), topRow);
-    EXPECT_GT(qAlpha(image.pixel(cursor.hotSpot())), 128);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 #include "tests/support/TestFiles.h"
@@ -155,6 +156,54 @@ TEST(QtDialogsBox, MessageShowsPlainTextWithApplicationTitleIconAndOneOkButton) 
     EXPECT_EQ(shownIcon, QMessageBox::Warning);
     EXPECT_EQ(shownFormat, Qt::PlainText);
     EXPECT_EQ(buttonCount, 1);
+}
+
+// The name box and a message box over the game: the compositor is told they belong to it, and
+// where Qt draws the title bar itself (under Wayland) each is wide enough for its whole title
+// between the bar's buttons, which sit on one side of the centred title.
+TEST(QtDialogsBox, BoxesBelongToTheGameAndShowTheirWholeTitle) {
+    QWidget game;
+    game.resize(300, 200);
+    game.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
+    QtDialogs dialogs(&game);
+    const bool titleBarOfOurOwn = QGuiApplication::platformName().startsWith("wayland");
+    struct Shown {
+        QString title;
+        int width = 0;
+        int titleWidth = 0;
+        QWindow* owner = nullptr;
+    };
+    const auto answer = [](Shown& shown) {
+        QTimer::singleShot(0, [&shown] {
+            (void)QTest::qWaitFor([] { return QApplication::activeModalWidget() != nullptr; },
+                                  2000);
+            QWidget* box = QApplication::activeModalWidget();
+            if (box == nullptr) {
+                return;
+            }
+            (void)QTest::qWaitForWindowExposed(box);
+            shown.title = box->windowTitle();
+            shown.width = box->width();
+            shown.titleWidth = box->fontMetrics().horizontalAdvance(shown.title);
+            shown.owner = box->windowHandle()->transientParent();
+            box->close();
+        });
+    };
+    Shown name;
+    answer(name);
+    dialogs.askText("Enter your name:", "High Scores", "");
+    Shown message;
+    answer(message);
+    dialogs.showMessage("Game over", "A title rather longer than its message", MessageIcon::None);
+    for (const Shown* shown : {&name, &message}) {
+        SCOPED_TRACE(shown->title.toStdString());
+        EXPECT_EQ(shown->owner, game.windowHandle());
+        if (titleBarOfOurOwn) {
+            EXPECT_GE(shown->width, shown->titleWidth + 2 * (3 * 23 + 8));
+        }
+    }
+    EXPECT_EQ(name.title, "High Scores");
 }
 
 TEST(QtDialogsFileBox, ListsThePictureFilterAsWrittenAndFiltersOnItsFivePatterns) {

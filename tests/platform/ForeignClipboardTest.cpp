@@ -5,27 +5,37 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
 #include "platform/ClipboardReader.h"
 #include "tests/support/ClipboardOwner.h"
+#include "tests/support/ProcessMemory.h"
 #include "tests/support/TestFiles.h"
 
-// The clipboard held by another program under X; these run on a private X server of their own
-// (tests/support/with_xvfb.sh), and are skipped on the offscreen platform.
+// The clipboard held by another program, under X and under Wayland; these run on a private X
+// server (tests/support/with_xvfb.sh) and on a private Wayland compositor
+// (tests/support/with_weston.sh), and are skipped on the offscreen platform.
 namespace {
 
 using namespace std::chrono_literals;
 using Outcome = ClipboardContent::Outcome;
 
-class X11ClipboardTest : public ::testing::Test {
+class ForeignClipboardTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (QGuiApplication::platformName() != QLatin1String("xcb")) {
-            GTEST_SKIP() << "needs an X server; ctest runs these under Xvfb";
+        if (!ClipboardOwner::onForeignClipboard()) {
+            GTEST_SKIP() << "needs X or Wayland; ctest runs these under Xvfb and Weston";
         }
         ASSERT_TRUE(folder.isValid());
+        if (ClipboardOwner::onWayland()) {
+            // The reader needs no window of ours, but the owner hands the keyboard back to one.
+            window.resize(200, 200);
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        }
     }
     void own(const QStringList& arguments) {
         owner.reset();
@@ -78,18 +88,20 @@ protected:
     }
 
     QTemporaryDir folder;
+    QWidget window;
     std::unique_ptr<ClipboardOwner> owner;
 };
 
 // A program that holds the clipboard and never answers, or answers and never delivers, is given
-// up at one wait of 2 s in all; the caller never waits for it.
-TEST_F(X11ClipboardTest, AnOwnerThatDoesNotDeliverIsGivenUpAfterOneWait) {
+// up at one wait of 2 s in all; the caller never waits for it. Under Wayland the compositor says
+// what an owner offers, so one that never answers is one that does not deliver.
+TEST_F(ForeignClipboardTest, AnOwnerThatDoesNotDeliverIsGivenUpAfterOneWait) {
     const QString png = file("a.png", QByteArray(300'000, 'p'));
     const struct {
         QStringList owner;
         Outcome outcome;
     } cases[] = {
-        {{"silent"}, Outcome::NoAnswer},
+        {{"silent"}, ClipboardOwner::onWayland() ? Outcome::NotDelivered : Outcome::NoAnswer},
         {{"list", "image/png", "image/bmp", "image/gif"}, Outcome::NotDelivered},
         {{"drip", "image/png", png}, Outcome::NotDelivered},
     };
@@ -107,7 +119,7 @@ TEST_F(X11ClipboardTest, AnOwnerThatDoesNotDeliverIsGivenUpAfterOneWait) {
     }
 }
 
-TEST_F(X11ClipboardTest, DataArrivesWholeInOnePieceOrIncrementallyAndWithinItsLimit) {
+TEST_F(ForeignClipboardTest, DataArrivesWholeInOnePieceOrIncrementallyAndWithinItsLimit) {
     QByteArray large(9'000'000, '\0');  // more than one piece: sent incrementally
     for (qsizetype i = 0; i < large.size(); ++i) {
         large[i] = static_cast<char>(i * 7 % 251);
@@ -126,7 +138,42 @@ TEST_F(X11ClipboardTest, DataArrivesWholeInOnePieceOrIncrementallyAndWithinItsLi
     EXPECT_EQ(read("image/webp").content.outcome, Outcome::NoneChosen);
 
     owner.reset();
-    EXPECT_EQ(read("image/png").content.outcome, Outcome::Empty);  // nobody holds it now
+    if (!ClipboardOwner::onWayland()) {  // Weston keeps a copy of what its last owner offered
+        EXPECT_EQ(read("image/png").content.outcome, Outcome::Empty);  // nobody holds it now
+    }
+}
+
+// What a Wayland owner was seen to do to Qt's own reading: start sending only after 1.5 s, which
+// the one wait still takes; and offer 600 MiB, which is given up as soon as the cap is passed,
+// holding no more than the cap and never stopping the window.
+TEST_F(ForeignClipboardTest, OnWaylandALateStartLoadsAndAFloodEndsAtTheCap) {
+    if (!ClipboardOwner::onWayland()) {
+        GTEST_SKIP() << "the X owner has neither";
+    }
+    const QByteArray picture(300'000, 'p');
+    own({"slow", "1500", "image/png", file("late.png", picture)});
+    const Reading late = read("image/png");
+    std::printf("sending only after 1.5 s: %s after %lld ms, window still at most %lld ms\n",
+                late.content.outcome == Outcome::Delivered ? "delivered" : "other", late.answerMs,
+                late.longestStillMs);
+    EXPECT_EQ(late.content.outcome, Outcome::Delivered);
+    EXPECT_EQ(late.content.bytes, picture);
+    EXPECT_GE(late.answerMs, 1400);
+    EXPECT_LT(late.answerMs, 2000);
+    EXPECT_LT(late.longestStillMs, 500);
+
+    own({"flood", "text/plain", "0", "image/png", "600"});
+    ASSERT_TRUE(restartPeakCount());
+    const long before = residentKilobytes();
+    const Reading flood = read("image/png", 128 << 20);
+    const long rise = (peakResidentKilobytes() - before) >> 10;
+    std::printf("600 MiB offered: %s after %lld ms, window still at most %lld ms, peak +%ld MiB\n",
+                flood.content.outcome == Outcome::TooLarge ? "too large" : "other", flood.answerMs,
+                flood.longestStillMs, rise);
+    EXPECT_EQ(flood.content.outcome, Outcome::TooLarge);
+    EXPECT_LT(flood.answerMs, 2000);
+    EXPECT_LT(flood.longestStillMs, 500);
+    EXPECT_LT(rise, 128 + 32);
 }
 
 }  // namespace

@@ -1,0 +1,335 @@
+// Why the Wayland clipboard is read this way. Qt's QClipboard reads it on the window's thread and
+// waits for the whole data, a second at a time, with no cap. Qt 6.4 gives no public handle on its
+// connection or its clipboard offer (QNativeInterface::QWaylandApplication came in 6.5, and no
+// version hands out the offer). A data device of our own on Qt's connection (bound through
+// QWaylandClientExtensionTemplate) hears of every offer, but Weston 10, like wlroots, delivers only
+// through the newest offer of a source, and that one always goes to the oldest device, Qt's: ours
+// gets its pipe closed unread (checked with Qt 6.4.2 and Weston 10). So, as under X, a thread of
+// ours reads on a connection of its own. A compositor tells a program what the clipboard holds
+// only when one of its windows has the keyboard: this connection shows a window of one
+// transparent pixel, which the compositor activates, keeps it only until the offer has arrived,
+// and then reads the chosen format from the pipe while the game's window has the keyboard again.
+// tests/platform/ForeignClipboardTest.cpp runs it on Weston.
+#include "platform/WaylandClipboard.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <wayland-client.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "xdg-shell-client-protocol.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The most formats one offer may list; a longer list is no honest offer.
+constexpr qsizetype kMaxFormats = 256;
+// Room for the data at first; most pictures fit.
+constexpr qsizetype kFirstRoom = 8 << 20;
+// How long one wait lasts before the deadline and cancelling are looked at.
+constexpr int kPollSliceMs = 50;
+
+// One conversation with the compositor: the globals it offers, our one-pixel window, our data
+// device and what it was told.
+class WaylandSession {
+public:
+    WaylandSession(Clock::time_point deadline, const std::atomic<bool>& cancelled)
+        : display_(wl_display_connect(nullptr)), deadline_(deadline), cancelled_(cancelled) {}
+    ~WaylandSession() {
+        if (display_ != nullptr) {
+            wl_display_disconnect(display_);  // frees every object of the connection
+        }
+    }
+    WaylandSession(const WaylandSession&) = delete;
+    WaylandSession& operator=(const WaylandSession&) = delete;
+
+    bool open();
+    // Shows the window until the compositor has said what the clipboard holds; false when it did
+    // not say in time.
+    bool awaitSelection();
+    wl_data_offer* selection() const { return selection_; }
+    QStringList formats() const;
+    // The chosen format's bytes, read as they come; the outcome of the reading.
+    ClipboardContent::Outcome receive(const QString& format, qint64 maxBytes, QByteArray& bytes);
+
+private:
+    // Handles the compositor's events, waiting at most one slice for them (or for `fd` to be
+    // readable, when given); false once the deadline passed, the reading was cancelled or the
+    // connection broke.
+    bool pump(int fd = -1);
+    void showWindow();
+    void hideWindow();
+
+    static void announced(void* data, wl_registry* registry, uint32_t name, const char* interface,
+                          uint32_t version);
+    static void removed(void*, wl_registry*, uint32_t) {}
+    static void pinged(void*, xdg_wm_base* shell, uint32_t serial) {
+        xdg_wm_base_pong(shell, serial);
+    }
+    static void configured(void* data, xdg_surface* surface, uint32_t serial);
+    static void toplevelConfigured(void*, xdg_toplevel*, int32_t, int32_t, wl_array*) {}
+    static void closed(void*, xdg_toplevel*) {}
+    static void bounded(void*, xdg_toplevel*, int32_t, int32_t) {}
+    static void capable(void*, xdg_toplevel*, wl_array*) {}
+    static void offered(void* data, wl_data_device*, wl_data_offer* offer);
+    static void typed(void* data, wl_data_offer* offer, const char* type);
+    static void acted(void*, wl_data_offer*, uint32_t) {}
+    static void entered(void*, wl_data_device*, uint32_t, wl_surface*, wl_fixed_t, wl_fixed_t,
+                        wl_data_offer*) {}
+    static void left(void*, wl_data_device*) {}
+    static void moved(void*, wl_data_device*, uint32_t, wl_fixed_t, wl_fixed_t) {}
+    static void dropped(void*, wl_data_device*) {}
+    static void selected(void* data, wl_data_device*, wl_data_offer* offer);
+
+    static constexpr wl_registry_listener kRegistryListener = {announced, removed};
+    static constexpr xdg_wm_base_listener kShellListener = {pinged};
+    static constexpr xdg_surface_listener kSurfaceListener = {configured};
+    static constexpr xdg_toplevel_listener kToplevelListener = {toplevelConfigured, closed, bounded,
+                                                                capable};
+    static constexpr wl_data_device_listener kDeviceListener = {offered, entered, left,
+                                                                moved,   dropped, selected};
+    static constexpr wl_data_offer_listener kOfferListener = {typed, acted, acted};
+
+    wl_display* display_;
+    Clock::time_point deadline_;
+    const std::atomic<bool>& cancelled_;
+    wl_compositor* compositor_ = nullptr;
+    wl_shm* shm_ = nullptr;
+    wl_seat* seat_ = nullptr;
+    xdg_wm_base* shell_ = nullptr;
+    wl_data_device_manager* manager_ = nullptr;
+    wl_surface* surface_ = nullptr;
+    xdg_surface* shellSurface_ = nullptr;
+    xdg_toplevel* toplevel_ = nullptr;
+    std::map<wl_data_offer*, QStringList> offers_;
+    wl_data_offer* selection_ = nullptr;
+    bool selectionKnown_ = false;
+};
+
+void WaylandSession::announced(void* data, wl_registry* registry, uint32_t name,
+                               const char* interface, uint32_t version) {
+    auto* session = static_cast<WaylandSession*>(data);
+    const auto bind = [&](const wl_interface& wanted, uint32_t most) {
+        return wl_registry_bind(registry, name, &wanted, std::min(version, most));
+    };
+    if (std::strcmp(interface, wl_compositor_interface.name) == 0) {
+        session->compositor_ = static_cast<wl_compositor*>(bind(wl_compositor_interface, 1));
+    } else if (std::strcmp(interface, wl_shm_interface.name) == 0) {
+        session->shm_ = static_cast<wl_shm*>(bind(wl_shm_interface, 1));
+    } else if (std::strcmp(interface, wl_seat_interface.name) == 0 && session->seat_ == nullptr) {
+        session->seat_ = static_cast<wl_seat*>(bind(wl_seat_interface, 1));
+    } else if (std::strcmp(interface, xdg_wm_base_interface.name) == 0) {
+        session->shell_ = static_cast<xdg_wm_base*>(bind(xdg_wm_base_interface, 1));
+        xdg_wm_base_add_listener(session->shell_, &kShellListener, session);
+    } else if (std::strcmp(interface, wl_data_device_manager_interface.name) == 0) {
+        // The first version: Weston 10 ends the owner's offer to everybody when a newer offer
+        // (version 3) is let go of unfinished, as this reader does when it is done.
+        session->manager_ =
+            static_cast<wl_data_device_manager*>(bind(wl_data_device_manager_interface, 1));
+    }
+}
+
+void WaylandSession::configured(void* data, xdg_surface* surface, uint32_t serial) {
+    auto* session = static_cast<WaylandSession*>(data);
+    xdg_surface_ack_configure(surface, serial);
+    // One transparent pixel: the window has to be shown to be given the keyboard, and nothing of
+    // it is seen.
+    const int fd = memfd_create("tavlora-clipboard", MFD_CLOEXEC);
+    if (fd < 0 || ftruncate(fd, 4) != 0) {
+        if (fd >= 0) {
+            close(fd);
+        }
+        return;
+    }
+    wl_shm_pool* pool = wl_shm_create_pool(session->shm_, fd, 4);
+    wl_buffer* pixel = wl_shm_pool_create_buffer(pool, 0, 1, 1, 4, WL_SHM_FORMAT_ARGB8888);
+    wl_shm_pool_destroy(pool);
+    close(fd);
+    wl_surface_attach(session->surface_, pixel, 0, 0);
+    wl_surface_commit(session->surface_);
+}
+
+void WaylandSession::offered(void* data, wl_data_device*, wl_data_offer* offer) {
+    auto* session = static_cast<WaylandSession*>(data);
+    session->offers_[offer];
+    wl_data_offer_add_listener(offer, &kOfferListener, session);
+}
+
+void WaylandSession::typed(void* data, wl_data_offer* offer, const char* type) {
+    QStringList& types = static_cast<WaylandSession*>(data)->offers_[offer];
+    const QString name = QString::fromUtf8(type);
+    if (types.size() < kMaxFormats && !types.contains(name)) {
+        types << name;
+    }
+}
+
+void WaylandSession::selected(void* data, wl_data_device*, wl_data_offer* offer) {
+    auto* session = static_cast<WaylandSession*>(data);
+    session->selection_ = offer;
+    session->selectionKnown_ = true;
+}
+
+bool WaylandSession::open() {
+    if (display_ == nullptr) {
+        return false;
+    }
+    wl_registry* registry = wl_display_get_registry(display_);
+    wl_registry_add_listener(registry, &kRegistryListener, this);
+    if (wl_display_roundtrip(display_) < 0) {
+        return false;
+    }
+    if (compositor_ == nullptr || shm_ == nullptr || seat_ == nullptr || shell_ == nullptr ||
+        manager_ == nullptr) {
+        return false;
+    }
+    wl_data_device* device = wl_data_device_manager_get_data_device(manager_, seat_);
+    wl_data_device_add_listener(device, &kDeviceListener, this);
+    return true;
+}
+
+void WaylandSession::showWindow() {
+    surface_ = wl_compositor_create_surface(compositor_);
+    shellSurface_ = xdg_wm_base_get_xdg_surface(shell_, surface_);
+    xdg_surface_add_listener(shellSurface_, &kSurfaceListener, this);
+    toplevel_ = xdg_surface_get_toplevel(shellSurface_);
+    xdg_toplevel_add_listener(toplevel_, &kToplevelListener, this);
+    wl_surface_commit(surface_);
+}
+
+void WaylandSession::hideWindow() {
+    if (toplevel_ != nullptr) {
+        xdg_toplevel_destroy(std::exchange(toplevel_, nullptr));
+        xdg_surface_destroy(std::exchange(shellSurface_, nullptr));
+        wl_surface_destroy(std::exchange(surface_, nullptr));
+        wl_display_flush(display_);
+    }
+}
+
+bool WaylandSession::pump(int fd) {
+    while (wl_display_prepare_read(display_) != 0) {
+        if (wl_display_dispatch_pending(display_) < 0) {
+            return false;
+        }
+    }
+    wl_display_flush(display_);
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now()).count();
+    if (left <= 0 || cancelled_) {
+        wl_display_cancel_read(display_);
+        return false;
+    }
+    std::array<pollfd, 2> waits{{{wl_display_get_fd(display_), POLLIN, 0}, {fd, POLLIN, 0}}};
+    const int count = fd < 0 ? 1 : 2;
+    if (poll(waits.data(), static_cast<nfds_t>(count),
+             static_cast<int>(std::min<long long>(left, kPollSliceMs))) > 0 &&
+        (waits[0].revents & POLLIN) != 0) {
+        if (wl_display_read_events(display_) != 0) {
+            return false;
+        }
+    } else {
+        wl_display_cancel_read(display_);
+    }
+    return wl_display_dispatch_pending(display_) >= 0;
+}
+
+bool WaylandSession::awaitSelection() {
+    showWindow();
+    while (!selectionKnown_) {
+        if (!pump()) {
+            hideWindow();
+            return false;
+        }
+    }
+    hideWindow();
+    return true;
+}
+
+QStringList WaylandSession::formats() const {
+    const auto found = offers_.find(selection_);
+    return found == offers_.end() ? QStringList() : found->second;
+}
+
+ClipboardContent::Outcome WaylandSession::receive(const QString& format, qint64 maxBytes,
+                                                  QByteArray& bytes) {
+    using Outcome = ClipboardContent::Outcome;
+    int ends[2] = {-1, -1};
+    if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return Outcome::NotDelivered;
+    }
+    // A larger pipe lets a large picture come in fewer turns (Linux allows 1 MiB to anybody).
+    fcntl(ends[0], F_SETPIPE_SZ, 1 << 20);
+    wl_data_offer_receive(selection_, format.toUtf8().constData(), ends[1]);
+    wl_display_flush(display_);
+    close(ends[1]);  // the owner holds its own copy now
+    std::array<char, 64 * 1024> piece{};
+    Outcome outcome = Outcome::NotDelivered;
+    bool reading = true;
+    while (reading && pump(ends[0])) {
+        for (;;) {
+            const ssize_t got = read(ends[0], piece.data(), piece.size());
+            if (got < 0) {
+                reading = errno == EAGAIN || errno == EINTR;
+                break;
+            }
+            if (got == 0) {
+                outcome = Outcome::Delivered;
+                reading = false;
+                break;
+            }
+            if (bytes.size() + got > maxBytes) {
+                outcome = Outcome::TooLarge;
+                reading = false;
+                break;
+            }
+            if (bytes.capacity() < bytes.size() + got) {
+                // At once the most there may be, rather than doubling piece by piece: each
+                // doubling copies all that arrived, and the two copies together would pass the
+                // memory budget. Room never written takes no memory.
+                bytes.reserve(bytes.isEmpty() ? kFirstRoom : maxBytes);
+            }
+            bytes.append(piece.data(), got);
+        }
+    }
+    close(ends[0]);
+    if (outcome != Outcome::Delivered) {
+        bytes = QByteArray();
+    }
+    return outcome;
+}
+
+}  // namespace
+
+ClipboardContent readWaylandClipboard(const ClipboardChoice& choose, Clock::time_point deadline,
+                                      qint64 maxBytes, const std::atomic<bool>& cancelled) {
+    using Outcome = ClipboardContent::Outcome;
+    ClipboardContent content;
+    WaylandSession session(deadline, cancelled);
+    if (!session.open()) {
+        return content;  // Empty: no compositor, or one that shares no clipboard
+    }
+    if (!session.awaitSelection()) {
+        content.outcome = Outcome::NoAnswer;
+        return content;
+    }
+    content.formats = session.formats();
+    if (session.selection() == nullptr || content.formats.isEmpty()) {
+        return content;  // Empty
+    }
+    content.format = choose(content.formats);
+    if (content.format.isEmpty()) {
+        content.outcome = Outcome::NoneChosen;
+        return content;
+    }
+    content.outcome = session.receive(content.format, maxBytes, content.bytes);
+    return content;
+}
