@@ -41,10 +41,9 @@ SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer() {
     if (process_ != nullptr && process_->state() != QProcess::NotRunning) {
-        // The program ends when its input does; one that hangs is not waited for.
-        process_->closeWriteChannel();
+        // Even a program that hangs in the sound library ends at once.
         process_->kill();
-        process_->waitForFinished(0);
+        process_->waitForFinished(1000);
     }
 }
 
