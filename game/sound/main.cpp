@@ -16,7 +16,11 @@
 
 namespace {
 
-bool isSoundName(const std::string& name) {
+// Strips a line end of Windows from `name`, and tells whether what is left names a sound.
+bool takeSoundName(std::string& name) {
+    if (!name.empty() && name.back() == '\r') {
+        name.pop_back();  // a line ended the Windows way
+    }
     if (name.empty() || name.size() > 32) {
         return false;
     }
@@ -39,7 +43,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     std::string line;
     while (std::getline(std::cin, line)) {
-        if (isSoundName(line)) {
+        if (takeSoundName(line)) {
             const std::string path = folder + "\\" + line + ".wav";
             PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
         }
@@ -65,7 +69,7 @@ int main(int argc, char** argv) {
     }
     std::string line;
     while (std::getline(std::cin, line)) {
-        if (isSoundName(line)) {
+        if (takeSoundName(line)) {
             const std::string id = "tavlora-" + line;
             const std::string path = folder + "/" + line + ".wav";
             ca_context_play(context, 0, CA_PROP_EVENT_ID, id.c_str(), CA_PROP_MEDIA_FILENAME,

@@ -8,7 +8,8 @@ int main(int argc, char** argv) {
     if (argc != 2) {
         return 2;
     }
-    std::ofstream played(std::string(argv[1]) + "/played.txt", std::ios::app);
+    // One "\n" a line on every system, as the window writes them.
+    std::ofstream played(std::string(argv[1]) + "/played.txt", std::ios::app | std::ios::binary);
     std::string line;
     while (std::getline(std::cin, line)) {
         played << line << std::endl;
