@@ -38,11 +38,12 @@ elif [ ! -f "$sdk/.made-here" ]; then
     bash scripts/windows-sdk.sh "$sdk"
 fi
 
-# The build-time tools (hand cursor, empty score file, stock pictures, icons) make the same data
-# for every target, so they are built for this machine and never run under Wine.
+# The build-time tools (hand cursor, empty score file, stock pictures, icons, sounds) make the
+# same data for every target, so they are built for this machine and never run under Wine.
 # RelWithDebInfo, as the Linux build: at -O3 g++ 12 gives a false -Wrestrict warning inside std::string.
 cmake -S . -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVLORA_TESTS=OFF >/dev/null
-cmake --build "$build/host" --target make_hand_cursor make_hiscore make_stock_pictures make_icons translate_desktop
+cmake --build "$build/host" --target make_hand_cursor make_hiscore make_stock_pictures make_icons \
+    translate_desktop make_sounds
 
 # Wine keeps its state in a prefix of its own for each run, so no run sees another's registry.
 wine_prefix=$(mktemp -d)

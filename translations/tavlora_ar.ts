@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 أحجية صور: تُقطَّع الصورة إلى 4 x 4 قطع، وتعيدها إلى ترتيبها في سباق مع الساعة.
 
   --help      اعرض هذه المساعدة واخرج
+  --mute      لا تشغّل أي أصوات هذه المرة
   --version   اعرض الإصدار واخرج
   --          نهاية الخيارات: ما يليها صورة، حتى لو بدأ اسمها بـ &quot;-&quot;
 
@@ -451,6 +453,17 @@ Enter your name: </source>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>لا يمكن تحميل إلا الصور الموجودة على هذا الحاسوب</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>الحركة</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>الصوت</translation>
     </message>
 </context>
 <context>

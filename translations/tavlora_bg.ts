@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Пъзел с картина: картината се нарязва на 4 x 4 плочки, които подреждате отново срещу часовника.
 
   --help      показва тази помощ и излиза
+  --mute      без звуци този път
   --version   показва версията и излиза
   --          край на опциите: следва картина, дори име, което започва с „-“
 
@@ -451,6 +453,17 @@ Enter your name: </source>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>могат да се зареждат само картини от този компютър</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Движение</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
     </message>
 </context>
 <context>

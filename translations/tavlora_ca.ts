@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Un trencaclosques d&apos;imatge: la imatge es talla en 4 x 4 peces, que heu de tornar a posar en ordre contra rellotge.
 
   --help      mostra aquesta ajuda i surt
+  --mute      no reproduir sons aquesta vegada
   --version   mostra la versió i surt
   --          final de les opcions: el que segueix és una imatge, fins i tot un nom que comenci amb «-»
 
@@ -451,6 +453,17 @@ Escriviu el vostre nom: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>només es poden carregar imatges d&apos;aquest ordinador</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Moviment</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>So</translation>
     </message>
 </context>
 <context>

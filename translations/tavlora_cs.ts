@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Obrázková skládačka: obrázek se rozřeže na 4 x 4 dílky, které proti času vrátíte do správného pořadí.
 
   --help      zobrazit tuto nápovědu a skončit
+  --mute      tentokrát nepřehrávat zvuky
   --version   zobrazit verzi a skončit
   --          konec voleb: co následuje, je obrázek, i když jeho název začíná na „-“
 
@@ -451,6 +453,17 @@ Zadejte své jméno: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>načíst lze jen obrázky na tomto počítači</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Pohyb</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Zvuk</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Et billedpuslespil: billedet skæres i 4 x 4 brikker, som du sætter i orden igen mod uret.
 
   --help      vis denne hjælp og afslut
+  --mute      afspil ingen lyde denne gang
   --version   vis versionen og afslut
   --          slut på indstillingerne: det følgende er et billede, selv et navn, der begynder med »-«
 
@@ -451,6 +453,17 @@ Indtast dit navn: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>kun billeder på denne computer kan indlæses</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Bevægelse</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Lyd</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Ein Bilderpuzzle: Das Bild wird in 4 x 4 Teile zerschnitten, die Sie gegen die Uhr wieder ordnen.
 
   --help      diese Hilfe zeigen und beenden
+  --mute      in diesem Lauf keine Töne spielen
   --version   die Version zeigen und beenden
   --          Ende der Optionen: was folgt, ist ein Bild, auch ein Name, der mit &quot;-&quot; beginnt
 
@@ -451,6 +453,17 @@ Geben Sie Ihren Namen ein: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>nur Bilder auf diesem Computer können geladen werden</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Bewegung</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Un rompecabezas de imagen: la imagen se corta en 4 x 4 piezas, que usted vuelve a ordenar contra el reloj.
 
   --help      mostrar esta ayuda y salir
+  --mute      no reproducir sonidos esta vez
   --version   mostrar la versión y salir
   --          fin de las opciones: lo que sigue es una imagen, incluso un nombre que empieza por «-»
 
@@ -451,6 +453,17 @@ Escriba su nombre: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>solo se pueden cargar imágenes de este equipo</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Movimiento</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 پازل تصویری: تصویر به ۴ × ۴ تکه بریده می‌شود و شما آن‌ها را در رقابت با ساعت دوباره مرتب می‌کنید.
 
   --help      نمایش این راهنما و خروج
+  --mute      این بار هیچ صدایی پخش نکن
   --version   نمایش نسخه و خروج
   --          پایان گزینه‌ها: هرچه پس از آن بیاید تصویر است، حتی نامی که با &quot;-&quot; آغاز شود
 
@@ -451,6 +453,17 @@ Enter your name: </source>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>فقط تصویرهای روی این رایانه بار می‌شوند</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>حرکت</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>صدا</translation>
     </message>
 </context>
 <context>

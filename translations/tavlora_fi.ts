@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Kuvapalapeli: kuva leikataan 4 x 4 palaan, jotka järjestät takaisin kelloa vastaan.
 
   --help      näytä tämä ohje ja lopeta
+  --mute      älä soita ääniä tällä kertaa
   --version   näytä versio ja lopeta
   --          valitsimien loppu: seuraava on kuva, vaikka sen nimi alkaisi merkillä ”-”
 
@@ -451,6 +453,17 @@ Kirjoita nimesi: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>vain tämän tietokoneen kuvia voi ladata</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Liike</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ääni</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Un puzzle d&apos;image : l&apos;image est découpée en 4 x 4 pièces, à remettre en ordre contre la montre.
 
   --help      afficher cette aide et quitter
+  --mute      ne jouer aucun son cette fois
   --version   afficher la version et quitter
   --          fin des options : ce qui suit est une image, même un nom qui commence par « - »
 
@@ -451,6 +453,17 @@ Entrez votre nom : </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>seules les images de cet ordinateur peuvent être chargées</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
     </message>
 </context>
 <context>

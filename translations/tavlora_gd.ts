@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Tòimhseachan dhealbhan: thèid an dealbh a ghearradh na 4 x 4 pìosan, agus cuiridh tu air ais iad san òrdugh cheart an aghaidh a’ chleoc.
 
   --help      seall a’ chobhair seo is fàg
+  --mute      na cluich fuaim sam bith an turas seo
   --version   seall an tionndadh is fàg
   --          deireadh nan roghainnean: ’s e dealbh a th’ anns na leanas, fiù ’s ainm a thòisicheas le “-”
 
@@ -451,6 +453,17 @@ Cuir a-steach d’ ainm: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>cha ghabh ach dealbhan air a’ choimpiutair seo a luchdadh</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Gluasad</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Fuaim</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 פאזל תמונה: התמונה נחתכת ל־4 x 4 חלקים, ואתם מסדרים אותם מחדש נגד השעון.
 
   --help      הצגת העזרה הזאת ויציאה
+  --mute      לא להשמיע צלילים הפעם
   --version   הצגת הגרסה ויציאה
   --          סוף האפשרויות: מה שבא אחריו הוא תמונה, גם שם שמתחיל ב־&quot;-&quot;
 
@@ -451,6 +453,17 @@ Enter your name: </source>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>אפשר לטעון רק תמונות שבמחשב הזה</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>תנועה</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>צליל</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Slikovna slagalica: slika se reže na 4 x 4 pločice koje protiv sata vraćate na mjesto.
 
   --help      prikaži ovu pomoć i izađi
+  --mute      ovaj put ne reproduciraj zvukove
   --version   prikaži verziju i izađi
   --          kraj opcija: ono što slijedi je slika, čak i ime koje počinje s „-”
 
@@ -451,6 +453,17 @@ Unesite svoje ime: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>mogu se učitati samo slike na ovom računalu</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Pokret</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Zvuk</translation>
     </message>
 </context>
 <context>

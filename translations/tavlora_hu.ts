@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Képkirakó: a képet 4 x 4 darabra vágjuk, ezeket kell időre visszarendezni.
 
   --help      ezen súgó megjelenítése és kilépés
+  --mute      ezúttal ne játsszon le hangokat
   --version   a verzió megjelenítése és kilépés
   --          a kapcsolók vége: ami ezután jön, az kép, akkor is, ha a neve „-” jellel kezdődik
 
@@ -451,6 +453,17 @@ Adja meg a nevét: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>csak ezen a számítógépen lévő képek tölthetők be</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Mozgás</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Hang</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Un puzzle di immagini: l&apos;immagine viene tagliata in 4 x 4 tessere, da rimettere in ordine contro il tempo.
 
   --help      mostra questo aiuto ed esce
+  --mute      non riprodurre suoni questa volta
   --version   mostra la versione ed esce
   --          fine delle opzioni: ciò che segue è un&apos;immagine, anche un nome che inizia con «-»
 
@@ -451,6 +453,17 @@ Inserisci il tuo nome: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>si possono caricare solo immagini su questo computer</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Animazione</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 画像パズル: 画像を 4 x 4 のピースに切り分け、時間と競争しながら元の順番に戻します。
 
   --help      このヘルプを表示して終了する
+  --mute      今回は音を鳴らさない
   --version   バージョンを表示して終了する
   --          オプションの終わり: 続くものは &quot;-&quot; で始まる名前でも画像とみなす
 
@@ -451,6 +453,17 @@ Enter your name: </source>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>このコンピューター上の画像だけを読み込めます</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>動き</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>サウンド</translation>
     </message>
 </context>
 <context>

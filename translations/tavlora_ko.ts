@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 그림 퍼즐: 그림을 4 x 4 조각으로 자르고, 시간과 싸우며 제 순서로 되돌립니다.
 
   --help      이 도움말을 보여 주고 끝내기
+  --mute      이번에는 소리를 내지 않음
   --version   버전을 보여 주고 끝내기
   --          옵션의 끝: 뒤따르는 것은 &quot;-&quot;로 시작하는 이름이라도 그림
 
@@ -451,6 +453,17 @@ Enter your name: </source>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>이 컴퓨터에 있는 그림만 불러올 수 있습니다</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>움직임</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>소리</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Attēlu puzle: attēlu sagriež 4 x 4 gabalos, kurus jūs pret laiku saliekat atpakaļ pareizā secībā.
 
   --help      parādīt šo palīdzību un iziet
+  --mute      šoreiz neatskaņot skaņas
   --version   parādīt versiju un iziet
   --          opciju beigas: tālāk seko attēls, pat ja tā nosaukums sākas ar „-”
 
@@ -451,6 +453,17 @@ Ievadiet savu vārdu: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>var ielādēt tikai attēlus šajā datorā</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Kustība</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Skaņa</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Een afbeeldingspuzzel: de afbeelding wordt in 4 x 4 stukjes gesneden, die u tegen de klok weer op hun plaats legt.
 
   --help      deze hulp tonen en stoppen
+  --mute      deze keer geen geluiden afspelen
   --version   de versie tonen en stoppen
   --          einde van de opties: wat volgt is een afbeelding, ook een naam die met &quot;-&quot; begint
 
@@ -451,6 +453,17 @@ Voer uw naam in: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>alleen afbeeldingen op deze computer kunnen worden geladen</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Beweging</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
     </message>
 </context>
 <context>

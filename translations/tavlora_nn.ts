@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Eit biletpuslespel: biletet vert skore i 4 x 4 brikker, som du set i rett rekkjefølgje att mot klokka.
 
   --help      vis denne hjelpa og avslutt
+  --mute      spel ingen lydar denne gongen
   --version   vis versjonen og avslutt
   --          slutt på vala: det som kjem etter, er eit bilete, òg eit namn som byrjar med «-»
 
@@ -451,6 +453,17 @@ Skriv inn namnet ditt: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>berre bilete på denne datamaskina kan lastast inn</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Rørsle</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Lyd</translation>
     </message>
 </context>
 <context>

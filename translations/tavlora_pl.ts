@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Układanka obrazkowa: obraz jest cięty na 4 x 4 kafelki, które układasz z powrotem na czas.
 
   --help      pokaż tę pomoc i zakończ
+  --mute      tym razem nie odtwarzać dźwięków
   --version   pokaż wersję i zakończ
   --          koniec opcji: to, co następuje, jest obrazem, nawet nazwa zaczynająca się od „-”
 
@@ -451,6 +453,17 @@ Podaj swoje imię: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>można wczytać tylko obrazy z tego komputera</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Animacja</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
     </message>
 </context>
 <context>

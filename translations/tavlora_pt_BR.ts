@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Um quebra-cabeça de imagem: a imagem é cortada em 4 x 4 peças, que você coloca de volta em ordem contra o relógio.
 
   --help      mostrar esta ajuda e sair
+  --mute      não tocar sons desta vez
   --version   mostrar a versão e sair
   --          fim das opções: o que vem depois é uma imagem, mesmo um nome que começa com &quot;-&quot;
 
@@ -451,6 +453,17 @@ Digite seu nome: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>só podem ser carregadas imagens deste computador</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Movimento</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
     </message>
 </context>
 <context>

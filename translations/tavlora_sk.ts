@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Obrázková skladačka: obrázok sa rozreže na 4 x 4 dieliky, ktoré proti času vrátite do správneho poradia.
 
   --help      zobraziť tohto pomocníka a skončiť
+  --mute      tentoraz neprehrávať zvuky
   --version   zobraziť verziu a skončiť
   --          koniec volieb: čo nasleduje, je obrázok, aj keď jeho názov začína na „-“
 
@@ -451,6 +453,17 @@ Zadajte svoje meno: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>načítať sa dajú len obrázky na tomto počítači</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Pohyb</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Zvuk</translation>
     </message>
 </context>
 <context>

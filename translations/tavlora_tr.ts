@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Bir resim yapbozu: resim 4 x 4 parçaya kesilir, siz de bu parçaları zamana karşı yeniden sıraya dizersiniz.
 
   --help      bu yardımı göster ve çık
+  --mute      bu sefer ses çalma
   --version   sürümü göster ve çık
   --          seçeneklerin sonu: ardından gelen, adı “-” ile başlasa bile bir resimdir
 
@@ -451,6 +453,17 @@ Adınızı girin: </translation>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>yalnızca bu bilgisayardaki resimler yüklenebilir</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Hareket</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ses</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 Головоломка-картинка: зображення розрізається на 4 x 4 фішки, які ви на час складаєте в правильному порядку.
 
   --help      показати цю довідку і вийти
+  --mute      цього разу не відтворювати звуки
   --version   показати версію і вийти
   --          кінець параметрів: далі йде зображення, навіть якщо його назва починається з «-»
 
@@ -451,6 +453,17 @@ Enter your name: </source>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>завантажувати можна лише картинки з цього комп&apos;ютера</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>Рух</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
     </message>
 </context>
 <context>

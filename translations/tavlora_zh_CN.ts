@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 拼图游戏：图片被切成 4 x 4 块，您要在计时中把它们拼回原样。
 
   --help      显示此帮助并退出
+  --mute      本次不播放声音
   --version   显示版本并退出
   --          选项结束：后面的内容都是图片，即使名称以 &quot;-&quot; 开头
 
@@ -451,6 +453,17 @@ Enter your name: </source>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>只能加载这台计算机上的图片</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>动画</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>声音</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@
 A picture puzzle: the picture is cut into 4 x 4 tiles, which you put back in order against the clock.
 
   --help      show this help and exit
+  --mute      play no sounds this time
   --version   show the version and exit
   --          end the options: what follows is a picture, even a name that starts with &quot;-&quot;
 
@@ -112,6 +113,7 @@ Every other argument is a picture. Before &quot;--&quot;, Qt&apos;s own options 
 拼圖遊戲：圖片被切成 4 x 4 塊，您要在計時中把它們拼回原樣。
 
   --help      顯示此說明並結束
+  --mute      本次不播放聲音
   --version   顯示版本並結束
   --          選項結束：後面的內容都是圖片，即使名稱以 &quot;-&quot; 開頭
 
@@ -451,6 +453,17 @@ Enter your name: </source>
     <message>
         <source>only pictures on this computer can be loaded</source>
         <translation>只能載入這台電腦上的圖片</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerMenu</name>
+    <message>
+        <source>Motion</source>
+        <translation>動畫</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>聲音</translation>
     </message>
 </context>
 <context>

@@ -168,6 +168,12 @@ bool BoardArea::cursorShown() const {
     return cursorMark_ != nullptr && cursorMark_->isVisible();
 }
 
+void BoardArea::keepCursorOnTop() {
+    if (cursorMark_ != nullptr) {
+        cursorMark_->raise();
+    }
+}
+
 QRect BoardArea::cellRect(int cell) const {
     return {frameWidth() + cell % kSide * kCellSide, frameWidth() + cell / kSide * kCellSide,
             kCellSide, kCellSide};

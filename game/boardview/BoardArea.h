@@ -38,6 +38,8 @@ public:
     // A mouse click on the tile of `cell`: the cursor moves there, hidden until the next key.
     void followClick(int cell);
     bool cursorShown() const;
+    // Tiles raised to move pass under the cursor, never over it.
+    void keepCursorOnTop();
     // Where cell k lies inside the area, in logical pixels.
     QRect cellRect(int cell) const;
     // Plays cell k as a click on its tile would.

@@ -7,8 +7,8 @@
 #include "platform/Failure.h"
 
 BoardView::BoardView(BoardArea* boardArea, std::function<void(int)> onClick)
-    : area_(boardArea), onClick_(std::move(onClick)) {
-    QObject::connect(area_, &BoardArea::activated, area_, [this](int cell) { onClick_(cell); });
+    : area_(boardArea), motion_(new BoardMotion(boardArea)), onClick_(std::move(onClick)) {
+    QObject::connect(area_, &BoardArea::activated, area_, [this](int cell) { play(cell); });
     controls_.push_back(makeControl(0));
     controls_[0]->move(origin());
     controls_[0]->hide();
@@ -18,9 +18,14 @@ TileLabel* BoardView::makeControl(int index) {
     auto* label = new TileLabel(index, area_);
     QObject::connect(label, &TileLabel::clicked, label, [this](int i) {
         area_->followClick(i);
-        onClick_(i);
+        play(i);
     });
     return label;
+}
+
+void BoardView::play(int index) {
+    motion_->finish();
+    onClick_(index);
 }
 
 QPoint BoardView::origin() const {
@@ -86,15 +91,51 @@ void BoardView::setControlTop(int index, int top) {
 }
 
 void BoardView::drawBoard(const PuzzleGame& game, PictureClip& clip) {
+    motion_->finish();
     const int total = game.cellCount();
     const int chosen = game.selectedIndex().value();
+    std::vector<int> shown(static_cast<size_t>(total));
     for (int k = 0; k < total; ++k) {
         TileLabel* label = control(k);
         label->setCell(clip.GraphicCell(game.imageAt(k)));
         label->setVisible(!game.isHiddenAt(k));
         label->setThreeDimensional(k == chosen);
+        shown[static_cast<size_t>(k)] = game.isHiddenAt(k) ? -1 : game.imageAt(k);
     }
+    // A piece that now shows in another cell than at the last drawing came from there. The first
+    // drawing of a game has no last one, so the shuffle never moves.
+    std::vector<BoardMotion::Glide> glides;
+    if (drawn_.size() == shown.size()) {
+        for (size_t k = 0; k < shown.size(); ++k) {
+            if (shown[k] < 0 || shown[k] == drawn_[k]) {
+                continue;
+            }
+            for (size_t from = 0; from < drawn_.size(); ++from) {
+                if (from != k && drawn_[from] == shown[k]) {
+                    glides.push_back({control(static_cast<int>(k)),
+                                      control(static_cast<int>(from))->pos(),
+                                      control(static_cast<int>(k))->pos()});
+                }
+            }
+        }
+    }
+    drawn_ = std::move(shown);
     area_->showGame(game);
+    motion_->glide(std::move(glides));
+    area_->keepCursorOnTop();
+}
+
+QPixmap BoardView::stillPicture() {
+    if (!motion_->enabled()) {
+        return {};
+    }
+    motion_->waitUntilStill();
+    return area_->grab();
+}
+
+void BoardView::fadeFrom(const QPixmap& before) {
+    motion_->fade(before);
+    motion_->waitUntilStill();
 }
 
 void BoardView::removeControl(int index) {
@@ -107,6 +148,8 @@ void BoardView::removeControl(int index) {
 }
 
 void BoardView::removeTiles(int total) {
+    motion_->finish();
+    drawn_.clear();
     area_->hideGame();
     controls_[0]->hide();
     for (int i = 1; i <= total; ++i) {
@@ -115,6 +158,8 @@ void BoardView::removeTiles(int total) {
 }
 
 void BoardView::removeLeftovers() {
+    motion_->finish();
+    drawn_.clear();
     area_->hideGame();
     controls_[0]->hide();
     controls_[0]->setThreeDimensional(false);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "board/PuzzleGame.h"
+#include "game/boardview/BoardMotion.h"
 #include "game/boardview/TileLabel.h"
 #include "platform/PictureClip.h"
 
@@ -31,8 +32,14 @@ public:
     void setControlTop(int index, int top);
 
     // Brings every element up to date with the game: element k shows the picture cell of the tile
-    // in cell k, the empty tile is hidden in Slide, and the chosen tile is raised.
+    // in cell k, the empty tile is hidden in Slide, and the chosen tile is raised. The tiles a move
+    // carried then glide from where they stood, unless motion is off.
     void drawBoard(const PuzzleGame& game, PictureClip& clip);
+    // The board as it looks now, once the last move has come to rest; null when motion is off.
+    QPixmap stillPicture();
+    // The board's picture `before` fades into what the board shows now.
+    void fadeFrom(const QPixmap& before);
+    BoardMotion& motion() { return *motion_; }
     // Hides element 0 and removes elements 1 to `total`.
     void removeTiles(int total);
     // Removes every element but 0, whatever a failed game left behind.
@@ -46,7 +53,12 @@ private:
 
     TileLabel* makeControl(int index);
 
+    // Every click and every played cell ends the motion first, then plays.
+    void play(int index);
+
     BoardArea* area_;
+    BoardMotion* motion_;
     std::function<void(int)> onClick_;
+    std::vector<int> drawn_;  // the piece each cell showed at the last drawing, -1 for none
     std::vector<TileLabel*> controls_;  // null where an element does not exist
 };

@@ -17,6 +17,7 @@ namespace {
 constexpr std::string_view kEndOfOptions = "--";
 constexpr std::string_view kHelp = "--help";
 constexpr std::string_view kVersion = "--version";
+constexpr std::string_view kMute = "--mute";
 
 // Qt's options that a developer may give before "--", as Qt 6 reads them (QGuiApplication,
 // QApplication and the X11 platform), each with whether it takes the next argument. Left out:
@@ -189,6 +190,10 @@ CommandLine readOptions(const std::vector<std::string>& options) {
         if (ourOption(argument, line)) {
             return line;
         }
+        if (argument == kMute) {
+            line.mute = true;
+            continue;
+        }
         bool valueAttached = false;
         const QtOption* option = qtOption(argument, valueAttached);
         if (option == nullptr) {
@@ -225,12 +230,18 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
     const auto end = std::find(arguments.begin(), arguments.end(), kEndOfOptions);
     CommandLine line;
     if (end == arguments.end()) {
+        std::vector<std::string> pictures;
         for (const std::string& argument : arguments) {
             if (ourOption(argument, line)) {
                 return line;
             }
+            if (argument == kMute) {
+                line.mute = true;
+            } else {
+                pictures.push_back(argument);
+            }
         }
-        return addPictures(line, arguments.begin(), arguments.end());
+        return addPictures(line, pictures.begin(), pictures.end());
     }
     line = readOptions(std::vector<std::string>(arguments.begin(), end));
     if (line.action != CommandLine::Action::Play) {
@@ -292,6 +303,7 @@ std::string commandLineUsage() {
                "against the clock.\n"
                "\n"
                "  --help      show this help and exit\n"
+               "  --mute      play no sounds this time\n"
                "  --version   show the version and exit\n"
                "  --          end the options: what follows is a picture, even a name that starts "
                "with \"-\"\n"

@@ -5,9 +5,9 @@
 #include <vector>
 
 // What the command line asks for. A picture is what a player names here, and a file manager passes
-// whatever name a file has, so every argument is a picture except --help and --version. Only a
-// command line that marks its options with "--" has options before it: ours, and Qt's own, which
-// are handed to Qt for developers. Nothing a player names ever reaches Qt.
+// whatever name a file has, so every argument is a picture except --help, --version and --mute.
+// Only a command line that marks its options with "--" has options before it: ours, and Qt's own,
+// which are handed to Qt for developers. Nothing a player names ever reaches Qt.
 struct CommandLine {
     enum class Action { Play, Help, Version, Refuse };
     // Why a command line is refused, or a Qt option left out.
@@ -34,6 +34,7 @@ struct CommandLine {
     Problem problem = Problem::None;
     QString subject;
     std::vector<LeftOut> leftOut;
+    bool mute = false;  // --mute: no sounds in this run
 };
 
 CommandLine readCommandLine(const std::vector<std::string>& arguments);  // without the name

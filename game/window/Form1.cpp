@@ -1,6 +1,7 @@
 #include "game/window/Form1.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -9,6 +10,9 @@
 #include <QTimer>
 #include <cmath>
 
+#include "game/window/DesktopSwitches.h"
+#include "game/window/PlayerMenu.h"
+#include "game/window/SoundPlayer.h"
 #include "game/window/WindowIcon.h"
 #include "game/window/WindowWatch.h"
 #include "platform/CursorFile.h"
@@ -23,7 +27,33 @@ Form1::Form1(Form1Services services, QWidget* parent)
       services_{boxes_, services.random, services.urlOpener, services.skin} {
     buildLayout();
     view_ = std::make_unique<BoardView>(picBack, [this](int index) { imgTile_Click(index); });
+    playerMenu_ = new PlayerMenu(this);
+    desktopSwitches_ = new DesktopSwitches(this);
+    sound_ = new SoundPlayer(this);
     connectEvents();
+    applyMotion();
+}
+
+void Form1::applyMotion() {
+    view_->motion().setEnabled(playerMenu_->motionOn() && desktopSwitches_->animations());
+}
+
+void Form1::setMuted(bool muted) {
+    muted_ = muted;
+}
+
+bool Form1::soundOn() const {
+    return playerMenu_->soundOn() && !muted_ && desktopSwitches_->eventSounds();
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent* event) {
+    // From the keyboard the menu opens over the widget that has the focus.
+    QWidget* focus = focusWidget() != nullptr ? focusWidget() : this;
+    const QPoint where = event->reason() == QContextMenuEvent::Mouse
+                             ? event->globalPos()
+                             : focus->mapToGlobal(focus->rect().center());
+    playerMenu_->popup(where);
+    event->accept();
 }
 
 Form1::~Form1() = default;
@@ -59,6 +89,22 @@ void Form1::connectEvents() {
     connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this,
             &Form1::Form_Paste);
+    // The Menu key and Shift+F10 open the window's menu, as on every desktop.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), QCursor::pos());
+            contextMenuEvent(&event);
+        });
+    }
+    connect(playerMenu_, &PlayerMenu::switchesChanged, this, [this] {
+        applyMotion();
+        // Sound turned on during a game is ready for the next click.
+        if (game_.hasBoard() && soundOn()) {
+            sound_->prepare();
+        }
+    });
+    connect(desktopSwitches_, &DesktopSwitches::changed, this, &Form1::applyMotion);
     new PictureDropTarget(
         this, [this] { return picturesWelcome(); },
         [this](const QString& path) { Form_OLEDragDrop(path); });

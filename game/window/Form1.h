@@ -24,6 +24,9 @@
 class QProcess;
 
 class BoardArea;
+class DesktopSwitches;
+class PlayerMenu;
+class SoundPlayer;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -106,6 +109,10 @@ public:
     int timerInterval() const { return Timer1.isActive() ? Timer1.interval() : 0; }
     BoardView& boardView() { return *view_; }
     const std::optional<QCursor>& handCursor() const { return handCursor_; }
+    PlayerMenu& playerMenu() { return *playerMenu_; }
+    DesktopSwitches& desktopSwitches() { return *desktopSwitches_; }
+    // --mute: no sounds in this run.
+    void setMuted(bool muted);
 
 signals:
     // The window was closed: the program ends.
@@ -118,6 +125,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -130,6 +138,13 @@ private:
     void setTimerInterval(int milliseconds);
     void showDefaultPointer();
     void showHandPointer();
+    // The board moves when both the player and the desktop want it to.
+    void applyMotion();
+    // Sounds play when the player, the command line and the desktop all let them.
+    bool soundOn() const;
+    // The sound of a click on cell `index`, which showed `piece` before: where that piece went, or
+    // a click that moved nothing.
+    void playMoveSound(int index, int piece);
 
     void showPicture(ReportingRoutine& routine, PictureSource source);
     void pasteArrived(const ClipboardContent& content);
@@ -148,7 +163,8 @@ private:
 
     // What a modal box shuts out for the mouse and the keyboard is refused for every way in.
     // While a picture decodes, the window answers as it does behind a box.
-    bool boxOpen() const { return boxes_.boxOpen() || stopDecoding_ != nullptr; }
+    // The finish of a formed picture ends like a box too.
+    bool boxOpen() const { return boxes_.boxOpen() || stopDecoding_ != nullptr || finishing_; }
     void restoreOptions();
 
     TrackedDialogs boxes_;  // every box of the window goes through here
@@ -161,6 +177,11 @@ private:
     std::optional<QCursor> handCursor_;
     PuzzleGame game_;
     bool firstShow_ = true;
+    bool finishing_ = false;
+    PlayerMenu* playerMenu_ = nullptr;
+    DesktopSwitches* desktopSwitches_ = nullptr;
+    SoundPlayer* sound_ = nullptr;
+    bool muted_ = false;
     ClipboardReader clipboard_;
     std::function<void()> stopDecoding_;  // set while a picture decodes
     std::optional<qreal> pendingRatio_;   // a pixel ratio that arrived while one did

@@ -6,6 +6,7 @@
 
 #include "game/boardview/BoardArea.h"
 #include "game/window/Form1.h"
+#include "game/window/SoundPlayer.h"
 #include "platform/HoverPushButton.h"
 #include "scores/HighScoreEntry.h"
 #include "scores/Score.h"
@@ -23,14 +24,33 @@ void Form1::imgTile_Click(int index) {
     if (!game_.accepts(game)) {
         return;
     }
+    const int piece = index < game_.cellCount() ? game_.imageAt(index) : -1;
     routine.step(102, [&] { game_.actOn(index); });
     routine.step(104, [&] { txtMoves->setText(QString::number(game_.moveCount().value())); });
     routine.step(106, [&] { drawBoard(); });
+    playMoveSound(index, piece);
     bool formed = false;
     routine.step(108, [&] { formed = game_.isFormed(); });
     if (formed) {
         completeGame(routine);
     }
+}
+
+void Form1::playMoveSound(int index, int piece) {
+    if (!soundOn() || piece < 0) {
+        return;
+    }
+    int cell = index;
+    QString kind = QStringLiteral("still");
+    for (int k = 0; k < game_.cellCount(); ++k) {
+        if (k != index && game_.imageAt(k) == piece && !game_.isHiddenAt(k)) {
+            cell = k;
+            kind =
+                game_.type() == GameType::Slide ? QStringLiteral("slide") : QStringLiteral("swap");
+        }
+    }
+    const int side = game_.board().totalColumns().value();
+    sound_->play(QStringLiteral("%1-%2-%3").arg(kind).arg(cell / side + 1).arg(cell % side + 1));
 }
 
 // The picture is formed: stop, score, show the whole picture, offer the high score and make the
@@ -42,6 +62,13 @@ void Form1::completeGame(ReportingRoutine& routine) {
     routine.step(110, [&] { setTimerInterval(0); });
     std::optional<double> score;
     routine.step(112, [&] { score = computeScore(true); });
+    // The last move comes to rest, and the board as it stood then fades into the whole picture;
+    // the window answers meanwhile as it does behind a box.
+    finishing_ = true;
+    if (soundOn()) {
+        sound_->play(QStringLiteral("formed"));
+    }
+    const QPixmap lastBoard = view_->stillPicture();
     routine.step(114, [&] { removeTiles(); });
     if (score) {
         routine.step(116, [&] {
@@ -49,6 +76,8 @@ void Form1::completeGame(ReportingRoutine& routine) {
         });
     }
     routine.step(118, [&] { picBack->setPixmap(QPixmap::fromImage(puzzlePicture_)); });
+    view_->fadeFrom(lastBoard);
+    finishing_ = false;
     routine.step(120, [&] { QCoreApplication::processEvents(); });
     if (score) {
         speakResult();

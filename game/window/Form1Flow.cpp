@@ -5,7 +5,9 @@
 #include <QRadioButton>
 
 #include "game/boardview/BoardArea.h"
+#include "game/window/DesktopSwitches.h"
 #include "game/window/Form1.h"
+#include "game/window/SoundPlayer.h"
 #include "platform/HoverPushButton.h"
 #include "shell/ErrorReport.h"
 
@@ -46,6 +48,11 @@ void Form1::PushButton2_Click() {
 }
 
 void Form1::newGame() {
+    // The desktop's switches and the sound program wait for the first game, never for start-up.
+    desktopSwitches_->ask();
+    if (soundOn()) {
+        sound_->prepare();
+    }
     ReportingRoutine routine(services_.dialogs, "newGame");
     routine.step(100, [&] {
         // Tiles a failed end left behind go before this game makes its own.

@@ -128,6 +128,7 @@ int main(int argc, char** argv) {
     Form1 form({dialogs, random, urlOpener, skin});
     dialogs.setParent(&form);
     QObject::connect(&form, &Form1::unloaded, &app, &QApplication::quit, Qt::QueuedConnection);
+    form.setMuted(line.mute);
     form.Form_Load();
 
     // Once the window has shown itself, a picture named on the command line loads.

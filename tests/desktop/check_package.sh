@@ -33,7 +33,8 @@ id=org.tavlora.Tavlora
 expected=(
     usr/games/tavlora
     usr/lib/tavlora/HAND-M.CUR usr/lib/tavlora/hiscore.mdb usr/lib/tavlora/installed
-    usr/lib/tavlora/tavlora usr/lib/tavlora/tavlora-decode
+    usr/lib/tavlora/tavlora usr/lib/tavlora/tavlora-decode usr/lib/tavlora/tavlora-sound
+    usr/lib/tavlora/sounds/formed.wav
     usr/lib/tavlora/pictures/Balloons.jpg usr/lib/tavlora/pictures/Numbers.jpg
     usr/lib/tavlora/pictures/Reef.jpg
     usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml
@@ -45,6 +46,11 @@ languages=$(sed -n 's/^TAVLORA_LANGUAGES:INTERNAL=//p' "$build/CMakeCache.txt" |
 for language in en $languages; do
     expected+=("usr/lib/tavlora/translations/tavlora_$language.qm")
 done
+for kind in slide swap still; do
+    for cell in {1..4}-{1..4}; do
+        expected+=("usr/lib/tavlora/sounds/$kind-$cell.wav")
+    done
+done
 for side in 16 24 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${side}x${side}/apps/$id.png")
 done
@@ -54,7 +60,8 @@ want=$(printf '%s\n' "${expected[@]}" | sort)
 
 depends=$(dpkg-deb -f "$deb" Depends)
 # Debian 13 names Qt's libraries with a "t64" suffix.
-for package in fonts-dejavu-core qt6-image-formats-plugins libqt6sql6-sqlite libqt6widgets6 libc6; do
+for package in fonts-dejavu-core qt6-image-formats-plugins libqt6sql6-sqlite libqt6widgets6 libc6 \
+    libcanberra0; do
     [[ ", $depends," == *", $package"?(t64)[\ ,]* ]] || fail "Depends lacks $package: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)

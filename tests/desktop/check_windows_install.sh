@@ -21,7 +21,7 @@ install_game() {
 }
 
 install_game
-for file in tavlora.exe tavlora-decode.exe HAND-M.CUR Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Sql.dll \
+for file in tavlora.exe tavlora-decode.exe tavlora-sound.exe sounds/formed.wav sounds/slide-4-4.wav HAND-M.CUR Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6Sql.dll \
     libjpeg-62.dll libtiff.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
     platforms/qwindows.dll sqldrivers/qsqlite.dll styles/qwindowsvistastyle.dll \
     imageformats/qjpeg.dll imageformats/qgif.dll imageformats/qtiff.dll imageformats/qwebp.dll; do

@@ -72,6 +72,10 @@ std::vector<Caption> captionsOf(Form1& form) {
 std::vector<QRect> geometriesOf(Form1& form) {
     std::vector<QRect> geometries{form.geometry()};
     for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        // The window's menu is a window of its own, placed where it opens.
+        if (widget->isWindow()) {
+            continue;
+        }
         QRect place = widget->geometry();
         if (widget->parentWidget()->isRightToLeft()) {
             place.moveLeft(widget->parentWidget()->width() - place.left() - place.width());

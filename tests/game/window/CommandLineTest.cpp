@@ -45,6 +45,17 @@ TEST(CommandLine, EveryArgumentIsAPictureUnlessOptionsEndWithTheMarker) {
 
     EXPECT_EQ(readCommandLine(Strings{"--", "--"}).pictures, qStrings({"--"}));
     EXPECT_TRUE(readCommandLine(Strings{}).pictures.isEmpty());
+
+    // --mute is ours anywhere before "--"; after it, a picture of that name.
+    EXPECT_FALSE(readCommandLine(Strings{"a.jpg"}).mute);
+    line = readCommandLine(Strings{"a.jpg", "--mute"});
+    EXPECT_TRUE(line.mute);
+    EXPECT_EQ(line.pictures, qStrings({"a.jpg"}));
+    line = readCommandLine(Strings{"--mute", "-reverse", "--", "--mute"});
+    EXPECT_TRUE(line.mute);
+    EXPECT_EQ(line.qtArguments, (Strings{"-reverse"}));
+    EXPECT_EQ(line.pictures, qStrings({"--mute"}));
+    EXPECT_FALSE(readCommandLine(Strings{"--", "--mute"}).mute);
 }
 
 TEST(CommandLine, HelpVersionAndRefusals) {

@@ -1,6 +1,11 @@
 #include "tests/game/window/GameFixture.h"
 
+#include <QSettings>
+
 GameTest::GameTest() {
+    // Every test starts from a player who has turned nothing off; the settings file is the test
+    // run's own.
+    QSettings(QSettings::UserScope, "Tavlora", "Tavlora").clear();
     setProgramFolderOverride(folder.path());
     createScoreFile(folderPath("/hiscore.mdb"));
 }

@@ -1,0 +1,82 @@
+// tavlora-sound: plays the game's event sounds, so the window never waits for a sound server. Each
+// line on its standard input names a sound of the folder given as its one argument ("slide-2-3"
+// plays slide-2-3.wav); an empty input ends it. On Linux it plays through the desktop's event
+// sound library, which caches each sound in the sound server when it starts, so a sound begins
+// without reading its file; on Windows through the system's own call. Whatever fails stays silent.
+#include <iostream>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <canberra.h>
+
+#include <filesystem>
+#endif
+
+namespace {
+
+// Strips a line end of Windows from `name`, and tells whether what is left names a sound.
+bool takeSoundName(std::string& name) {
+    if (!name.empty() && name.back() == '\r') {
+        name.pop_back();  // a line ended the Windows way
+    }
+    if (name.empty() || name.size() > 32) {
+        return false;
+    }
+    for (char c : name) {
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: tavlora-sound FOLDER\n";
+        return 2;
+    }
+    const std::string folder = argv[1];
+#ifdef _WIN32
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (takeSoundName(line)) {
+            const std::string path = folder + "\\" + line + ".wav";
+            PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+        }
+    }
+    // The last sound plays on until the program ends.
+    PlaySoundA(nullptr, nullptr, 0);
+#else
+    ca_context* context = nullptr;
+    if (ca_context_create(&context) != CA_SUCCESS) {
+        return 0;
+    }
+    ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Tavlora", CA_PROP_APPLICATION_ID,
+                            "tavlora", nullptr);
+    ca_context_open(context);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (entry.path().extension() == ".wav") {
+            const std::string id = "tavlora-" + entry.path().stem().string();
+            ca_context_cache(context, CA_PROP_EVENT_ID, id.c_str(), CA_PROP_MEDIA_FILENAME,
+                             entry.path().c_str(), CA_PROP_CANBERRA_CACHE_CONTROL, "volatile",
+                             nullptr);
+        }
+    }
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (takeSoundName(line)) {
+            const std::string id = "tavlora-" + line;
+            const std::string path = folder + "/" + line + ".wav";
+            ca_context_play(context, 0, CA_PROP_EVENT_ID, id.c_str(), CA_PROP_MEDIA_FILENAME,
+                            path.c_str(), CA_PROP_MEDIA_ROLE, "event", nullptr);
+        }
+    }
+    ca_context_destroy(context);
+#endif
+    return 0;
+}

@@ -1,0 +1,73 @@
+#include "game/window/SoundPlayer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+
+namespace {
+
+// A program that stopped reading gets no more: its pipe never holds more than a few lines.
+constexpr qint64 kMostUnread = 256;
+
+struct Place {
+    QString program;
+    QString folder;
+};
+
+Place& place() {
+    static Place p;
+    return p;
+}
+
+QString soundProgram() {
+    if (!place().program.isEmpty()) {
+        return place().program;
+    }
+#ifdef _WIN32
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tavlora-sound.exe");
+#else
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/tavlora-sound");
+#endif
+}
+
+QString soundFolder() {
+    return place().folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/sounds"
+                                    : place().folder;
+}
+
+}  // namespace
+
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
+
+SoundPlayer::~SoundPlayer() {
+    if (process_ != nullptr && process_->state() != QProcess::NotRunning) {
+        // Even a program that hangs in the sound library ends at once.
+        process_->kill();
+        process_->waitForFinished(1000);
+    }
+}
+
+void SoundPlayer::setProgram(const QString& program, const QString& folder) {
+    place() = {program, folder};
+}
+
+void SoundPlayer::prepare() {
+    if (process_ != nullptr) {
+        return;
+    }
+    process_ = new QProcess(this);
+    process_->setStandardOutputFile(QProcess::nullDevice());
+    process_->setStandardErrorFile(QProcess::nullDevice());
+    process_->start(soundProgram(), {QDir::toNativeSeparators(soundFolder())});
+}
+
+bool SoundPlayer::running() const {
+    return process_ != nullptr && process_->state() != QProcess::NotRunning;
+}
+
+void SoundPlayer::play(const QString& name) {
+    if (!running() || process_->bytesToWrite() > kMostUnread) {
+        return;
+    }
+    process_->write((name + '\n').toLatin1());
+}

@@ -1,0 +1,97 @@
+#include <QAction>
+#include <QFile>
+#include <QProcess>
+
+#include "game/window/PlayerMenu.h"
+#include "game/window/SoundPlayer.h"
+
+#include "tests/game/window/GameFixture.h"
+
+namespace {
+
+const std::vector<int> kSlideDeal{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 12};
+const std::vector<int> kSwapDeal{5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+
+class SoundTest : public GameTest {
+protected:
+    SoundTest() { SoundPlayer::setProgram(SOUND_RECORDER, folder.path()); }
+    ~SoundTest() override {
+        form.reset();
+        SoundPlayer::setProgram({}, {});
+    }
+    // What the window asked for, once the recorder has written `count` lines.
+    QStringList played(int count) {
+        QStringList lines;
+        (void)QTest::qWaitFor([&] {
+            QFile file(folderPath("/played.txt"));
+            lines = file.open(QIODevice::ReadOnly)
+                        ? QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                        : QStringList();
+            return lines.size() >= count;
+        });
+        return lines;
+    }
+};
+
+TEST_F(SoundTest, EachClickSoundsFromTheCellItsTileEndsInAndTheFormedPictureLast) {
+    openWindow(dealDraws(kSlideDeal));
+    loadPicture();
+    QTest::qWait(50);
+    EXPECT_FALSE(QFile::exists(folderPath("/played.txt")));  // nothing runs before the first game
+    startGame();
+    clickTile(0);   // not beside the gap: nothing moves
+    clickTile(13);  // into the gap in row 4, column 1
+    clickTile(14);
+    clickTile(15);
+    EXPECT_EQ(played(5),
+              QStringList({"still-1-1", "slide-4-1", "slide-4-2", "slide-4-3", "formed"}));
+}
+
+TEST_F(SoundTest, SwapSoundsWhereTheClickedTileGoesAndEveryOffSwitchSilencesIt) {
+    openWindow(dealDraws(kSwapDeal));
+    selectSwap();
+    loadPicture();
+    startGame();
+    clickTile(5);  // chosen: nothing moves yet
+    clickTile(6);  // the tile of cell 6 goes to row 2, column 2
+    EXPECT_EQ(played(2), QStringList({"still-2-2", "swap-2-2"}));
+    form->playerMenu().soundAction()->trigger();
+    clickTile(6);
+    form->playerMenu().soundAction()->trigger();
+    form->setMuted(true);
+    clickTile(5);
+    form->setMuted(false);
+    clickTile(3);
+    EXPECT_EQ(played(3), QStringList({"still-2-2", "swap-2-2", "still-1-4"}));
+}
+
+TEST_F(SoundTest, WithoutASoundServerTheSoundProgramIsSilentAndTheGameDoesNotWait) {
+    // No sound server answers at this address, and no sound card is asked either.
+    const QByteArray server = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", QFile::encodeName("unix:" + folderPath("/no-server")));
+    QProcess program;
+    program.start(TAVLORA_SOUND_PROGRAM, {TAVLORA_SOUNDS});
+    ASSERT_TRUE(program.waitForStarted());
+    program.write("slide-1-1\nformed\n../hiscore\nswap-4-4\n");
+    program.closeWriteChannel();
+    EXPECT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+
+    SoundPlayer::setProgram(TAVLORA_SOUND_PROGRAM, TAVLORA_SOUNDS);
+    openWindow(dealDraws(kSlideDeal));
+    loadPicture();
+    startGame();
+    clickTile(13);
+    clickTile(14);
+    clickTile(15);
+    EXPECT_EQ(dialogs.messages.size(), 1u);  // the congratulation, and no report
+    EXPECT_TRUE(dialogs.errorReports().empty());
+    if (server.isNull()) {
+        qunsetenv("PULSE_SERVER");
+    } else {
+        qputenv("PULSE_SERVER", server);
+    }
+}
+
+}  // namespace
