@@ -103,8 +103,10 @@ class Session:
         with open(os.path.join(self.env["HOME"], ".asoundrc"), "w") as f:
             f.write("pcm.!default { type null }\n")
         socket = os.path.join(self.env["XDG_RUNTIME_DIR"], "speech-dispatcher", "speechd.sock")
-        self._spawn(["speech-dispatcher", "-s", "-t", "0", "-C", config, "-L",
-                     os.path.join(self.folder, "speechd-log"), "-S", socket])
+        # speech-dispatcher 0.12 (Debian 13) ends at once when its log folder is missing.
+        logs = os.path.join(self.folder, "speechd-log")
+        os.makedirs(logs, exist_ok=True)
+        self._spawn(["speech-dispatcher", "-s", "-t", "0", "-C", config, "-L", logs, "-S", socket])
         end = time.monotonic() + DEADLINE
         while not os.path.exists(socket):
             if time.monotonic() > end:
@@ -325,6 +327,13 @@ def main():
     parser.add_argument("picture")
     parser.add_argument("--transcript", action="store_true")
     args = parser.parse_args()
+    # The session is started through Orca's own modules, whose names are those of Orca 43
+    # (Debian 12); Orca 47 and later renamed them, and this script does not drive those yet.
+    version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
+    found = re.search(r"(\d+)\.", version)
+    if not found or int(found.group(1)) != 43:
+        print("SKIPPED: this session drives Orca 43's modules; found %r" % version.strip())
+        return 77
     session = Session(args.game_folder, args.picture)
     transcript = []
     player = Player(session, transcript)
