@@ -45,10 +45,27 @@ class WaylandSession {
 public:
     WaylandSession(Clock::time_point deadline, const std::atomic<bool>& cancelled)
         : display_(wl_display_connect(nullptr)), deadline_(deadline), cancelled_(cancelled) {}
+    // Disconnecting frees the connection, not the objects made on it: each is destroyed first.
     ~WaylandSession() {
-        if (display_ != nullptr) {
-            wl_display_disconnect(display_);  // frees every object of the connection
+        if (display_ == nullptr) {
+            return;
         }
+        hideWindow();
+        // Events already read make their objects (a newer offer) only when dispatched.
+        wl_display_dispatch_pending(display_);
+        for (const auto& offer : offers_) {
+            wl_data_offer_destroy(offer.first);
+        }
+        destroyIfMade(device_, wl_data_device_destroy);
+        destroyIfMade(pixel_, wl_buffer_destroy);
+        destroyIfMade(manager_, wl_data_device_manager_destroy);
+        destroyIfMade(seat_, wl_seat_destroy);
+        destroyIfMade(shell_, xdg_wm_base_destroy);
+        destroyIfMade(shm_, wl_shm_destroy);
+        destroyIfMade(compositor_, wl_compositor_destroy);
+        destroyIfMade(registry_, wl_registry_destroy);
+        wl_display_flush(display_);
+        wl_display_disconnect(display_);
     }
     WaylandSession(const WaylandSession&) = delete;
     WaylandSession& operator=(const WaylandSession&) = delete;
@@ -65,6 +82,12 @@ public:
     void hideWindow();
 
 private:
+    template <typename Object>
+    static void destroyIfMade(Object* object, void (*destroy)(Object*)) {
+        if (object != nullptr) {
+            destroy(object);
+        }
+    }
     // Handles the compositor's events, waiting at most one slice for them (or for `fd` to be
     // readable, when given); false once the deadline passed, the reading was cancelled or the
     // connection broke.
@@ -109,6 +132,9 @@ private:
     wl_seat* seat_ = nullptr;
     xdg_wm_base* shell_ = nullptr;
     wl_data_device_manager* manager_ = nullptr;
+    wl_registry* registry_ = nullptr;
+    wl_data_device* device_ = nullptr;
+    wl_buffer* pixel_ = nullptr;
     wl_surface* surface_ = nullptr;
     xdg_surface* shellSurface_ = nullptr;
     xdg_toplevel* toplevel_ = nullptr;
@@ -145,18 +171,20 @@ void WaylandSession::configured(void* data, xdg_surface* surface, uint32_t seria
     xdg_surface_ack_configure(surface, serial);
     // One transparent pixel: the window has to be shown to be given the keyboard, and nothing of
     // it is seen.
-    const int fd = memfd_create("tavlora-clipboard", MFD_CLOEXEC);
-    if (fd < 0 || ftruncate(fd, 4) != 0) {
-        if (fd >= 0) {
-            close(fd);
+    if (session->pixel_ == nullptr) {
+        const int fd = memfd_create("tavlora-clipboard", MFD_CLOEXEC);
+        if (fd < 0 || ftruncate(fd, 4) != 0) {
+            if (fd >= 0) {
+                close(fd);
+            }
+            return;
         }
-        return;
+        wl_shm_pool* pool = wl_shm_create_pool(session->shm_, fd, 4);
+        session->pixel_ = wl_shm_pool_create_buffer(pool, 0, 1, 1, 4, WL_SHM_FORMAT_ARGB8888);
+        wl_shm_pool_destroy(pool);
+        close(fd);
     }
-    wl_shm_pool* pool = wl_shm_create_pool(session->shm_, fd, 4);
-    wl_buffer* pixel = wl_shm_pool_create_buffer(pool, 0, 1, 1, 4, WL_SHM_FORMAT_ARGB8888);
-    wl_shm_pool_destroy(pool);
-    close(fd);
-    wl_surface_attach(session->surface_, pixel, 0, 0);
+    wl_surface_attach(session->surface_, session->pixel_, 0, 0);
     wl_surface_commit(session->surface_);
 }
 
@@ -184,8 +212,8 @@ bool WaylandSession::open() {
     if (display_ == nullptr) {
         return false;
     }
-    wl_registry* registry = wl_display_get_registry(display_);
-    wl_registry_add_listener(registry, &kRegistryListener, this);
+    registry_ = wl_display_get_registry(display_);
+    wl_registry_add_listener(registry_, &kRegistryListener, this);
     if (wl_display_roundtrip(display_) < 0) {
         return false;
     }
@@ -193,8 +221,8 @@ bool WaylandSession::open() {
         manager_ == nullptr) {
         return false;
     }
-    wl_data_device* device = wl_data_device_manager_get_data_device(manager_, seat_);
-    wl_data_device_add_listener(device, &kDeviceListener, this);
+    device_ = wl_data_device_manager_get_data_device(manager_, seat_);
+    wl_data_device_add_listener(device_, &kDeviceListener, this);
     return true;
 }
 
