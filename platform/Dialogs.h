@@ -24,4 +24,10 @@ public:
     // What a screen reader is to hear with the next box, besides the box's own texts; the box
     // shows nothing of it. An empty note takes back one not yet heard.
     virtual void noteForReaders(const std::string& note) { (void)note; }
+    // The note no box has taken is told to screen readers at once instead; nothing when none
+    // waits.
+    virtual void tellNoteNow() {}
+    // What a screen reader is to hear at once, with no box: a refusal or a confirmation that the
+    // window shows nothing of.
+    virtual void tellReaders(const std::string& text) { (void)text; }
 };

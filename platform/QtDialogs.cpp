@@ -1,5 +1,6 @@
 #include "platform/QtDialogs.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,11 +14,33 @@
 #include <QSettings>
 #include <QStringList>
 #include <QStyle>
+#include <QTimer>
 #include <utility>
 
 #include "platform/HeldKeyGuard.h"
+#include "platform/ReaderNotice.h"
 
 namespace {
+
+// How long after the file box closes the window manager has surely moved the keyboard back.
+constexpr int kBoxGoneMs = 300;
+
+// Some window managers (Openbox, for one) hand the keyboard back to the game's window while Qt
+// still counts the closing box as open, and Qt then never counts the game's window active again:
+// keys still reach it, but screen readers ignore a window that is not active, so a blind player
+// hears nothing more. When no window of the game is active once the box has gone, the game's
+// window is made active again. (QWidget::activateWindow cannot: the window already has the
+// keyboard, so the window manager does nothing.)
+void reclaimActivation(QWidget* window) {
+    QTimer::singleShot(kBoxGoneMs, window, [window] {
+        if (QApplication::activeWindow() == nullptr && window->isVisible()) {
+            QT_WARNING_PUSH
+            QT_WARNING_DISABLE_DEPRECATED
+            QApplication::setActiveWindow(window);
+            QT_WARNING_POP
+        }
+    });
+}
 
 constexpr const char* kLastFolderKey = "FileBox/lastFolder";
 
@@ -149,6 +172,15 @@ std::string QtDialogs::askText(const std::string& prompt, const std::string& tit
     return accepted ? box.textValue().toStdString() : std::string();
 }
 
+void QtDialogs::tellNoteNow() {
+    tellReaders(takeNote().toStdString());
+}
+
+void QtDialogs::tellReaders(const std::string& text) {
+    QWidget* window = parent_ != nullptr ? parent_->window() : QApplication::activeWindow();
+    tellScreenReaders(window, QString::fromStdString(text));
+}
+
 QString QtDialogs::takeNote() {
     return std::exchange(note_, QString());
 }
@@ -159,6 +191,9 @@ std::string QtDialogs::chooseOpenFile(const std::string& title, const std::strin
         QFileDialog::HideNameFilterDetails);
     if (!chosen.isEmpty()) {
         userSettings().setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+    }
+    if (!chosen.isEmpty() && parent_ != nullptr) {
+        reclaimActivation(parent_->window());
     }
     return chosen.toStdString();
 }

@@ -37,6 +37,9 @@ public:
     // The note goes with the control that has the focus when the next message or name box
     // opens, as its accessible description.
     void noteForReaders(const std::string& note) override { note_ = QString::fromStdString(note); }
+    void tellNoteNow() override;
+    // Said with the parent's window (tellScreenReaders).
+    void tellReaders(const std::string& text) override;
 
 private:
     QString startFolder() const;

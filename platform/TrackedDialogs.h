@@ -17,6 +17,8 @@ public:
                         const std::string& defaultText) override;
     std::string chooseOpenFile(const std::string& title, const std::string& filter) override;
     void noteForReaders(const std::string& note) override { boxes_.noteForReaders(note); }
+    void tellNoteNow() override { boxes_.tellNoteNow(); }
+    void tellReaders(const std::string& text) override { boxes_.tellReaders(text); }
 
 private:
     class OpenBox;

@@ -376,6 +376,14 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <source>Score %1, moves: %2, time %3</source>
         <translation>Точки %1, ходове: %2, време %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Няма заредена картина</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Картината %1 е заредена</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ a Tavlora2021/08/31.Form1.%2 a la línia %3<byte value="xd"/><byte value="xd"/>E
         <source>Score %1, moves: %2, time %3</source>
         <translation>Puntuació %1, moviments: %2, temps %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>No hi ha cap imatge carregada</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>S&apos;ha carregat la imatge %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

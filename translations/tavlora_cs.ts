@@ -376,6 +376,14 @@ v Tavlora2021/08/31.Form1.%2 na řádku %3<byte value="xd"/><byte value="xd"/>Za
         <source>Score %1, moves: %2, time %3</source>
         <translation>Skóre %1, tahy: %2, čas %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Není načten žádný obrázek</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Obrázek %1 načten</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ i Tavlora2021/08/31.Form1.%2 i linje %3<byte value="xd"/><byte value="xd"/>Send 
         <source>Score %1, moves: %2, time %3</source>
         <translation>Point %1, træk: %2, tid %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Der er ikke indlæst noget billede</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Billedet %1 er indlæst</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ in Tavlora2021/08/31.Form1.%2 in Zeile %3<byte value="xd"/><byte value="xd"/>Bit
         <source>Score %1, moves: %2, time %3</source>
         <translation>Punkte %1, Züge: %2, Zeit %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Kein Bild geladen</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Bild %1 geladen</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

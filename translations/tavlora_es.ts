@@ -376,6 +376,14 @@ en Tavlora2021/08/31.Form1.%2 en la línea %3<byte value="xd"/><byte value="xd"/
         <source>Score %1, moves: %2, time %3</source>
         <translation>Puntuación %1, movimientos: %2, tiempo %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>No hay ninguna imagen cargada</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Imagen %1 cargada</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ kohteessa Tavlora2021/08/31.Form1.%2 rivillä %3<byte value="xd"/><byte value="x
         <source>Score %1, moves: %2, time %3</source>
         <translation>Pisteet %1, siirrot: %2, aika %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Kuvaa ei ole ladattu</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Kuva %1 ladattu</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

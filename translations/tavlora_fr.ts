@@ -376,6 +376,14 @@ dans Tavlora2021/08/31.Form1.%2 à la ligne %3<byte value="xd"/><byte value="xd"
         <source>Score %1, moves: %2, time %3</source>
         <translation>Score %1, coups : %2, temps %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Aucune image chargée</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Image %1 chargée</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

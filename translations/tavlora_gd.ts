@@ -376,6 +376,14 @@ ann an Tavlora2021/08/31.Form1.%2 aig loidhne %3<byte value="xd"/><byte value="x
         <source>Score %1, moves: %2, time %3</source>
         <translation>Sgòr %1, gluasadan: %2, ùine %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Cha deach dealbh a luchdadh</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Chaidh an dealbh %1 a luchdadh</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

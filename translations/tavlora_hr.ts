@@ -376,6 +376,14 @@ u Tavlora2021/08/31.Form1.%2 u retku %3<byte value="xd"/><byte value="xd"/>Poša
         <source>Score %1, moves: %2, time %3</source>
         <translation>Bodovi %1, potezi: %2, vrijeme %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Nije učitana nijedna slika</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Slika %1 učitana</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ itt: Tavlora2021/08/31.Form1.%2, %3. sor<byte value="xd"/><byte value="xd"/>Kér
         <source>Score %1, moves: %2, time %3</source>
         <translation>Pontszám %1, lépések: %2, idő %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Nincs betöltött kép</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Kép betöltve: %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

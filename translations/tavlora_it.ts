@@ -376,6 +376,14 @@ in Tavlora2021/08/31.Form1.%2 alla riga %3<byte value="xd"/><byte value="xd"/>In
         <source>Score %1, moves: %2, time %3</source>
         <translation>Punteggio %1, mosse: %2, tempo %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Nessuna immagine caricata</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Immagine %1 caricata</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ Tavlora2021/08/31.Form1.%2 の %3 行目<byte value="xd"/><byte value="xd"/>こ�
         <source>Score %1, moves: %2, time %3</source>
         <translation>スコア %1、手数: %2、時間 %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>画像が読み込まれていません</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>画像を読み込みました（%1）</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

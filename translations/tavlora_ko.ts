@@ -376,6 +376,14 @@ Tavlora2021/08/31.Form1.%2의 %3번째 줄<byte value="xd"/><byte value="xd"/>�
         <source>Score %1, moves: %2, time %3</source>
         <translation>점수 %1, 이동 수: %2, 시간 %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>불러온 그림이 없습니다</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>그림을 불러왔습니다(%1)</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

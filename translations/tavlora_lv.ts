@@ -376,6 +376,14 @@ vietā Tavlora2021/08/31.Form1.%2, %3. rindā<byte value="xd"/><byte value="xd"/
         <source>Score %1, moves: %2, time %3</source>
         <translation>Punkti %1, gājieni: %2, laiks %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Nav ielādēts neviens attēls</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Attēls %1 ielādēts</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ in Tavlora2021/08/31.Form1.%2 op regel %3<byte value="xd"/><byte value="xd"/>Stu
         <source>Score %1, moves: %2, time %3</source>
         <translation>Score %1, zetten: %2, tijd %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Er is geen afbeelding geladen</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Afbeelding %1 geladen</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

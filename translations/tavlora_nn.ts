@@ -376,6 +376,14 @@ i Tavlora2021/08/31.Form1.%2 på linje %3<byte value="xd"/><byte value="xd"/>Sen
         <source>Score %1, moves: %2, time %3</source>
         <translation>Poeng %1, trekk: %2, tid %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Ingen bilete er lasta</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Biletet %1 er lasta</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

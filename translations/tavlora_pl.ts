@@ -376,6 +376,14 @@ w Tavlora2021/08/31.Form1.%2 w wierszu %3<byte value="xd"/><byte value="xd"/>Pro
         <source>Score %1, moves: %2, time %3</source>
         <translation>Wynik %1, ruchy: %2, czas %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Nie wczytano żadnego obrazu</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Wczytano obraz %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ em Tavlora2021/08/31.Form1.%2 na linha %3<byte value="xd"/><byte value="xd"/>Env
         <source>Score %1, moves: %2, time %3</source>
         <translation>Pontuação %1, jogadas: %2, tempo %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Nenhuma imagem carregada</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Imagem %1 carregada</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <source>Score %1, moves: %2, time %3</source>
         <translation>Очки %1, ходы: %2, время %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Картинка не открыта</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Картинка %1 открыта</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

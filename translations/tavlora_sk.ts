@@ -376,6 +376,14 @@ v Tavlora2021/08/31.Form1.%2 na riadku %3<byte value="xd"/><byte value="xd"/>Po�
         <source>Score %1, moves: %2, time %3</source>
         <translation>Skóre %1, ťahy: %2, čas %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Nie je načítaný žiadny obrázok</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Obrázok %1 načítaný</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ Tavlora2021/08/31.Form1.%2 içinde, satır %3<byte value="xd"/><byte value="xd"/
         <source>Score %1, moves: %2, time %3</source>
         <translation>Puan %1, hamleler: %2, süre %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>Yüklü resim yok</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>Resim yüklendi: %1</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

@@ -376,6 +376,14 @@ in Tavlora2021/08/31.Form1.%2 at line %3<byte value="xd"/><byte value="xd"/>Plea
         <source>Score %1, moves: %2, time %3</source>
         <translation>分数 %1，步数：%2，时间 %3</translation>
     </message>
+    <message>
+        <source>No picture is loaded</source>
+        <translation>尚未加载图片</translation>
+    </message>
+    <message>
+        <source>Picture %1 loaded</source>
+        <translation>已加载图片（%1）</translation>
+    </message>
 </context>
 <context>
     <name>HighScore</name>

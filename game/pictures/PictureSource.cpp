@@ -69,6 +69,10 @@ PictureSource PictureSource::elsewhere(const QString& address) {
     return {Kind::Elsewhere, address, {}, {}};
 }
 
+QString PictureSource::name() const {
+    return kind_ == Kind::File ? QFileInfo(path_).fileName() : path_;
+}
+
 QImage PictureSource::load(int side, const DecoderWait& wait) {
     switch (kind_) {
         case Kind::Data: {

@@ -27,6 +27,8 @@ public:
     // a file is read again only while its content is the content load() read.
     // Pasted bytes too large to keep are not kept for this: the picture in hand will do.
     QImage loadAgain(int side, const DecoderWait& wait = {});
+    // What a player calls the picture: a file's name without its folder, or the name it was given.
+    QString name() const;
 
 private:
     enum class Kind { File, Data, Image, Elsewhere };

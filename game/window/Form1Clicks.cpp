@@ -101,7 +101,7 @@ void Form1::endGame() {
     txtScore->setText(QString::fromStdString(scoreForReading(scoreDisplay(score))));
     speakResult();
     enterScore(score);
-    services_.dialogs.noteForReaders({});  // no box came: the note is not for a later one
+    services_.dialogs.tellNoteNow();  // the score entered no table, so no box took it
     game_.releaseBoard();
     Frame2->setEnabled(true);
 }

@@ -31,6 +31,7 @@ void Form1::PushButton2_Click() {
         bool hasPicture = false;
         routine.step(102, [&] { hasPicture = !puzzlePicture_.isNull(); });
         if (!hasPicture) {
+            services_.dialogs.tellReaders(tr("No picture is loaded").toStdString());
             return;
         }
         routine.step(104, [&] { PushButton2->setText(tr(kEndCaption)); });

@@ -126,6 +126,7 @@ void Form1::showPicture(ReportingRoutine& routine, PictureSource source) {
         QPainter painter(&newpic);
         painter.drawImage(QRect(0, 0, side, side), creator_);
     });
+    const QString name = source.name();
     routine.step(118, [&] {
         setPictureRatio(newpic);
         puzzlePicture_ = newpic;
@@ -134,6 +135,7 @@ void Form1::showPicture(ReportingRoutine& routine, PictureSource source) {
     });
     // The screen may have changed while the picture decoded.
     applyPixelRatio(devicePixelRatioF());
+    services_.dialogs.tellReaders(tr("Picture %1 loaded").arg(name).toStdString());
 }
 
 bool Form1::waitForDecoder(QProcess& decoder, std::chrono::milliseconds deadline) {

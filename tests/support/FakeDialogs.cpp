@@ -43,3 +43,9 @@ std::vector<FakeDialogs::Message> FakeDialogs::errorReports() const {
     }
     return reports;
 }
+
+void FakeDialogs::tellNoteNow() {
+    if (!note_.empty()) {
+        toldReaders.push_back(std::exchange(note_, {}));
+    }
+}

@@ -32,11 +32,14 @@ public:
                         const std::string& defaultText) override;
     std::string chooseOpenFile(const std::string& title, const std::string& filter) override;
     void noteForReaders(const std::string& note) override { note_ = note; }
+    void tellNoteNow() override;
+    void tellReaders(const std::string& text) override { toldReaders.push_back(text); }
 
     std::vector<Message> messages;
     std::vector<Question> questions;
     std::vector<FileRequest> fileRequests;
-    std::deque<std::string> textReplies;  // an empty queue answers as a cancelled box
+    std::vector<std::string> toldReaders;  // said to screen readers with no box
+    std::deque<std::string> textReplies;   // an empty queue answers as a cancelled box
     std::deque<std::string> fileReplies;
 
     // Every box in the order shown: "message: <title>|<text>", "ask: <prompt>", "file: <title>".

@@ -252,6 +252,39 @@ TEST_F(KeyboardTest, EveryKeyOnTheBoardIsAnsweredWithTheCellUnderTheCursor) {
     EXPECT_EQ(board()->text(QAccessible::Description), "No game is running");
     EXPECT_EQ(dialogs.questions.back().readerNote,
               "Score " + form->txtScore->text().toStdString() + ", moves: 3, time 00:00:02");
+    // The score went with the name box, not a second time on its own.
+    EXPECT_EQ(dialogs.toldReaders, std::vector<std::string>{"Picture picture-400x400.png loaded"});
+}
+
+// What has no box of its own is told to screen readers at once, and the window shows nothing of
+// it: a refused start, a picture loaded, the score of an ended game that no table took.
+TEST_F(KeyboardTest, RefusalsLoadsAndScoresWithoutABoxAreToldToReaders) {
+    {
+        ScoreDatabase database;
+        database.openScoreDatabase(folderPath("/hiscore.mdb"));
+        for (int id = 1; id <= 10; ++id) {
+            database.updateRow("tblSlide", id, 9999.0, "Ada");
+        }
+    }
+    openWindow();
+    activateWindow();
+    pressStart(Qt::Key_Space);
+    EXPECT_EQ(form->PushButton2->text(), "Start Game");
+    EXPECT_EQ(dialogs.toldReaders, std::vector<std::string>{"No picture is loaded"});
+    testfiles::writeBytes(folderPath("/notes.jpg"), "just some text, not a picture");
+    dialogs.fileReplies.push_back(folderPath("/notes.jpg").toStdString());
+    click(form->PushButton1);
+    EXPECT_EQ(dialogs.errorReports().size(), 1u);
+    EXPECT_EQ(dialogs.toldReaders.size(), 1u);  // a picture that failed is not called loaded
+    loadPicture();
+    EXPECT_EQ(dialogs.toldReaders.back(), "Picture picture-400x400.png loaded");
+    pressStart(Qt::Key_Space);
+    tick();
+    pressStart(Qt::Key_Space);
+    EXPECT_TRUE(dialogs.questions.empty());
+    EXPECT_EQ(dialogs.toldReaders.back(),
+              "Score " + form->txtScore->text().toStdString() + ", moves: 0, time 00:00:01");
+    EXPECT_EQ(dialogs.toldReaders.size(), 3u);
 }
 
 // A screen reader presses through AT-SPI, which calls doAction and waits for it to return.
