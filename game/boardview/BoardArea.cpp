@@ -133,9 +133,17 @@ void BoardArea::hideGame() {
     updateCursorMark();
     announced_.clear();
     answer_.clear();
+    announceBoardChanged();
+}
+
+// The board reads differently with and without a game: its cells come or go, and so does the
+// description that says no game is running, which readers keep until told.
+void BoardArea::announceBoardChanged() {
     if (QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
     }
 }
 
@@ -380,9 +388,7 @@ void BoardArea::announceChanges() {
     }
     const bool first = announced_.isEmpty();
     if (first) {
-        // A new game: the board has cells again.
-        QAccessibleEvent event(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+        announceBoardChanged();
         announceFocus();
     }
     for (int cell = 0; cell < kSide * kSide; ++cell) {

@@ -74,6 +74,7 @@ private:
     void updateCursorMark();
     void announceFocus();
     void announceChanges();
+    void announceBoardChanged();
     QString pressAnswer(const std::array<int, kCells>& piecesBefore, int chosenBefore,
                         int cell) const;
 

@@ -8,10 +8,12 @@ writes stays there). Orca is started through its own modules, not its launcher: 
 or refuses to run beside any other Orca of the same user, and other people's runs on this machine
 are none of this one's business.
 
-    orca_session.py GAME_FOLDER PICTURE [--transcript swap|slide]
+    orca_session.py GAME_FOLDER PICTURE [--transcript] [--whole-slide]
 
-Without --transcript it checks what the player hears on entering the board, a move, a refused
-press and the end of a game, and exits 1 on the first phrase that does not come.
+It checks what the player hears for a start refused for want of a picture, the picture loaded,
+entering the board, a move, a refused press and the end of a game, and exits 1 on the first phrase
+that does not come. --whole-slide plays the Slide game to the formed picture too; --transcript
+prints every key pressed and what Orca said.
 """
 
 import os
@@ -21,6 +23,8 @@ import subprocess
 import sys
 import tempfile
 import time
+
+import slide_solver
 
 DEADLINE = 20.0  # seconds for one phrase; a loaded machine can be slow, a silent reader is a fault
 
@@ -116,16 +120,27 @@ class Session:
     def _start_orca(self):
         prefs = os.path.join(self.folder, "orca-prefs")
         os.makedirs(prefs)
+        # Orca 43 (Debian 12) hands out its settings manager from its main module; Orca 48
+        # (Debian 13) from a module of its own, with the methods renamed, and its modules load
+        # only in the order its own launcher loads them.
         launcher = (
-            "import sys\n"
+            "import importlib.util, sys\n"
             "from orca import debug\n"
             "debug.debugLevel = debug.LEVEL_ALL\n"
             "debug.eventDebugLevel = debug.LEVEL_OFF\n"
             "debug.debugFile = open(sys.argv[1], 'w', buffering=1)\n"
-            "from orca import orca\n"
-            "manager = orca.getSettingsManager()\n"
+            "if importlib.util.find_spec('orca.debugging_tools_manager'):\n"
+            "    from orca import debugging_tools_manager, messages, settings, script_manager\n"
+            "    from orca import settings_manager\n"
+            "    manager = settings_manager.get_manager()\n"
+            "    folder = manager.get_prefs_dir\n"
+            "else:\n"
+            "    from orca import orca\n"
+            "    manager = orca.getSettingsManager()\n"
+            "    folder = manager.getPrefsDir\n"
             "manager.activate(sys.argv[2], {})\n"
-            "sys.path.insert(0, manager.getPrefsDir())\n"
+            "sys.path.insert(0, folder())\n"
+            "from orca import orca\n"
             "sys.exit(orca.main())\n")
         # Orca's modules belong to the interpreter its own launcher names.
         with open(shutil.which("orca") or "/usr/bin/orca") as f:
@@ -218,11 +233,11 @@ class Player:
         self.pieces = {}  # (row, column) -> piece number, 0 for the gap
         self.homes = {}   # (row, column) -> (row, column) the piece there belongs in
 
-    def press(self, keys, expect, what):
+    def press(self, keys, expect, what, quiet=1.0):
         """Presses `keys` (xdotool names, space-separated) and waits until Orca says `expect`."""
         self.s.key(*keys.split())
         heard = self.s.wait_for(expect, what)
-        heard += self.s.settle(quiet=1.0)
+        heard += self.s.settle(quiet=quiet)
         if self.transcript is not None:
             self.transcript.append((keys, heard))
         self._learn(heard)
@@ -248,13 +263,25 @@ class Player:
                 key, self.column = (("Right", self.column + 1) if column > self.column
                                     else ("Left", self.column - 1))
             self.press(key, r"Row %d, column %d:" % (self.row, self.column),
-                       "the cell at row %d, column %d" % (self.row, self.column))
+                       "the cell at row %d, column %d" % (self.row, self.column), quiet=0.4)
 
     def read_board(self):
         for row in range(1, 5):
             columns = range(1, 5) if row % 2 else range(4, 0, -1)
             for column in columns:
                 self.go(row, column)
+
+
+def load_from_the_window(player, picture):
+    """From the board: Start Game refuses with no picture, then Load Picture loads `picture`."""
+    player.press("shift+Tab", r"High Scores", "the High Scores button")
+    player.press("shift+Tab", r"Start Game", "the Start Game button")
+    player.press("space", r"No picture is loaded", "the refusal to start")
+    player.press("shift+Tab", r"Load Picture", "the Load Picture button")
+    player.press("space", r"Add File", "the file box")
+    player.s.type(picture)
+    player.press("Return", r"Picture %s loaded" % re.escape(os.path.basename(picture)),
+                 "the picture loaded, by name")
 
 
 def start_game(player, path=(("shift+Tab", "High Scores"), ("shift+Tab", "Start Game"))):
@@ -285,9 +312,28 @@ def play_swap_to_the_end(player):
     raise AssertionError("the picture never formed")
 
 
-def play_slide_a_little(player):
+def play_slide_to_the_end(player, path):
+    """Enters a Slide game, reads the board and forms the picture with moves the solver found."""
+    heard = start_game(player, path)
+    assert any("A tile moves into the gap" in line for line in heard), heard
+    player.read_board()
+    cells = [player.pieces[(k // 4 + 1, k % 4 + 1)] for k in range(16)]
+    for cell in slide_solver.presses(cells):
+        gap = cells.index(0)
+        piece = cells[cell]
+        player.go(cell // 4 + 1, cell % 4 + 1)
+        heard = player.press("space", r"Piece %d moved to row %d, column %d|Score" % (
+            piece, gap // 4 + 1, gap % 4 + 1), "where the piece went", quiet=0.4)
+        cells[gap], cells[cell] = piece, 0
+        if any("Score" in line for line in heard):
+            assert cells == list(range(1, 16)) + [0], "the game ended before the picture formed"
+            return heard
+    raise AssertionError("the picture never formed")
+
+
+def play_slide_a_little(player, path):
     """Enters a Slide game, plays a move and a refused press, asks for the counts and ends it."""
-    heard = start_game(player)
+    heard = start_game(player, path)
     assert any("A tile moves into the gap" in line for line in heard), heard
     player.read_board()
     gap = next(cell for cell, piece in player.pieces.items() if piece == 0)
@@ -305,12 +351,17 @@ def play_slide_a_little(player):
     if edge:
         player.press(edge, r"Edge of the board", "the edge")
     # The value boxes: the caption and the whole value once, nothing about a selection.
-    heard = player.press("Tab", r"^[0-9.]+ label", "the score box's value")
-    assert "Score panel." in heard and not any("selected" in line for line in heard), heard
-    heard = player.press("Tab", r"^\d\d:\d\d:\d\d label", "the whole time")
+    # Orca 43 says "Score panel. 0 label.", Orca 48 "0 Score.".
+    heard = player.press("Tab", r"^[0-9.]+ (label|Score)\.", "the score box's value")
+    assert "Score" in " ".join(heard) and not any("selected" in line for line in heard), heard
+    heard = player.press("Tab", r"^\d\d:\d\d:\d\d (label|Timer)\.", "the whole time")
     assert not any("selected" in line for line in heard), heard
+    # The clock ticks on, but a player resting on it does not hear every second.
+    time.sleep(2.5)
+    ticks = player.s.spoken()
+    assert not any(re.search(r"\d\d:\d\d:\d\d", line) for line in ticks), ticks
     # Back on the board, the cell under the cursor is named again.
-    player.press("shift+Tab", r"Score panel", "the score box")
+    player.press("shift+Tab", r"Score", "the score box")
     player.press("shift+Tab", r"Row %d, column %d: the gap" % (player.row, player.column),
                  "the cell under the cursor")
     player.press("shift+Tab", r"High Scores", "the High Scores button")
@@ -326,24 +377,33 @@ def main():
     parser.add_argument("game_folder")
     parser.add_argument("picture")
     parser.add_argument("--transcript", action="store_true")
+    parser.add_argument("--whole-slide", action="store_true",
+                        help="play the Slide game to the formed picture, not a few moves")
     args = parser.parse_args()
-    # The session is started through Orca's own modules, whose names are those of Orca 43
-    # (Debian 12); Orca 47 and later renamed them, and this script does not drive those yet.
-    version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
-    found = re.search(r"(\d+)\.", version)
-    if not found or int(found.group(1)) != 43:
-        print("SKIPPED: this session drives Orca 43's modules; found %r" % version.strip())
+    if not shutil.which("orca"):
+        print("SKIPPED: no orca here")
         return 77
+    version = subprocess.run(["orca", "--version"], capture_output=True, text=True).stdout
     session = Session(args.game_folder, args.picture)
     transcript = []
     player = Player(session, transcript)
     try:
-        heard = session.start([session.picture])
-        transcript.append(("(the game starts with %s)" % os.path.basename(args.picture),
-                           heard + session.settle()))
-        play_slide_a_little(player)
-        to_swap = (("shift+Tab", "Load Picture"), ("shift+Tab", "Swap"), ("space", "selected"),
-                   ("Tab", "Load Picture"), ("Tab", "Start Game"))
+        heard = session.start()
+        transcript.append(("(the game starts, %s)" % version.strip(), heard + session.settle()))
+        load_from_the_window(player, session.picture)
+        to_slide = (("Tab", "Start Game"),)
+        if args.whole_slide:
+            play_slide_to_the_end(player, to_slide)
+            player.s.type("Orca")
+            player.press("Return", r"Congratulation", "the congratulation")
+            # The picture formed on the board, and the board has the keyboard again.
+            player.press("Return", r"No game is running", "the board again")
+            to_start = (("shift+Tab", "High Scores"), ("shift+Tab", "Start Game"))
+        else:
+            play_slide_a_little(player, to_slide)
+            to_start = ()
+        to_swap = to_start + (("shift+Tab", "Load Picture"), ("shift+Tab", "Swap"),
+                              ("space", "selected"), ("Tab", "Load Picture"), ("Tab", "Start Game"))
         start_game(player, to_swap)
         play_swap_to_the_end(player)
         player.s.type("Orca")
