@@ -25,13 +25,16 @@ namespace {
 // How long after the file box closes the window manager has surely moved the keyboard back.
 constexpr int kBoxGoneMs = 300;
 
-// Some window managers (Openbox, for one) hand the keyboard back to the game's window while Qt
-// still counts the closing box as open, and Qt then never counts the game's window active again:
-// keys still reach it, but screen readers ignore a window that is not active, so a blind player
-// hears nothing more. When no window of the game is active once the box has gone, the game's
-// window is made active again. (QWidget::activateWindow cannot: the window already has the
-// keyboard, so the window manager does nothing.)
+// Under X some window managers (Openbox, for one) hand the keyboard back to the game's window
+// while Qt still counts the closing box as open, and Qt then never counts the game's window active
+// again: keys still reach it, but screen readers ignore a window that is not active, so a blind
+// player hears nothing more. When no window of the game is active once the box has gone, the
+// game's window is made active again. (QWidget::activateWindow cannot: the window already has the
+// keyboard, so the window manager does nothing.) Elsewhere the system alone decides.
 void reclaimActivation(QWidget* window) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return;
+    }
     QTimer::singleShot(kBoxGoneMs, window, [window] {
         if (QApplication::activeWindow() == nullptr && window->isVisible()) {
             QT_WARNING_PUSH
