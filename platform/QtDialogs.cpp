@@ -194,9 +194,9 @@ std::string QtDialogs::chooseOpenFile(const std::string& title, const std::strin
         QFileDialog::HideNameFilterDetails);
     if (!chosen.isEmpty()) {
         userSettings().setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
-    }
-    if (!chosen.isEmpty() && parent_ != nullptr) {
-        reclaimActivation(parent_->window());
+        if (parent_ != nullptr) {
+            reclaimActivation(parent_->window());
+        }
     }
     return chosen.toStdString();
 }
