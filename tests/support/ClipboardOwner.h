@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QProcess>
 #include <QStringList>
 #include <QTest>
@@ -15,13 +16,15 @@
 class ClipboardOwner {
 public:
     explicit ClipboardOwner(const QStringList& arguments) {
-        // Under Wayland the window hears of the new owner once the focus has come back to it.
-        const int changes = changesSeen();
         process_.start(
             onWayland() ? QStringLiteral(WAYLAND_CLIPBOARD_OWNER) : QStringLiteral(CLIPBOARD_OWNER),
             arguments);
+        process_.waitForStarted(15000);
+        marker_ = QStringLiteral("application/x-clipboard-owner-%1").arg(process_.processId());
+        // Under Wayland the window hears of the new owner only once the focus has come back to
+        // it, and the offers of earlier owners (or Weston's copy of one) may still come first.
         owning_ = process_.waitForReadyRead(15000) && process_.readLine().trimmed() == "owning" &&
-                  (!onWayland() || QTest::qWaitFor([&] { return changesSeen() > changes; }, 5000));
+                  (!onWayland() || QTest::qWaitFor([&] { return offered(); }, 5000));
     }
     ~ClipboardOwner() { stop(); }
     ClipboardOwner(const ClipboardOwner&) = delete;
@@ -39,25 +42,24 @@ public:
     // Ends it; the clipboard then has no owner.
     void stop() {
         if (process_.state() != QProcess::NotRunning) {
-            const int changes = changesSeen();
+            const bool wasOffered = onWayland() && offered();
             process_.kill();
             process_.waitForFinished();
-            if (onWayland()) {
-                (void)QTest::qWaitFor([&] { return changesSeen() > changes; }, 5000);
+            if (wasOffered) {
+                (void)QTest::qWaitFor([&] { return !offered(); }, 5000);
             }
         }
     }
 
 private:
-    // How often this program was told of a new clipboard, counted from the first owner on.
-    static int changesSeen() {
-        static int changes = 0;
-        static const auto counting = QObject::connect(QGuiApplication::clipboard(),
-                                                      &QClipboard::dataChanged, [] { ++changes; });
-        (void)counting;
-        return changes;
+    // Whether the compositor offers this program what this owner offers: the owner adds a type
+    // naming itself.
+    bool offered() const {
+        const QMimeData* offer = QGuiApplication::clipboard()->mimeData();
+        return offer != nullptr && offer->formats().contains(marker_);
     }
 
     QProcess process_;
+    QString marker_;
     bool owning_ = false;
 };

@@ -7,6 +7,8 @@
 //   wayland_clipboard_owner flood TYPE MIB [TYPE MIB]    offers TYPE, sends MIB mebibytes, fast
 //   wayland_clipboard_owner serve TYPE FILE [TYPE FILE]  offers and sends
 // TYPEs are offered in the order given; Weston keeps a copy of the first (a small one spares it).
+// Last comes a type of its own, application/x-clipboard-owner-PID, never sent: it tells the tests
+// that what the compositor offers them is this owner's, not an earlier one's or Weston's copy.
 // The compositor takes a clipboard only from a program with the keyboard: it shows a small window
 // of its own, takes the clipboard as soon as that window has the keyboard, then closes the window,
 // so the focus goes back. It prints "owning" then, and runs until it loses the clipboard or is
@@ -95,6 +97,8 @@ void own(uint32_t serial) {
     for (const auto& [type, bytes] : served) {
         wl_data_source_offer(source, type.c_str());
     }
+    wl_data_source_offer(source,
+                         ("application/x-clipboard-owner-" + std::to_string(getpid())).c_str());
     wl_data_device* device = wl_data_device_manager_get_data_device(manager, seat);
     wl_data_device_set_selection(device, source, serial);
     // Done with the window: the keyboard goes back to the window before it.
