@@ -39,7 +39,8 @@ public:
     }
 
     bool owning() const { return owning_; }
-    // Ends it; the clipboard then has no owner.
+    // Ends it. Under X the clipboard then has no owner; under Wayland, Weston may offer its copy of
+    // this owner's first type.
     void stop() {
         if (process_.state() != QProcess::NotRunning) {
             const bool wasOffered = onWayland() && offered();
