@@ -65,46 +65,60 @@ const clsBoard& PuzzleGame::board() const {
     return *board_;
 }
 
-CellOutcome PuzzleGame::actOn(int cell) {
-    CellOutcome outcome = type_ == GameType::Slide ? slideInto(cell) : swapWith(cell);
+MoveOutcome PuzzleGame::actOn(int cell) {
+    MoveOutcome outcome = type_ == GameType::Slide ? slideInto(cell) : swapWith(cell);
     outcome.formed = isFormed();
     return outcome;
 }
 
 // The tile moves into the empty cell when that lies above, below, or just before or after it in
 // reading order; row ends count as neighbours.
-CellOutcome PuzzleGame::slideInto(int cell) {
+MoveOutcome PuzzleGame::slideInto(int cell) {
     clsBoard& b = board();
     const int side = b.totalRows().value();
-    const Int16 source = cell;
+    MoveOutcome outcome{.piece = pieceAt(cell), .from = cell};
     for (int target : {cell - side, cell + side, cell - 1, cell + 1}) {
-        if (b.swapTile(target, source)) {
-            countMove();
-            return {.counted = true, .moved = true};
+        if (b.swapTile(target, Int16(cell))) {
+            outcome.kind = MoveOutcome::Kind::Slid;
+            outcome.to = target;
+            outcome.counted = countMove();
+            return outcome;
         }
     }
-    return {};
+    outcome.to = cell;
+    return outcome;
 }
 
 // Every click counts: the first chooses a tile, the second exchanges it with the chosen one.
-CellOutcome PuzzleGame::swapWith(int cell) {
+MoveOutcome PuzzleGame::swapWith(int cell) {
     clsBoard& b = board();
-    countMove();
-    if (selectedIndex_ == -1) {
+    MoveOutcome outcome{.piece = pieceAt(cell), .from = cell, .to = cell};
+    outcome.counted = countMove();
+    const int chosen = selectedIndex_.value();
+    if (chosen == -1) {
         selectedIndex_ = cell;
-        return {.counted = true, .chosen = true};
+        outcome.kind = MoveOutcome::Kind::Chosen;
+        return outcome;
     }
+    outcome.otherPiece = imageAt(chosen);
     b.swapTile2(cell, selectedIndex_);
-    const bool moved = selectedIndex_ != cell;
     selectedIndex_ = -1;
-    return {.counted = true, .moved = moved, .choiceCleared = true};
+    outcome.kind = chosen == cell ? MoveOutcome::Kind::Unchosen : MoveOutcome::Kind::Exchanged;
+    outcome.to = chosen;
+    return outcome;
 }
 
-void PuzzleGame::countMove() {
+int PuzzleGame::pieceAt(int cell) const {
+    return cell >= 0 && cell < cellCount() ? imageAt(cell) : -1;
+}
+
+bool PuzzleGame::countMove() {
     // The count stops at 32767 so a marathon game never overflows.
     if (moveCount_ < Int16::kMax) {
         ++moveCount_;
+        return true;
     }
+    return false;
 }
 
 void PuzzleGame::tick() {

@@ -10,15 +10,25 @@
 
 enum class GameType { Slide, Swap };
 
-// What acting on a cell did.
-struct CellOutcome {
-    bool counted = false;        // the move count went up
-    bool moved = false;          // tiles changed cells
-    bool chosen = false;         // Swap: the cell became the chosen one
-    bool choiceCleared = false;  // Swap: the chosen cell is chosen no more
-    bool formed = false;         // the picture is whole again
+// What one press on a cell did, as the game decided it. Whatever shows or tells a move (drawing,
+// motion, sound, speech) reads this answer; none of them works the move out again.
+struct MoveOutcome {
+    enum class Kind {
+        None,       // Slide: no neighbour holds the gap, so nothing moved and nothing counted
+        Slid,       // Slide: `piece` went from `from` into the gap at `to`
+        Chosen,     // Swap: the tile at `from` is now the chosen one
+        Exchanged,  // Swap: `piece` went from `from` to `to`, and `otherPiece` the other way
+        Unchosen,   // Swap: the chosen tile was pressed again; nothing moved
+    };
+    Kind kind = Kind::None;
+    int piece = -1;        // the piece of the pressed cell
+    int otherPiece = -1;   // Exchanged: the piece it changed places with
+    int from = -1;         // the pressed cell
+    int to = -1;           // the cell the pressed piece is in now
+    bool counted = false;  // the move count went up (it stops at its largest value)
+    bool formed = false;   // the picture is whole again
 
-    bool nothing() const { return !counted && !moved && !chosen && !choiceCleared; }
+    bool moved() const { return kind == Kind::Slid || kind == Kind::Exchanged; }
 };
 
 // The running game: the board, the rules of both game types, the move count, the clock, Swap's
@@ -64,7 +74,8 @@ public:
     void releaseBoard() { board_.reset(); }
 
     // -- Playing
-    CellOutcome actOn(int cell);
+    // Plays `cell` by the rules of the current game type.
+    MoveOutcome actOn(int cell);
     void tick();
     bool isFormed() const;
 
@@ -90,17 +101,14 @@ public:
     void setMoveCount(Int16 moves) { moveCount_ = moves; }
     void setClock(Int16 elapsed, Clock clock);
 
-    // -- Ending: while a game is being scored and torn down, nothing may act on it.
+    // Changes with every new board: a press queued for an earlier game can tell it is stale.
     int serial() const { return serial_; }
-    bool isEnding() const { return ending_; }
-    void setEnding(bool ending) { ending_ = ending; }
-    // A board to play on, not being ended, and still the game of `serial`.
-    bool accepts(int serial) const { return board_ && !ending_ && serial == serial_; }
 
 private:
-    CellOutcome slideInto(int cell);
-    CellOutcome swapWith(int cell);
-    void countMove();
+    MoveOutcome slideInto(int cell);
+    MoveOutcome swapWith(int cell);
+    bool countMove();
+    int pieceAt(int cell) const;  // -1 outside the board
 
     std::unique_ptr<clsBoard> board_;
     GameType type_ = GameType::Slide;
@@ -112,18 +120,4 @@ private:
     Int16 selectedIndex_ = 0;
     std::string scoreTable_;
     int serial_ = 0;
-    bool ending_ = false;
-};
-
-// Marks the game as being ended for as long as the ending runs, so that events let through in the
-// meantime leave it alone.
-class EndingScope {
-public:
-    explicit EndingScope(PuzzleGame& game) : game_(game) { game_.setEnding(true); }
-    ~EndingScope() { game_.setEnding(false); }
-    EndingScope(const EndingScope&) = delete;
-    EndingScope& operator=(const EndingScope&) = delete;
-
-private:
-    PuzzleGame& game_;
 };

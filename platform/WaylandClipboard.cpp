@@ -92,6 +92,9 @@ private:
     // readable, when given); false once the deadline passed, the reading was cancelled or the
     // connection broke.
     bool pump(int fd = -1);
+    // Waits until the compositor has answered everything asked so far, as a roundtrip does, but
+    // within the deadline and given up when cancelled: a stalled compositor holds up no one.
+    bool synced();
     void showWindow();
 
     static void announced(void* data, wl_registry* registry, uint32_t name, const char* interface,
@@ -214,7 +217,7 @@ bool WaylandSession::open() {
     }
     registry_ = wl_display_get_registry(display_);
     wl_registry_add_listener(registry_, &kRegistryListener, this);
-    if (wl_display_roundtrip(display_) < 0) {
+    if (!synced()) {
         return false;
     }
     if (compositor_ == nullptr || shm_ == nullptr || seat_ == nullptr || shell_ == nullptr ||
@@ -224,6 +227,18 @@ bool WaylandSession::open() {
     device_ = wl_data_device_manager_get_data_device(manager_, seat_);
     wl_data_device_add_listener(device_, &kDeviceListener, this);
     return true;
+}
+
+bool WaylandSession::synced() {
+    bool answered = false;
+    static constexpr wl_callback_listener kDone = {
+        [](void* data, wl_callback*, uint32_t) { *static_cast<bool*>(data) = true; }};
+    wl_callback* sync = wl_display_sync(display_);
+    wl_callback_add_listener(sync, &kDone, &answered);
+    while (!answered && pump()) {
+    }
+    wl_callback_destroy(sync);
+    return answered;
 }
 
 void WaylandSession::showWindow() {

@@ -196,40 +196,36 @@ void BoardArea::activate(int cell) {
         speak({});
         return;
     }
-    std::array<int, kCells> pieces{};
-    for (int k = 0; k < kCells; ++k) {
-        pieces[static_cast<std::size_t>(k)] = game_->imageAt(k);
-    }
-    const int chosen = game_->selectedIndex().value();
-    const int serial = game_->serial();
+    // The answer comes with the move's drawing; a press the window refuses draws nothing and is
+    // answered with nothing.
+    pressed_ = cell;
     emit activated(cell);
-    // A press that formed the picture has ended the game; the end speaks for itself.
-    if (game_ != nullptr && game_->serial() == serial && game_->hasBoard()) {
-        speak(pressAnswer(pieces, chosen, cell));
-    }
+    pressed_ = -1;
 }
 
-QString BoardArea::pressAnswer(const std::array<int, kCells>& piecesBefore, int chosenBefore,
-                               int cell) const {
-    const int piece = piecesBefore[static_cast<std::size_t>(cell)];
+void BoardArea::answerMove(const MoveOutcome& move) {
+    // Only a key or a screen reader's press is answered; a picture formed speaks for itself.
+    if (pressed_ != move.from || move.formed) {
+        return;
+    }
     const auto movedTo = [&](int target) {
         return rowAndColumn(QT_TRANSLATE_NOOP("BoardArea", "Piece %3 moved to row %1, column %2"),
                             target)
-            .arg(piece + 1);
+            .arg(move.piece + 1);
     };
-    if (game_->type() == GameType::Slide) {
-        for (int k = 0; k < kCells; ++k) {
-            if (k != cell && game_->imageAt(k) == piece) {
-                return movedTo(k);
-            }
-        }
-        return tr("Not next to the gap");
+    switch (move.kind) {
+        case MoveOutcome::Kind::None:
+            speak(tr("Not next to the gap"));
+            break;
+        case MoveOutcome::Kind::Slid:
+        case MoveOutcome::Kind::Exchanged:
+            speak(movedTo(move.to));
+            break;
+        case MoveOutcome::Kind::Chosen:
+        case MoveOutcome::Kind::Unchosen:
+            speak({});  // the choice reads in the cell's name
+            break;
     }
-    // Swap: a choice reads in the cell's name; an exchange says where the pressed piece went.
-    if (chosenBefore >= 0 && chosenBefore != cell) {
-        return movedTo(chosenBefore);
-    }
-    return {};
 }
 
 void BoardArea::speak(const QString& text) {

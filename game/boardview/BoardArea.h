@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <array>
 
-class PuzzleGame;
+#include "board/PuzzleGame.h"
 
 // The board area: it holds the tile controls and, once the game is over, the whole picture. While
 // a game runs it takes the keyboard: the arrow keys move a cursor over the cells, Space or Enter
@@ -17,9 +17,9 @@ class PuzzleGame;
 class BoardArea : public QLabel {
     Q_OBJECT
 public:
-    static constexpr int kSide = 4;
+    static constexpr int kSide = PuzzleGame::kSide;
     static constexpr int kCellSide = 100;  // logical pixels
-    static constexpr int kCells = kSide * kSide;
+    static constexpr int kCells = PuzzleGame::kCells;
 
     explicit BoardArea(QWidget* parent);
 
@@ -44,6 +44,9 @@ public:
     QRect cellRect(int cell) const;
     // Plays cell k as a click on its tile would.
     void activate(int cell);
+    // What the game did with a press (called with every drawing of a move): a press from the
+    // keyboard or a screen reader is answered to screen readers.
+    void answerMove(const MoveOutcome& move);
     // A screen reader's press: returns at once and plays cell k, with the cursor there, just
     // after, so the reader hears back before any box the move opens. Nothing happens when that
     // game is over by then.
@@ -75,8 +78,6 @@ private:
     void announceFocus();
     void announceChanges();
     void announceBoardChanged();
-    QString pressAnswer(const std::array<int, kCells>& piecesBefore, int chosenBefore,
-                        int cell) const;
 
     const PuzzleGame* game_ = nullptr;
     int cursor_ = -1;
@@ -85,6 +86,7 @@ private:
     QStringList announced_;    // what screen readers were last told of each cell
     QString answer_;           // what `speak` last said, until the cursor moves or the focus goes
     int answerCell_ = -1;      // the cell it was said with; -1 for the board
+    int pressed_ = -1;         // the cell a key or a screen reader is playing, while it plays
     bool howToHeard_ = false;  // a key was pressed on the board in this game
     std::array<int, kCells> generation_{};
 };

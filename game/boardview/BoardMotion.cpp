@@ -1,7 +1,6 @@
 #include "game/boardview/BoardMotion.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVariantAnimation>
@@ -132,17 +131,6 @@ void BoardMotion::settle() {
     if (moved) {
         emit stilled();
     }
-}
-
-void BoardMotion::waitUntilStill() {
-    if (!running()) {
-        return;
-    }
-    QEventLoop loop;
-    connect(this, &BoardMotion::stilled, &loop, &QEventLoop::quit);
-    // A window closed meanwhile takes the animation with it.
-    connect(animation_.data(), &QObject::destroyed, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 bool BoardMotion::eventFilter(QObject* watched, QEvent* event) {

@@ -40,8 +40,6 @@ public:
     }
     // Everything at its final place, now.
     void finish();
-    // Runs the window's events until nothing moves.
-    void waitUntilStill();
 
     // One frame of what runs now, `progress` eased from 0 to 1; the animation calls it at
     // the screen's rate. A timing of single frames calls it itself, with the durations stretched

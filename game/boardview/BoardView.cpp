@@ -1,6 +1,7 @@
 #include "game/boardview/BoardView.h"
 
 #include <QCoreApplication>
+#include <memory>
 #include <utility>
 
 #include "game/boardview/BoardArea.h"
@@ -94,48 +95,57 @@ void BoardView::drawBoard(const PuzzleGame& game, PictureClip& clip) {
     motion_->finish();
     const int total = game.cellCount();
     const int chosen = game.selectedIndex().value();
-    std::vector<int> shown(static_cast<size_t>(total));
     for (int k = 0; k < total; ++k) {
         TileLabel* label = control(k);
         label->setCell(clip.GraphicCell(game.imageAt(k)));
         label->setVisible(!game.isHiddenAt(k));
         label->setThreeDimensional(k == chosen);
-        shown[static_cast<size_t>(k)] = game.isHiddenAt(k) ? -1 : game.imageAt(k);
     }
-    // A piece that now shows in another cell than at the last drawing came from there. The first
-    // drawing of a game has no last one, so the shuffle never moves.
-    std::vector<BoardMotion::Glide> glides;
-    if (drawn_.size() == shown.size()) {
-        for (size_t k = 0; k < shown.size(); ++k) {
-            if (shown[k] < 0 || shown[k] == drawn_[k]) {
-                continue;
-            }
-            for (size_t from = 0; from < drawn_.size(); ++from) {
-                if (from != k && drawn_[from] == shown[k]) {
-                    glides.push_back({control(static_cast<int>(k)),
-                                      control(static_cast<int>(from))->pos(),
-                                      control(static_cast<int>(k))->pos()});
-                }
-            }
-        }
-    }
-    drawn_ = std::move(shown);
     area_->showGame(game);
+    area_->keepCursorOnTop();
+}
+
+void BoardView::showMove(const PuzzleGame& game, PictureClip& clip, const MoveOutcome& move) {
+    drawBoard(game, clip);
+    area_->answerMove(move);
+    if (!move.moved()) {
+        return;
+    }
+    // The pressed piece glides from its cell to where it went; in an exchange the other piece
+    // makes the opposite way. A piece the drawing hides (the gap) does not move.
+    std::vector<BoardMotion::Glide> glides;
+    const auto glide = [&](int from, int to) {
+        TileLabel* tile = control(to);
+        if (tile->isVisible()) {
+            glides.push_back({tile, control(from)->pos(), tile->pos()});
+        }
+    };
+    glide(move.from, move.to);
+    if (move.kind == MoveOutcome::Kind::Exchanged) {
+        glide(move.to, move.from);
+    }
     motion_->glide(std::move(glides));
     area_->keepCursorOnTop();
 }
 
-QPixmap BoardView::stillPicture() {
-    if (!motion_->enabled()) {
-        return {};
+void BoardView::whenStill(QObject* context, const std::function<void()>& then) {
+    if (!motion_->running()) {
+        then();
+        return;
     }
-    motion_->waitUntilStill();
-    return area_->grab();
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = QObject::connect(motion_, &BoardMotion::stilled, context, [once, then] {
+        QObject::disconnect(*once);
+        then();
+    });
+}
+
+QPixmap BoardView::stillPicture() {
+    return motion_->enabled() ? area_->grab() : QPixmap();
 }
 
 void BoardView::fadeFrom(const QPixmap& before) {
     motion_->fade(before);
-    motion_->waitUntilStill();
 }
 
 void BoardView::removeControl(int index) {
@@ -149,7 +159,6 @@ void BoardView::removeControl(int index) {
 
 void BoardView::removeTiles(int total) {
     motion_->finish();
-    drawn_.clear();
     area_->hideGame();
     controls_[0]->hide();
     for (int i = 1; i <= total; ++i) {
@@ -159,7 +168,6 @@ void BoardView::removeTiles(int total) {
 
 void BoardView::removeLeftovers() {
     motion_->finish();
-    drawn_.clear();
     area_->hideGame();
     controls_[0]->hide();
     controls_[0]->setThreeDimensional(false);

@@ -32,10 +32,15 @@ public:
     void setControlTop(int index, int top);
 
     // Brings every element up to date with the game: element k shows the picture cell of the tile
-    // in cell k, the empty tile is hidden in Slide, and the chosen tile is raised. The tiles a move
-    // carried then glide from where they stood, unless motion is off.
+    // in cell k, the empty tile is hidden in Slide, and the chosen tile is raised.
     void drawBoard(const PuzzleGame& game, PictureClip& clip);
-    // The board as it looks now, once the last move has come to rest; null when motion is off.
+    // The drawing after a press: the board as the game now stands, the tiles the move carried
+    // gliding from where they stood (unless motion is off), and the answer for screen readers.
+    void showMove(const PuzzleGame& game, PictureClip& clip, const MoveOutcome& move);
+    // Runs `then` once nothing moves on the board: at once when nothing does, else later on the
+    // window's thread, unless `context` is gone by then.
+    void whenStill(QObject* context, const std::function<void()>& then);
+    // The board as it looks now, for a fade; null when motion is off.
     QPixmap stillPicture();
     // The board's picture `before` fades into what the board shows now.
     void fadeFrom(const QPixmap& before);
@@ -59,6 +64,5 @@ private:
     BoardArea* area_;
     BoardMotion* motion_;
     std::function<void(int)> onClick_;
-    std::vector<int> drawn_;  // the piece each cell showed at the last drawing, -1 for none
     std::vector<TileLabel*> controls_;  // null where an element does not exist
 };

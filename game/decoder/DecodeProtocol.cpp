@@ -1,5 +1,6 @@
 #include "game/decoder/DecodeProtocol.h"
 
+#include <QCryptographicHash>
 #include <QDataStream>
 #include <QtEndian>
 
@@ -7,7 +8,12 @@ namespace {
 
 // Every message starts with one of these; a version change of the program changes them.
 constexpr quint32 kRequestMark = 0x54564452;  // "TVDR"
-enum class Part : quint32 { StatedSize = 0x54560001, Picture = 0x54560002, Refusal = 0x54560003 };
+enum class Part : quint32 {
+    StatedSize = 0x54560001,
+    Picture = 0x54560002,
+    Refusal = 0x54560003,
+    Digest = 0x54560004,
+};
 
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
 
@@ -48,7 +54,7 @@ QByteArray encoded(Write&& write) {
 QByteArray encodeRequest(const DecodeRequest& request) {
     return encoded([&](QDataStream& stream) {
         stream << kRequestMark << qint32(request.side) << request.name << request.path
-               << request.bytes;
+               << request.expectedDigest << request.bytes;
     });
 }
 
@@ -99,6 +105,7 @@ std::optional<DecodeRequest> decodeRequest(QIODevice& input) {
     request.side = static_cast<qint32>(number());
     request.name = text();
     request.path = text();
+    request.expectedDigest = array();
     request.bytes = array();
     if (!whole) {
         return std::nullopt;
@@ -116,6 +123,15 @@ QByteArray encodePicture(bool hasAlpha, int side, const QByteArray& pixels) {
     return encoded([&](QDataStream& stream) {
         stream << quint32(Part::Picture) << hasAlpha << qint32(side) << pixels;
     });
+}
+
+QByteArray encodeDigest(const QByteArray& digest) {
+    return encoded([&](QDataStream& stream) { stream << quint32(Part::Digest) << digest; });
+}
+
+QByteArray contentDigest(QIODevice& content) {
+    QCryptographicHash digest(QCryptographicHash::Blake2b_256);
+    return digest.addData(&content) ? digest.result() : QByteArray();
 }
 
 QByteArray encodeRefusal(DecodeRefusal refusal, qint32 code, const QString& text) {
@@ -139,6 +155,8 @@ DecodeReply readReply(const QByteArray& output) {
                 reply.statedWidth = width;
                 reply.statedHeight = height;
             }
+        } else if (part == quint32(Part::Digest)) {
+            stream >> reply.digest;
         } else if (part == quint32(Part::Picture)) {
             bool hasAlpha = false;
             qint32 side = 0;
@@ -155,7 +173,7 @@ DecodeReply readReply(const QByteArray& output) {
             qint32 refusal = 0;
             stream >> refusal >> reply.code >> reply.text;
             if (stream.status() == QDataStream::Ok && refusal >= qint32(DecodeRefusal::Damaged) &&
-                refusal <= qint32(DecodeRefusal::BadRequest)) {
+                refusal <= qint32(DecodeRefusal::Changed)) {
                 reply.finished = true;
                 reply.refusal = static_cast<DecodeRefusal>(refusal);
             }
@@ -163,7 +181,7 @@ DecodeReply readReply(const QByteArray& output) {
         if (stream.status() != QDataStream::Ok) {
             break;
         }
-        if (!reply.finished && part != quint32(Part::StatedSize)) {
+        if (!reply.finished && part != quint32(Part::StatedSize) && part != quint32(Part::Digest)) {
             break;  // an unknown or malformed part: nothing after it can be trusted
         }
     }

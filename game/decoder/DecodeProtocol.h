@@ -25,6 +25,9 @@ struct DecodeRequest {
     QString name;
     // Either a file to read, or the picture's bytes when `path` is empty.
     QString path;
+    // A file read again: the digest of the content it had when it was read before. A file whose
+    // content differs now is refused as Changed, without decoding it.
+    QByteArray expectedDigest;
     QByteArray bytes;
 };
 
@@ -35,6 +38,7 @@ enum class DecodeRefusal : qint32 {
     DeviceError = 4,  // the file could not be read; `text` is the system's reason
     FileRefused = 5,  // not a regular file, missing, unreadable; `code` is a FileRefusal
     BadRequest = 6,   // the request could not be read or asked for an impossible square
+    Changed = 7,      // the file no longer holds the content the request expects
 };
 
 struct DecodeReply {
@@ -49,7 +53,12 @@ struct DecodeReply {
     bool hasAlpha = false;
     int side = 0;
     QByteArray pixels;
+    // A file's picture: the digest of the file's whole content, read after it was decoded.
+    QByteArray digest;
 };
+
+// The digest the decoder reports of a file's content; empty when the file cannot be read.
+QByteArray contentDigest(QIODevice& content);
 
 QByteArray encodeRequest(const DecodeRequest& request);
 // Reads a request; none when the bytes do not hold one.
@@ -58,6 +67,7 @@ std::optional<DecodeRequest> decodeRequest(QIODevice& input);
 // The parts of a reply, as the program writes them.
 QByteArray encodeStatedSize(int width, int height);
 QByteArray encodePicture(bool hasAlpha, int side, const QByteArray& pixels);
+QByteArray encodeDigest(const QByteArray& digest);
 QByteArray encodeRefusal(DecodeRefusal refusal, qint32 code = 0, const QString& text = {});
 
 // Everything a program wrote, read back; whatever is cut short or malformed after the last whole

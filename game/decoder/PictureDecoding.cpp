@@ -196,6 +196,13 @@ QImage decodePicture(const DecodeRequest& request, QIODevice& output, QSize& sta
     return picture;
 }
 
+// The digest of a file's whole content, read anew: the game compares it when it reads the file
+// again, and no file is read on the game's window for it.
+QByteArray fileDigest(const PictureBytes& bytes) {
+    const std::unique_ptr<QIODevice> content = bytes.open();
+    return contentDigest(*content);
+}
+
 QByteArray pixelsOf(const QImage& picture) {
     QByteArray pixels;
     pixels.reserve(qsizetype{picture.width()} * picture.height() * 4);
@@ -216,8 +223,18 @@ void decodeAndReply(const DecodeRequest& request, QIODevice& output) {
     // The system's limits on this process judge what may be decoded, not Qt's default.
     QImageReader::setAllocationLimit(0);
     QSize stated;
+    const bool isFile = !request.path.isEmpty();
     try {
+        const PictureBytes bytes(request);
+        // A file read again is read only while it still holds what it held the first time.
+        if (isFile && !request.expectedDigest.isEmpty() &&
+            fileDigest(bytes) != request.expectedDigest) {
+            throw Refused(DecodeRefusal::Changed);
+        }
         const QImage picture = decodePicture(request, output, stated);
+        if (isFile) {
+            output.write(encodeDigest(fileDigest(bytes)));
+        }
         output.write(encodePicture(picture.hasAlphaChannel(), request.side, pixelsOf(picture)));
     } catch (const Refused& refused) {
         output.write(encodeRefusal(refused.refusal, refused.code, refused.text));

@@ -4,6 +4,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <cstring>
@@ -12,6 +13,7 @@
 
 #include "game/pictures/DecoderLimits.h"
 #include "platform/Failure.h"
+#include "platform/HelperProgram.h"
 #include "platform/RegularFile.h"
 
 void refusePicture(const QString& name, const QString& reason) {
@@ -45,6 +47,8 @@ constexpr std::chrono::milliseconds kDecoderDeadline{30000};
 constexpr qint64 kReplyOverhead = 4096;
 // Bytes handed to the decoder a piece at a time, so the pipe never holds a second copy of them.
 constexpr qsizetype kRequestPiece = 1 << 20;
+// How long the end of a killed decoder is waited for: it is gone within moments.
+constexpr int kEndWait = 50;
 
 struct DecoderSettings {
     QString program;
@@ -107,6 +111,7 @@ QString refusalReason(const DecodeReply& reply) {
             return fileRefusal(static_cast<FileRefusal>(reply.code), reply.text);
         case DecodeRefusal::Damaged:
         case DecodeRefusal::BadRequest:
+        case DecodeRefusal::Changed:
             break;
     }
     return QCoreApplication::translate("PictureLoader", kDamaged);
@@ -122,102 +127,8 @@ QByteArray requestHead(const DecodeRequest& request, const QByteArray& bytes) {
     return head;
 }
 
-bool blockingWait(QProcess& decoder, std::chrono::milliseconds deadline) {
-    decoder.waitForFinished(static_cast<int>(deadline.count()));
-    return true;
-}
-
-// One run of the decoding program for one picture.
-class DecoderRun {
-public:
-    DecoderRun(const DecodeRequest& request, const QByteArray& bytes) : limits_(settings().limits) {
-        // The bytes the game holds leave the decoder that much less room, down to what its own
-        // libraries take.
-        limits_.memoryBytes = std::max(limits_.memoryBytes - bytes.size(), kDecoderBase);
-        maxReply_ = qint64{request.side} * request.side * 4 + kReplyOverhead;
-        pending_ = bytes;
-        head_ = requestHead(request, bytes);
-    }
-
-    DecodeReply run(const DecoderWait& wait) {
-        QProcess decoder;
-        decoder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        DecoderConfinement confinement(decoder, limits_);
-        QObject::connect(&decoder, &QProcess::bytesWritten, [&] { feed(decoder); });
-        bool overflowed = false;
-        QObject::connect(&decoder, &QProcess::readyReadStandardOutput, [&] {
-            if (decoder.bytesAvailable() > maxReply_) {
-                overflowed = true;  // no reply of ours is that long
-                decoder.kill();
-            }
-        });
-        decoder.start(decoderProgram(), {});
-        if (!decoder.waitForStarted() || !confinement.confine()) {
-            decoder.kill();
-            decoder.waitForFinished();
-            throw Failure(
-                QCoreApplication::translate("DecoderReport",
-                                            "Cannot start the picture decoder %1: %2")
-                    .arg(QDir::toNativeSeparators(decoderProgram()), decoder.errorString())
-                    .toStdString());
-        }
-        decoder.write(std::exchange(head_, {}));
-        feed(decoder);
-
-        const bool waited = (wait ? wait : DecoderWait(blockingWait))(decoder, limits_.deadline);
-        const bool ended = decoder.state() == QProcess::NotRunning;
-        if (!ended) {
-            decoder.kill();
-            decoder.waitForFinished();
-        }
-        if (!waited) {
-            throw PictureLoadStopped();
-        }
-        DecodeReply reply = readReply(decoder.readAllStandardOutput());
-        if (!ended) {
-            reply.finished = true;  // the deadline passed: time ran out
-            reply.refusal = DecodeRefusal::TooLarge;
-        } else if (overflowed || decoder.exitStatus() != QProcess::NormalExit ||
-                   decoder.exitCode() != 0 || !reply.finished) {
-            reply.finished = true;  // a crash, or an answer cut short
-            reply.refusal = DecodeRefusal::Damaged;
-        }
-        return reply;
-    }
-
-private:
-    // Hands the decoder the next piece of the picture's bytes once the last one has left.
-    void feed(QProcess& decoder) {
-        if (decoder.bytesToWrite() > 0 || closed_) {
-            return;
-        }
-        if (sent_ < pending_.size()) {
-            const qsizetype piece = std::min(kRequestPiece, pending_.size() - sent_);
-            decoder.write(pending_.constData() + sent_, piece);
-            sent_ += piece;
-        } else {
-            decoder.closeWriteChannel();
-            closed_ = true;
-        }
-    }
-
-    DecodeLimits limits_;
-    qint64 maxReply_ = 0;
-    QByteArray head_;
-    QByteArray pending_;
-    qsizetype sent_ = 0;
-    bool closed_ = false;
-};
-
-QImage decoded(const DecodeRequest& request, const QByteArray& bytes, const QString& name,
-               const DecoderWait& wait) {
-    if (request.side < 1 || request.side > kMaxPuzzlePictureSide) {
-        refusePicture(
-            name, QCoreApplication::translate("PictureLoader",
-                                              "a square of %1 pixels is not a size for the puzzle")
-                      .arg(request.side));
-    }
-    const DecodeReply reply = DecoderRun(request, bytes).run(wait);
+// The square the decoder made, once it has answered; a refusal in the player's words otherwise.
+QImage pictureOf(const DecodeReply& reply, const QString& name) {
     if (reply.refusal) {
         refusePicture(name, refusalReason(reply));
     }
@@ -231,6 +142,23 @@ QImage decoded(const DecodeRequest& request, const QByteArray& bytes, const QStr
                     std::size_t(reply.side) * 4);
     }
     return picture;
+}
+
+std::unique_ptr<DecoderJob> startJob(const DecodeRequest& request, const QByteArray& bytes,
+                                     const QString& name) {
+    if (request.side < 1 || request.side > kMaxPuzzlePictureSide) {
+        refusePicture(
+            name, QCoreApplication::translate("PictureLoader",
+                                              "a square of %1 pixels is not a size for the puzzle")
+                      .arg(request.side));
+    }
+    return DecoderJob::start(request, bytes, name);
+}
+
+QImage decodedNow(const DecodeRequest& request, const QByteArray& bytes, const QString& name) {
+    const std::unique_ptr<DecoderJob> job = startJob(request, bytes, name);
+    job->waitForFinished();
+    return job->picture();
 }
 
 }  // namespace
@@ -247,11 +175,7 @@ QString decoderProgram() {
     if (!settings().program.isEmpty()) {
         return settings().program;
     }
-#ifdef _WIN32
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/tavlora-decode.exe");
-#else
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/tavlora-decode");
-#endif
+    return helperProgramPath(QStringLiteral("tavlora-decode"));
 }
 
 void setDecodeLimits(const DecodeLimits& limits) {
@@ -262,27 +186,154 @@ DecodeLimits decodeLimits() {
     return settings().limits;
 }
 
-QImage loadPuzzlePicture(const QString& path, int side, const DecoderWait& wait) {
-    const QString name = reportedName(path);
+DecodeRequest fileRequest(const QString& path, int side) {
     // Only a regular file is handed on: reading a pipe or a device could keep the decoder
     // waiting for another program without end. The decoder checks again as it opens it.
     const OpenedFile opened = openRegularFile(path);
     if (!opened.file) {
-        refusePicture(name, fileRefusal(opened.refusal, opened.error));
+        refusePicture(reportedName(path), fileRefusal(opened.refusal, opened.error));
     }
     DecodeRequest request;
     request.side = side;
     request.name = path;
     request.path = path;
-    return decoded(request, {}, name, wait);
+    return request;
 }
 
-QImage loadPuzzlePictureData(const QByteArray& data, const QString& name, int side,
-                             const DecoderWait& wait) {
+std::unique_ptr<DecoderJob> startFileDecoding(const QString& path, int side,
+                                              const QByteArray& expectedDigest) {
+    DecodeRequest request = fileRequest(path, side);
+    request.expectedDigest = expectedDigest;
+    return startJob(request, {}, reportedName(path));
+}
+
+std::unique_ptr<DecoderJob> startDataDecoding(const QByteArray& data, const QString& name,
+                                              int side) {
     DecodeRequest request;
     request.side = side;
     request.name = name;
-    return decoded(request, data, name, wait);
+    return startJob(request, data, name);
+}
+
+QImage loadPuzzlePicture(const QString& path, int side) {
+    return decodedNow(fileRequest(path, side), {}, reportedName(path));
+}
+
+QImage loadPuzzlePictureData(const QByteArray& data, const QString& name, int side) {
+    DecodeRequest request;
+    request.side = side;
+    request.name = name;
+    return decodedNow(request, data, name);
+}
+
+// -- DecoderJob
+
+DecoderJob::DecoderJob(const DecodeRequest& request, const QByteArray& bytes, QString name)
+    : name_(std::move(name)), limits_(settings().limits), process_(new QProcess(this)) {
+    // The bytes the game holds leave the decoder that much less room, down to what its own
+    // libraries take.
+    limits_.memoryBytes = std::max(limits_.memoryBytes - bytes.size(), kDecoderBase);
+    maxReply_ = qint64{request.side} * request.side * 4 + kReplyOverhead;
+    pending_ = bytes;
+    head_ = requestHead(request, bytes);
+}
+
+DecoderJob::~DecoderJob() {
+    endHelperAtOnce(process_);  // a decoder given up ends at once
+}
+
+std::unique_ptr<DecoderJob> DecoderJob::start(const DecodeRequest& request, const QByteArray& bytes,
+                                              const QString& name) {
+    std::unique_ptr<DecoderJob> job(new DecoderJob(request, bytes, name));
+    job->launch();
+    return job;
+}
+
+void DecoderJob::launch() {
+    QProcess& decoder = *process_;
+    decoder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    confinement_ = std::make_unique<DecoderConfinement>(decoder, limits_);
+    connect(&decoder, &QProcess::bytesWritten, this, &DecoderJob::feed);
+    connect(&decoder, &QProcess::readyReadStandardOutput, this, [this] {
+        if (process_->bytesAvailable() > maxReply_) {
+            overflowed_ = true;  // no reply of ours is that long
+            process_->kill();
+        }
+    });
+    decoder.start(decoderProgram(), {});
+    if (!decoder.waitForStarted() || !confinement_->confine()) {
+        decoder.kill();
+        decoder.waitForFinished();
+        throw Failure(
+            QCoreApplication::translate("DecoderReport", "Cannot start the picture decoder %1: %2")
+                .arg(QDir::toNativeSeparators(decoderProgram()), decoder.errorString())
+                .toStdString());
+    }
+    connect(&decoder, &QProcess::finished, this, [this] { concludeLater(true); });
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, [this] { concludeLater(false); });
+    deadline_.start(limits_.deadline);
+    decoder.write(std::exchange(head_, {}));
+    feed();
+}
+
+// Hands the decoder the next piece of the picture's bytes once the last one has left.
+void DecoderJob::feed() {
+    if (process_->bytesToWrite() > 0 || closed_) {
+        return;
+    }
+    if (sent_ < pending_.size()) {
+        const qsizetype piece = std::min(kRequestPiece, pending_.size() - sent_);
+        process_->write(pending_.constData() + sent_, piece);
+        sent_ += piece;
+    } else {
+        process_->closeWriteChannel();
+        closed_ = true;
+        pending_ = QByteArray();
+    }
+}
+
+void DecoderJob::conclude(bool ended) {
+    if (finished_) {
+        return;
+    }
+    finished_ = true;
+    deadline_.stop();
+    process_->disconnect(this);
+    if (!ended) {
+        process_->kill();
+        process_->waitForFinished(kEndWait);
+    }
+    reply_ = readReply(process_->readAllStandardOutput());
+    if (!ended) {
+        reply_.finished = true;  // the deadline passed: time ran out
+        reply_.refusal = DecodeRefusal::TooLarge;
+    } else if (overflowed_ || process_->exitStatus() != QProcess::NormalExit ||
+               process_->exitCode() != 0 || !reply_.finished) {
+        reply_.finished = true;  // a crash, or an answer cut short
+        reply_.refusal = DecodeRefusal::Damaged;
+    }
+}
+
+void DecoderJob::concludeLater(bool ended) {
+    conclude(ended);
+    // Told once the process has left its own signal, so a listener may end this job at once.
+    QTimer::singleShot(0, this, [this] { emit finished(); });
+}
+
+void DecoderJob::waitForFinished() {
+    if (!finished_) {
+        const bool ended = process_->waitForFinished(static_cast<int>(limits_.deadline.count()));
+        conclude(ended || process_->state() == QProcess::NotRunning);
+    }
+}
+
+QImage DecoderJob::picture() const {
+    return pictureOf(reply_, name_);
+}
+
+qint64 DecoderJob::processId() const {
+    return process_->processId();
 }
 
 QStringList puzzlePictureMimeTypes() {

@@ -2,11 +2,12 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <chrono>
-#include <exception>
-#include <functional>
+#include <memory>
 
 #include "game/decoder/DecodeProtocol.h"
 
@@ -36,27 +37,76 @@ QString decoderProgram();
 void setDecodeLimits(const DecodeLimits& limits);
 DecodeLimits decodeLimits();
 
-// How the game waits for the decoder it started. It returns once the decoder has ended or the
-// deadline has passed (the loader then ends it), or returns false when the wait was given up (the
-// window is closing); the load then ends with PictureLoadStopped. None blocks until one of these.
-using DecoderWait = std::function<bool(QProcess& decoder, std::chrono::milliseconds deadline)>;
-struct PictureLoadStopped : std::exception {
-    const char* what() const noexcept override { return "the picture's load was given up"; }
+class DecoderConfinement;
+
+// One picture being decoded by the decoding program, in a process of its own under its limits:
+// the caller's thread goes on meanwhile, and `finished` comes once the program has answered,
+// failed or run out of time. Ending the job ends the program.
+class DecoderJob : public QObject {
+    Q_OBJECT
+public:
+    // Starts the program on `request`, with `bytes` as the picture's bytes when it names no file;
+    // a Failure when the program cannot be started. `name` names the picture in reports.
+    static std::unique_ptr<DecoderJob> start(const DecodeRequest& request, const QByteArray& bytes,
+                                             const QString& name);
+    ~DecoderJob() override;
+    DecoderJob(const DecoderJob&) = delete;
+    DecoderJob& operator=(const DecoderJob&) = delete;
+
+    bool isFinished() const { return finished_; }
+    // Blocks until the program has answered or its time is up, for callers with no window.
+    void waitForFinished();
+    // Once finished: the picture stretched to the request's square; a Failure naming the picture
+    // and the reason when it could not be made.
+    QImage picture() const;
+    const DecodeReply& reply() const { return reply_; }
+    qint64 processId() const;
+
+signals:
+    void finished();
+
+private:
+    DecoderJob(const DecodeRequest& request, const QByteArray& bytes, QString name);
+    void launch();
+    void feed();
+    void conclude(bool ended);
+    void concludeLater(bool ended);
+
+    QString name_;
+    DecodeLimits limits_;
+    QProcess* process_;
+    std::unique_ptr<DecoderConfinement> confinement_;
+    QTimer deadline_;
+    qint64 maxReply_ = 0;
+    QByteArray head_;
+    QByteArray pending_;
+    qsizetype sent_ = 0;
+    bool closed_ = false;
+    bool overflowed_ = false;
+    bool finished_ = false;
+    DecodeReply reply_;
 };
+
+// Starts decoding a file, or a picture's bytes, into a `side` x `side` square. A file that is no
+// regular file is refused at once (a Failure). A file read again names the digest of the content
+// it held when it was read before (DecodeReply::digest); other content is refused as changed.
+std::unique_ptr<DecoderJob> startFileDecoding(const QString& path, int side,
+                                              const QByteArray& expectedDigest = {});
+std::unique_ptr<DecoderJob> startDataDecoding(const QByteArray& data, const QString& name,
+                                              int side);
 
 // Decodes the file in the decoding program (its content decides the format, not its name) and
 // returns it stretched to a `side` x `side` square, turned the way the file's orientation tag
-// says. A file that cannot be read as a picture is a Failure whose description names the file and
-// the reason. `side` is the square in device pixels: 400 at 1x, 800 at 2x, 600 at 1.5x. Only what
-// is cheap and certain is judged before the decoder starts: a file that is no regular file.
-QImage loadPuzzlePicture(const QString& path, int side = kPuzzlePictureSide,
-                         const DecoderWait& wait = {});
+// says, waiting for it: for callers with no window to keep answering. A file that cannot be read
+// as a picture is a Failure whose description names the file and the reason. `side` is the
+// square in device pixels: 400 at 1x, 800 at 2x, 600 at 1.5x.
+QImage loadPuzzlePicture(const QString& path, int side = kPuzzlePictureSide);
 
 // The same for a picture held in memory: a picture file's bytes, or the encoded image data a
 // clipboard offers (image/png ...). `name` names it in reports; where it ends in ".dib", a
 // header-less bitmap no format claims by content is read as one.
 QImage loadPuzzlePictureData(const QByteArray& data, const QString& name,
-                             int side = kPuzzlePictureSide, const DecoderWait& wait = {});
+                             int side = kPuzzlePictureSide);
 
 // A Failure "Cannot load the picture <name>: <reason>", the form of every refusal.
 [[noreturn]] void refusePicture(const QString& name, const QString& reason);

@@ -4,8 +4,6 @@
 
 #include "game/pictures/PictureLoader.h"
 
-class PictureSource;
-
 // The side of the puzzle picture in device pixels at `ratio`: 400 logical pixels, each of the
 // 4 x 4 cells a whole number of device pixels so the cells stay equal at any ratio. Past the
 // largest square the loader makes (a ratio of 5), it stays at that square and the screen scales
@@ -18,9 +16,3 @@ void setPictureRatio(QImage& picture);
 // `picture` drawn on a white square of `side` device pixels, so a transparent picture shows on
 // white.
 QImage onWhite(const QImage& picture, int side);
-
-// The puzzle picture made again at `ratio` from its source; from the picture in hand when the
-// source cannot be proven to hold the picture it held (gone, changed, unreadable). Its device
-// pixel ratio is set. `wait` waits for the decoder as in loadPuzzlePicture.
-QImage remadePicture(PictureSource& source, const QImage& current, qreal ratio,
-                     const DecoderWait& wait = {});

@@ -12,10 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "board/PuzzleGame.h"
+
 namespace {
 
 constexpr int kRate = 22050;
-constexpr int kSide = 4;
+constexpr int kSide = PuzzleGame::kSide;
 
 struct Stereo {
     std::vector<double> left;

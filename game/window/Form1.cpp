@@ -1,8 +1,8 @@
 #include "game/window/Form1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QShortcut>
@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "game/pictures/PictureLoad.h"
 #include "game/window/DesktopSwitches.h"
 #include "game/window/PlayerMenu.h"
 #include "game/window/SoundPlayer.h"
@@ -215,11 +216,21 @@ void Form1::closeEvent(QCloseEvent* event) {
     // Closing ends the program at once, in any state; nothing is saved, and a picture being
     // decoded is given up.
     setTimerInterval(0);
-    if (stopDecoding_) {
-        stopDecoding_();
+    if (load_) {
+        load_.reset();
+        QApplication::restoreOverrideCursor();
+        setState(puzzlePicture_.isNull() ? WindowState::NoPicture : WindowState::Ready);
     }
+    remake_.reset();
     event->accept();
     emit unloaded();
+}
+
+void Form1::setState(WindowState state) {
+    if (state_ != state) {
+        state_ = state;
+        emit stateChanged(state);
+    }
 }
 
 void Form1::setTimerInterval(int milliseconds) {

@@ -4,8 +4,6 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
-#include <chrono>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,9 +19,8 @@
 #include "platform/TrackedDialogs.h"
 #include "platform/UrlOpener.h"
 
-class QProcess;
-
 class BoardArea;
+class PictureLoad;
 class DesktopSwitches;
 class PlayerMenu;
 class SoundPlayer;
@@ -42,8 +39,19 @@ struct Form1Services {
     SkinFramework& skin;
 };
 
+// Where the window stands. Every way in asks it, and only the events that end a state change it.
+enum class WindowState {
+    NoPicture,  // nothing to play with yet
+    Loading,    // a picture decodes: the window answers as behind a box
+    Ready,      // a picture is shown and no game runs
+    Playing,    // a game runs
+    Finishing,  // a formed picture is being shown, scored and offered: as behind a box
+};
+
 // The game's one window. Events arrive here and each handler reads as its numbered steps; the
 // work itself lives in the board model, the board view, the picture loader and the score code.
+// Its thread only reacts and draws: a picture decodes in a process of its own and arrives as an
+// event, and motion ends with one.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -74,6 +82,11 @@ public:
     void Form_Paste();
     // Whether a paste still waits for the clipboard (at most about 2 s).
     bool pasteUnderWay() const { return clipboard_.busy(); }
+    WindowState state() const { return state_; }
+    // A picture being made again for another pixel ratio.
+    bool remaking() const { return remake_ != nullptr; }
+    // The process decoding the picture now, 0 when none does.
+    qint64 decoderProcessId() const;
 
     void newGame();
     void endGame();
@@ -117,6 +130,7 @@ public:
 signals:
     // The window was closed: the program ends.
     void unloaded();
+    void stateChanged(WindowState state);
 
 protected:
     // The score of the game being ended; a Failure when it cannot be worked out.
@@ -142,19 +156,20 @@ private:
     void applyMotion();
     // Sounds play when the player, the command line and the desktop all let them.
     bool soundOn() const;
-    // The sound of a click on cell `index`, which showed `piece` before: where that piece went, or
-    // a click that moved nothing.
-    void playMoveSound(int index, int piece);
+    void setState(WindowState state);
 
-    void showPicture(ReportingRoutine& routine, PictureSource source);
+    // A picture load begins for the routine `routine`; it goes on in pictureArrived().
+    void showPicture(const char* routine, PictureSource source);
+    void pictureArrived(const char* routine);
+    void remadePictureArrived();
     void pasteArrived(const ClipboardContent& content);
     bool picturesWelcome() const;
-    // Runs the window's events while the decoder works, as while a box is open; false when the
-    // window closed meanwhile.
-    bool waitForDecoder(QProcess& decoder, std::chrono::milliseconds deadline);
     void createTileControls(ReportingRoutine& routine);
     void addTileToBoard(int k, Int16 row, Int16 column);
+    // The formed picture's ending, in three parts: each waits for the board to stand still.
     void completeGame(ReportingRoutine& routine);
+    void showFormedPicture(std::optional<double> score);
+    void offerFormedScore(std::optional<double> score);
     void enterScore(double score);
     void speakResult();
     // The high-score file the entry writes and the list shows: the program folder's, or the
@@ -162,9 +177,12 @@ private:
     static QString scoreFilePath();
 
     // What a modal box shuts out for the mouse and the keyboard is refused for every way in.
-    // While a picture decodes, the window answers as it does behind a box.
-    // The finish of a formed picture ends like a box too.
-    bool boxOpen() const { return boxes_.boxOpen() || stopDecoding_ != nullptr || finishing_; }
+    // While a picture decodes, and while a formed picture is ended, the window answers as it does
+    // behind a box.
+    bool boxOpen() const {
+        return boxes_.boxOpen() || state_ == WindowState::Loading ||
+               state_ == WindowState::Finishing;
+    }
     void restoreOptions();
 
     TrackedDialogs boxes_;  // every box of the window goes through here
@@ -176,13 +194,13 @@ private:
     PictureSource pictureSource_;
     std::optional<QCursor> handCursor_;
     PuzzleGame game_;
+    WindowState state_ = WindowState::NoPicture;
     bool firstShow_ = true;
-    bool finishing_ = false;
     PlayerMenu* playerMenu_ = nullptr;
     DesktopSwitches* desktopSwitches_ = nullptr;
     SoundPlayer* sound_ = nullptr;
     bool muted_ = false;
     ClipboardReader clipboard_;
-    std::function<void()> stopDecoding_;  // set while a picture decodes
-    std::optional<qreal> pendingRatio_;   // a pixel ratio that arrived while one did
+    std::unique_ptr<PictureLoad> load_;    // the picture being loaded
+    std::unique_ptr<PictureLoad> remake_;  // the picture being made for another pixel ratio
 };

@@ -1,4 +1,3 @@
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,21 +13,17 @@
 #include "shell/ProgramFolder.h"
 
 void Form1::imgTile_Click(int index) {
-    const int game = game_.serial();
-    if (!game_.accepts(game) || boxOpen()) {
+    if (state_ != WindowState::Playing || boxOpen()) {
         return;
     }
     ReportingRoutine routine(services_.dialogs, "imgTile_Click");
-    routine.step(100, [&] { QCoreApplication::processEvents(); });
-    // Whatever ran in the meantime may have ended this game or begun another.
-    if (!game_.accepts(game)) {
-        return;
-    }
-    const int piece = index < game_.cellCount() ? game_.imageAt(index) : -1;
-    routine.step(102, [&] { game_.actOn(index); });
+    MoveOutcome move;
+    routine.step(102, [&] { move = game_.actOn(index); });
     routine.step(104, [&] { txtMoves->setText(QString::number(game_.moveCount().value())); });
-    routine.step(106, [&] { drawBoard(); });
-    playMoveSound(index, piece);
+    routine.step(106, [&] { view_->showMove(game_, clpImage_, move); });
+    if (soundOn()) {
+        sound_->playMove(move);
+    }
     bool formed = false;
     routine.step(108, [&] { formed = game_.isFormed(); });
     if (formed) {
@@ -36,38 +31,24 @@ void Form1::imgTile_Click(int index) {
     }
 }
 
-void Form1::playMoveSound(int index, int piece) {
-    if (!soundOn() || piece < 0) {
-        return;
-    }
-    int cell = index;
-    QString kind = QStringLiteral("still");
-    for (int k = 0; k < game_.cellCount(); ++k) {
-        if (k != index && game_.imageAt(k) == piece && !game_.isHiddenAt(k)) {
-            cell = k;
-            kind =
-                game_.type() == GameType::Slide ? QStringLiteral("slide") : QStringLiteral("swap");
-        }
-    }
-    const int side = game_.board().totalColumns().value();
-    sound_->play(QStringLiteral("%1-%2-%3").arg(kind).arg(cell / side + 1).arg(cell % side + 1));
-}
-
 // The picture is formed: stop, score, show the whole picture, offer the high score and make the
 // window ready for a new game. Each step runs even when one before it failed, so the player is
 // never left with a half-ended game; only a score that could not be worked out is neither shown
-// nor offered to the table.
+// nor offered to the table. The last move comes to rest first, and the board as it stood then
+// fades into the whole picture; the window answers meanwhile as it does behind a box.
 void Form1::completeGame(ReportingRoutine& routine) {
-    EndingScope ending(game_);
+    setState(WindowState::Finishing);
     routine.step(110, [&] { setTimerInterval(0); });
     std::optional<double> score;
     routine.step(112, [&] { score = computeScore(true); });
-    // The last move comes to rest, and the board as it stood then fades into the whole picture;
-    // the window answers meanwhile as it does behind a box.
-    finishing_ = true;
     if (soundOn()) {
         sound_->play(QStringLiteral("formed"));
     }
+    view_->whenStill(this, [this, score] { showFormedPicture(score); });
+}
+
+void Form1::showFormedPicture(std::optional<double> score) {
+    ReportingRoutine routine(services_.dialogs, "imgTile_Click");
     const QPixmap lastBoard = view_->stillPicture();
     routine.step(114, [&] { removeTiles(); });
     if (score) {
@@ -77,8 +58,13 @@ void Form1::completeGame(ReportingRoutine& routine) {
     }
     routine.step(118, [&] { picBack->setPixmap(QPixmap::fromImage(puzzlePicture_)); });
     view_->fadeFrom(lastBoard);
-    finishing_ = false;
-    routine.step(120, [&] { QCoreApplication::processEvents(); });
+    view_->whenStill(this, [this, score] { offerFormedScore(score); });
+}
+
+void Form1::offerFormedScore(std::optional<double> score) {
+    ReportingRoutine routine(services_.dialogs, "imgTile_Click");
+    // The picture and the score are painted before any box covers the window.
+    routine.step(120, [&] { repaint(); });
     if (score) {
         speakResult();
         routine.step(122, [&] { enterScore(*score); });
@@ -91,10 +77,10 @@ void Form1::completeGame(ReportingRoutine& routine) {
     routine.step(128, [&] { Frame2->setEnabled(true); });
     routine.step(130, [&] { PushButton2->setText(tr("Start Game")); });
     routine.step(132, [&] { PushButton1->setEnabled(true); });
+    setState(WindowState::Ready);
 }
 
 void Form1::endGame() {
-    EndingScope ending(game_);
     setTimerInterval(0);
     const double score = computeScore(false);
     removeTiles();

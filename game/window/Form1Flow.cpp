@@ -18,7 +18,7 @@ constexpr const char* kEndCaption = QT_TRANSLATE_NOOP("Form1", "End Game");
 }  // namespace
 
 void Form1::PushButton2_Click() {
-    if (game_.isEnding()) {
+    if (state_ == WindowState::Finishing) {
         return;  // the game is already being ended by a click that formed the picture
     }
     // A start from the keyboard or a screen reader hands the board the keyboard at once; a start
@@ -38,6 +38,7 @@ void Form1::PushButton2_Click() {
         routine.step(106, [&] { PushButton1->setEnabled(false); });
         routine.step(108, [&] { newGame(); });
         routine.step(110, [&] { setTimerInterval(1000); });
+        setState(WindowState::Playing);
         if (!byMouse) {
             picBack->takeKeyboard();
         }
@@ -45,6 +46,7 @@ void Form1::PushButton2_Click() {
         routine.step(112, [&] { endGame(); });
         routine.step(114, [&] { PushButton2->setText(tr(kStartCaption)); });
         routine.step(116, [&] { PushButton1->setEnabled(true); });
+        setState(WindowState::Ready);
     }
 }
 
@@ -129,9 +131,7 @@ void Form1::removeTiles() {
 void Form1::Timer1_Timer() {
     ReportingRoutine routine(services_.dialogs, "Timer1");
     routine.step(100, [&] { game_.tick(); });
-    routine.step(116, [&] { QCoreApplication::processEvents(); });
     routine.step(118, [&] { txtTimer->setText(QString::fromStdString(game_.clockText())); });
-    routine.step(120, [&] { QCoreApplication::processEvents(); });
 }
 
 void Form1::Option1_Click() {

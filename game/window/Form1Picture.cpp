@@ -1,14 +1,12 @@
 #include <QApplication>
-#include <QEventLoop>
 #include <QLabel>
 #include <QPainter>
-#include <QProcess>
-#include <QTimer>
 #include <chrono>
 #include <utility>
 
 #include "game/boardview/BoardArea.h"
 #include "game/pictures/PictureAddress.h"
+#include "game/pictures/PictureLoad.h"
 #include "game/pictures/PictureLoader.h"
 #include "game/pictures/PuzzlePicture.h"
 #include "game/window/ClipboardPicture.h"
@@ -27,15 +25,6 @@ constexpr const char* kPicturePatterns = "|*.bmp;*.dib;*.gif;*.jpeg;*.jpg";
 // The longest a paste waits for the program holding the clipboard, for its list and its data.
 constexpr std::chrono::milliseconds kClipboardWait{2000};
 
-// Shows the wait cursor while a picture decodes.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 }  // namespace
 
 void Form1::PushButton1_Click() {
@@ -50,7 +39,7 @@ void Form1::PushButton1_Click() {
     if (fileName.empty()) {
         return;  // cancelled
     }
-    showPicture(routine, PictureSource::file(QString::fromStdString(fileName)));
+    showPicture("PushButton1_Click", PictureSource::file(QString::fromStdString(fileName)));
 }
 
 void Form1::Form_CommandLine(const QStringList& arguments) {
@@ -58,7 +47,7 @@ void Form1::Form_CommandLine(const QStringList& arguments) {
     QString path;
     routine.step(100, [&] { path = arguments.value(0); });
     if (!path.isEmpty()) {
-        showPicture(routine, pictureNamed(path));
+        showPicture("Form_CommandLine", pictureNamed(path));
     }
 }
 
@@ -67,7 +56,7 @@ void Form1::Form_OLEDragDrop(const QString& path) {
     bool open = false;
     routine.step(100, [&] { open = picturesWelcome(); });
     if (open) {
-        showPicture(routine, PictureSource::file(path));
+        showPicture("Form_OLEDragDrop", PictureSource::file(path));
     }
 }
 
@@ -94,31 +83,37 @@ void Form1::pasteArrived(const ClipboardContent& content) {
         routine.step(110, [&] { source = clipboardPicture(content); });
     }
     if (source) {
-        showPicture(routine, *source);
+        showPicture("Form_Paste", *source);
     }
 }
 
 // The loading steps every way in shares: the picture read, drawn on a white square and shown.
+// The read goes on in the decoding program while the window answers as behind a box, under the
+// wait cursor; its answer comes back to pictureArrived().
+void Form1::showPicture(const char* routine, PictureSource source) {
+    remake_.reset();  // the picture it would make again is about to be replaced
+    load_ = std::make_unique<PictureLoad>(std::move(source), pictureSide(devicePixelRatioF()),
+                                          PictureLoad::Purpose::First);
+    connect(load_.get(), &PictureLoad::finished, this,
+            [this, routine] { pictureArrived(routine); });
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setState(WindowState::Loading);
+    load_->start();
+}
+
 // A picture that could not be read leaves the current one as it was; the preview never turns
 // into a blank picture that a game could be started on.
-void Form1::showPicture(ReportingRoutine& routine, PictureSource source) {
-    const qreal ratio = devicePixelRatioF();
-    const int side = pictureSide(ratio);
-    bool loaded = false;
-    routine.step(110, [&] {
-        WaitCursor wait;
-        try {
-            creator_ = source.load(side, [this](QProcess& decoder, auto deadline) {
-                return waitForDecoder(decoder, deadline);
-            });
-            loaded = true;
-        } catch (const PictureLoadStopped&) {
-            // the window closed while the picture decoded: nothing to report
-        }
-    });
-    if (!loaded) {
+void Form1::pictureArrived(const char* name) {
+    QApplication::restoreOverrideCursor();
+    // Ended once it has finished telling: it is the sender of this call.
+    PictureLoad* load = load_.release();
+    load->deleteLater();
+    setState(puzzlePicture_.isNull() ? WindowState::NoPicture : WindowState::Ready);
+    ReportingRoutine routine(services_.dialogs, name);
+    if (!routine.step(110, [&] { creator_ = load->picture(); })) {
         return;
     }
+    const int side = creator_.width();
     QImage newpic;
     routine.step(112, [&] { newpic = QImage(side, side, QImage::Format_RGB32); });
     routine.step(114, [&] { newpic.fill(Qt::white); });
@@ -126,40 +121,16 @@ void Form1::showPicture(ReportingRoutine& routine, PictureSource source) {
         QPainter painter(&newpic);
         painter.drawImage(QRect(0, 0, side, side), creator_);
     });
-    const QString name = source.name();
     routine.step(118, [&] {
         setPictureRatio(newpic);
         puzzlePicture_ = newpic;
-        pictureSource_ = std::move(source);
+        pictureSource_ = std::move(load->source());
         imgImage->setPixmap(QPixmap::fromImage(puzzlePicture_));
     });
+    setState(puzzlePicture_.isNull() ? WindowState::NoPicture : WindowState::Ready);
     // The screen may have changed while the picture decoded.
     applyPixelRatio(devicePixelRatioF());
-    services_.dialogs.tellReaders(tr("Picture %1 loaded").arg(name).toStdString());
-}
-
-bool Form1::waitForDecoder(QProcess& decoder, std::chrono::milliseconds deadline) {
-    QEventLoop loop;
-    bool stopped = false;
-    connect(&decoder, &QProcess::finished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(deadline, &loop, &QEventLoop::quit);
-    stopDecoding_ = [&] {
-        stopped = true;
-        loop.quit();
-    };
-    if (decoder.state() != QProcess::NotRunning) {
-        loop.exec();
-    }
-    stopDecoding_ = nullptr;
-    if (pendingRatio_ && !stopped) {
-        // Made again once this load is done, from whatever it leaves.
-        QTimer::singleShot(0, this, [this] {
-            if (pendingRatio_ && !stopDecoding_) {
-                applyPixelRatio(*std::exchange(pendingRatio_, std::nullopt));
-            }
-        });
-    }
-    return !stopped;
+    services_.dialogs.tellReaders(tr("Picture %1 loaded").arg(pictureSource_.name()).toStdString());
 }
 
 bool Form1::picturesWelcome() const {
@@ -168,25 +139,30 @@ bool Form1::picturesWelcome() const {
 }
 
 // The picture and its cells are made for the screen's device pixel ratio; on another ratio they
-// are made again from the picture's source.
+// are made again from the picture's source, in the decoding program like any load, while the
+// window goes on with the picture in hand.
 void Form1::applyPixelRatio(qreal ratio) {
-    if (stopDecoding_) {
-        pendingRatio_ = ratio;  // one picture decodes at a time
-        return;
+    if (state_ == WindowState::Loading) {
+        return;  // the picture that arrives is made for the ratio of that moment
     }
     if (puzzlePicture_.isNull() || puzzlePicture_.width() == pictureSide(ratio)) {
+        remake_.reset();
         return;
     }
-    QImage picture;
-    try {
-        picture = remadePicture(
-            pictureSource_, puzzlePicture_, ratio,
-            [this](QProcess& decoder, auto deadline) { return waitForDecoder(decoder, deadline); });
-    } catch (const PictureLoadStopped&) {
-        return;  // the window closed meanwhile
+    if (remake_ && remake_->side() == pictureSide(ratio)) {
+        return;  // already under way; one for another ratio is replaced
     }
+    remake_ = std::make_unique<PictureLoad>(pictureSource_, pictureSide(ratio),
+                                            PictureLoad::Purpose::Remake, puzzlePicture_);
+    connect(remake_.get(), &PictureLoad::finished, this, &Form1::remadePictureArrived);
+    remake_->start();
+}
+
+void Form1::remadePictureArrived() {
+    PictureLoad* remake = remake_.release();
+    remake->deleteLater();
     const bool wholePictureShown = !picBack->pixmap().isNull();
-    puzzlePicture_ = picture;
+    puzzlePicture_ = remake->picture();
     imgImage->setPixmap(QPixmap::fromImage(puzzlePicture_));
     if (wholePictureShown) {
         picBack->setPixmap(QPixmap::fromImage(puzzlePicture_));
@@ -195,4 +171,11 @@ void Form1::applyPixelRatio(qreal ratio) {
         clpImage_.setPicture(QPixmap::fromImage(puzzlePicture_));
         drawBoard();
     }
+}
+
+qint64 Form1::decoderProcessId() const {
+    if (load_) {
+        return load_->decoderProcessId();
+    }
+    return remake_ ? remake_->decoderProcessId() : 0;
 }

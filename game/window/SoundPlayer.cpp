@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QProcess>
 
+#include "platform/HelperProgram.h"
+
 namespace {
 
 // A program that stopped reading gets no more: its pipe never holds more than a few lines.
@@ -23,11 +25,7 @@ QString soundProgram() {
     if (!place().program.isEmpty()) {
         return place().program;
     }
-#ifdef _WIN32
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/tavlora-sound.exe");
-#else
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/tavlora-sound");
-#endif
+    return helperProgramPath(QStringLiteral("tavlora-sound"));
 }
 
 QString soundFolder() {
@@ -40,11 +38,7 @@ QString soundFolder() {
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer() {
-    if (process_ != nullptr && process_->state() != QProcess::NotRunning) {
-        // Even a program that hangs in the sound library ends at once.
-        process_->kill();
-        process_->waitForFinished(1000);
-    }
+    endHelperAtOnce(process_);  // even a program that hangs in the sound library
 }
 
 void SoundPlayer::setProgram(const QString& program, const QString& folder) {
@@ -70,4 +64,19 @@ void SoundPlayer::play(const QString& name) {
         return;
     }
     process_->write((name + '\n').toLatin1());
+}
+
+void SoundPlayer::playMove(const MoveOutcome& move) {
+    if (move.piece < 0) {
+        return;
+    }
+    // A move sounds where the pressed piece went, a press that moved nothing where it was.
+    const QString kind = move.kind == MoveOutcome::Kind::Slid        ? QStringLiteral("slide")
+                         : move.kind == MoveOutcome::Kind::Exchanged ? QStringLiteral("swap")
+                                                                     : QStringLiteral("still");
+    const int cell = move.moved() ? move.to : move.from;
+    play(QStringLiteral("%1-%2-%3")
+             .arg(kind)
+             .arg(cell / PuzzleGame::kSide + 1)
+             .arg(cell % PuzzleGame::kSide + 1));
 }

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "board/PuzzleGame.h"
+
 class QProcess;
 
 // The game's sounds, played by tavlora-sound beside the game: the window only writes one line into
@@ -18,6 +20,8 @@ public:
     void prepare();
     // Plays the sound `name` ("slide-2-3", "formed"), if the program is there to play it.
     void play(const QString& name);
+    // The sound of a press on the board.
+    void playMove(const MoveOutcome& move);
     bool running() const;
 
     // Where the program and its sounds are: beside the game unless a caller says otherwise.

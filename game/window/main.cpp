@@ -141,10 +141,14 @@ int main(int argc, char** argv) {
             reportFirstPaint(mainBegan);
         }
         if (!pictures.isEmpty()) {
-            form.Form_CommandLine(pictures);
             if (report) {
-                reportStartupMoment("picture-loaded", mainBegan);
+                QObject::connect(&form, &Form1::stateChanged, &form, [mainBegan](WindowState s) {
+                    if (s == WindowState::Ready || s == WindowState::NoPicture) {
+                        reportStartupMoment("picture-loaded", mainBegan);
+                    }
+                });
             }
+            form.Form_CommandLine(pictures);
         }
     });
 

@@ -46,9 +46,18 @@ protected:
         return save(name, image, format);
     }
 
-    static std::string refusal(const QString& path, const DecoderWait& wait = {}) {
+    static std::string refusal(const QString& path) {
         try {
-            loadPuzzlePicture(path, kPuzzlePictureSide, wait);
+            loadPuzzlePicture(path, kPuzzlePictureSide);
+        } catch (const Failure& failure) {
+            return failure.description();
+        }
+        return "";
+    }
+    static std::string refusal(DecoderJob& job) {
+        job.waitForFinished();
+        try {
+            job.picture();
         } catch (const Failure& failure) {
             return failure.description();
         }
@@ -177,18 +186,10 @@ TEST_F(DecoderProcessTest, ADecoderKilledOrCrashingMidLoadIsOneReportAndTheNextP
     GTEST_SKIP() << "SIGKILL and a shell script stand in for the decoder on Unix only";
 #else
     const QString large = halves("large.bmp", 6000, 4000, "bmp");
-    // Killed while it decodes, as by the system or a player's task manager.
-    int waits = 0;
-    const DecoderWait killMidway = [&](QProcess& decoder, std::chrono::milliseconds) {
-        ++waits;
-        decoder.waitForReadyRead(10000);  // the header's size: it decodes now
-        ::kill(static_cast<pid_t>(decoder.processId()), SIGKILL);
-        decoder.waitForFinished();
-        return true;
-    };
-    EXPECT_EQ(refusal(large, killMidway),
-              cannotLoad(large) + "the file is damaged or is not a picture");
-    EXPECT_EQ(waits, 1);
+    // Killed while it works, as by the system or a player's task manager.
+    const auto killed = startFileDecoding(large, kPuzzlePictureSide);
+    ::kill(static_cast<pid_t>(killed->processId()), SIGKILL);
+    EXPECT_EQ(refusal(*killed), cannotLoad(large) + "the file is damaged or is not a picture");
 
     // A decoder that crashes, or answers with nonsense, is the same.
     const QString crashing = temp_.filePath("crashing-decoder");
@@ -209,17 +210,35 @@ TEST_F(DecoderProcessTest, ADecoderKilledOrCrashingMidLoadIsOneReportAndTheNextP
 #endif
 }
 
-// A wait given up (the window closing) ends the decoder and the load, without a report.
-TEST_F(DecoderProcessTest, AWaitGivenUpEndsTheLoadWithoutAReport) {
+// A load given up (the window closing) ends its decoder at once; a file read again is read only
+// while it holds what the decoder read the first time, by the digest the decoder reports.
+TEST_F(DecoderProcessTest, ALoadGivenUpEndsItsDecoderAndAFileIsReadAgainOnlyUnchanged) {
     const QString large = halves("large.bmp", 3000, 2000, "bmp");
-    QProcess* seen = nullptr;
-    EXPECT_THROW(loadPuzzlePicture(large, kPuzzlePictureSide,
-                                   [&](QProcess& decoder, std::chrono::milliseconds) {
-                                       seen = &decoder;
-                                       return false;
-                                   }),
-                 PictureLoadStopped);
-    EXPECT_NE(seen, nullptr);
+#ifndef _WIN32
+    auto givenUp = startFileDecoding(large, kPuzzlePictureSide);
+    const auto pid = static_cast<pid_t>(givenUp->processId());
+    ASSERT_GT(pid, 0);
+    givenUp.reset();
+    EXPECT_NE(::kill(pid, 0), 0) << "the decoder outlived its load";
+#endif
+    const QString path = halves("picture.png", 40, 40, "png");
+    const auto first = startFileDecoding(path, kPuzzlePictureSide);
+    EXPECT_EQ(refusal(*first), "");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray digest = contentDigest(file);
+    file.close();
+    EXPECT_EQ(first->reply().digest, digest);
+    EXPECT_EQ(first->reply().digest.size(), 32);
+
+    const auto same = startFileDecoding(path, kPuzzlePictureSide, digest);
+    EXPECT_EQ(refusal(*same), "");
+    EXPECT_EQ(same->reply().digest, digest);
+    halves("picture.png", 40, 41, "png");  // another picture under the same name
+    const auto changed = startFileDecoding(path, kPuzzlePictureSide, digest);
+    changed->waitForFinished();
+    EXPECT_EQ(changed->reply().refusal, DecodeRefusal::Changed);
+    EXPECT_TRUE(changed->reply().pixels.isEmpty());
 }
 
 }  // namespace

@@ -44,8 +44,10 @@ protected:
             look();
             looked = true;
         });
-        click(form->PushButton1);
-        EXPECT_TRUE(looked) << "the load did not let the window's events run";
+        QTest::mouseClick(form->PushButton1, Qt::LeftButton);
+        EXPECT_EQ(form->state(), WindowState::Loading);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return looked; }));
+        settle();
     }
 
     QString program_ = decoderProgram();
@@ -61,8 +63,8 @@ TEST_F(DecodingWindowTest, TheWindowPaintsAndAnswersButTakesNoGameInputWhileAPic
         ASSERT_NE(scores, nullptr);
         EXPECT_FALSE(scores->text(QAccessible::Name).isEmpty());
         scores->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        click(form->PushButton3);
-        click(form->PushButton2);
+        QTest::mouseClick(form->PushButton3, Qt::LeftButton);
+        QTest::mouseClick(form->PushButton2, Qt::LeftButton);
         EXPECT_TRUE(dialogs.messages.empty());
         EXPECT_FALSE(form->game().hasBoard());
         // A second picture, by a drop or a paste, is refused while this one loads.

@@ -43,7 +43,7 @@ protected:
 
 TEST_F(DesktopLocaleTest, ScoreBoxListAndCaptionsAsThePlayerReadsThemAndTheFileKeepsThePoint) {
     // Slide: the bottom row shifted one cell right, so one click puts tile 12 home.
-    openWindow(dealDraws({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 12}));
+    openWindow(dealDraws(kBottomRowShifted));
     // The captions speak the window's language, and English only in English.
     EXPECT_EQ(form->PushButton2->text(), QCoreApplication::translate("Form1", "Start Game"));
     EXPECT_EQ(form->Frame5->title(), QCoreApplication::translate("Form1", "Score"));

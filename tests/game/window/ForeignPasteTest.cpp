@@ -80,7 +80,7 @@ protected:
                 paste.keyMs = clock.elapsed();
                 arrived = QTest::qWaitFor(
                     [&] {
-                        return form->pasteUnderWay() ||
+                        return form->pasteUnderWay() || form->state() == WindowState::Loading ||
                                form->puzzlePicture().cacheKey() != picture ||
                                dialogs.messages.size() != messages;
                     },
@@ -97,6 +97,7 @@ protected:
             paste.keyMs = clock.elapsed();
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return !form->pasteUnderWay(); }, 6000));
+        settle();
         paste.endMs = clock.elapsed();
         const auto reports = dialogs.errorReports();
         std::printf(
@@ -152,6 +153,7 @@ TEST_F(ForeignPasteTest, PictureDataUnderEveryNameAndCopiedFilesLoad) {
     QElapsedTimer fileLoad;
     fileLoad.start();
     form->Form_CommandLine({large});
+    settle();
     std::printf("the same PNG as a file: %lld ms to load, %lld bytes\n", fileLoad.elapsed(),
                 QFileInfo(large).size());
     const QString xpm = picture("small.xpm", 64, "XPM");

@@ -17,7 +17,7 @@ GameTest::~GameTest() {
 
 void GameTest::openWindow(std::vector<double> draws) {
     if (draws.empty()) {
-        draws = dealDraws({5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+        draws = dealDraws(kTilesZeroAndFiveExchanged);
     }
     random = std::make_unique<SequenceRandom>(std::move(draws));
     form = makeForm(Form1Services{dialogs, *random, urlOpener, skin});
@@ -26,8 +26,18 @@ void GameTest::openWindow(std::vector<double> draws) {
     QApplication::processEvents();
 }
 
+void GameTest::settle() {
+    QApplication::processEvents();  // a drop or a paste hands its picture on through an event
+    const auto done = [&] {
+        return form == nullptr || (form->state() != WindowState::Loading &&
+                                   form->state() != WindowState::Finishing && !form->remaking());
+    };
+    ASSERT_TRUE(QTest::qWaitFor(done, 60000));
+}
+
 void GameTest::click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
+    settle();
 }
 
 void GameTest::clickTile(int cell) {
@@ -47,6 +57,7 @@ void GameTest::loadPlainPicture() {
     plain.fill(Qt::gray);
     ASSERT_TRUE(plain.save(path));
     form->Form_CommandLine({path});
+    settle();
     ASSERT_EQ(form->puzzlePicture().pixelColor(50, 50), QColor(Qt::gray));
 }
 

@@ -44,6 +44,10 @@ protected:
         return std::make_unique<Form1>(services);
     }
 
+    // Waits until the window has done what the last action began: a picture loaded or made
+    // again, a formed picture ended.
+    void settle();
+    // A mouse click, and whatever it began done.
     void click(QWidget* widget);
     void clickTile(int cell);
     void loadPicture(int width = 400, int height = 400);

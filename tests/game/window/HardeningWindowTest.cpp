@@ -24,13 +24,12 @@
 namespace {
 
 // Tiles 0 and 5 exchanged, the other 14 at home.
-const std::vector<int> kDeal{5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
 constexpr std::size_t npos = std::string::npos;
 
 // The random source repeats its list, so every game of a test gets the same deal when the list
 // holds one deal per game after the start-up's draw.
 std::vector<double> sameDealEveryGame(std::size_t games) {
-    std::vector<double> draws = dealDraws(kDeal);
+    std::vector<double> draws = dealDraws(kTilesZeroAndFiveExchanged);
     const std::vector<double> oneDeal(draws.begin() + 1, draws.end());
     for (std::size_t game = 1; game < games; ++game) {
         draws.insert(draws.end(), oneDeal.begin(), oneDeal.end());
@@ -464,7 +463,8 @@ TEST_F(HardeningWindowTest, FortyThousandTicksAndClicksInOneSwapGame) {
     // picture is never formed and the game runs to the end.
     std::array<int, 16> shows{};
     for (int tile = 0; tile < 16; ++tile) {
-        shows[static_cast<std::size_t>(kDeal[static_cast<std::size_t>(tile)])] = tile;
+        shows[static_cast<std::size_t>(
+            kTilesZeroAndFiveExchanged[static_cast<std::size_t>(tile)])] = tile;
     }
     const std::array<int, 14> clickable{1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
     QRandomGenerator generator(1234);

@@ -44,6 +44,7 @@ TEST_F(HighDensity, PictureAndTilesAreMadeAtTheScreensRatioInTheSameLayout) {
     }
     const int side = static_cast<int>(400 * ratio);
     form->Form_CommandLine({checkerboard()});
+    settle();
     const QImage& picture = form->puzzlePicture();
     ASSERT_EQ(picture.size(), QSize(side, side));
     EXPECT_EQ(picture.devicePixelRatio(), ratio);
@@ -72,9 +73,11 @@ TEST_F(HighDensity, PictureAndTilesAreMadeAtTheScreensRatioInTheSameLayout) {
 TEST_F(HighDensity, AnotherRatioMakesThePictureAndTheTilesAgainFromTheirSource) {
     openWindow();
     form->Form_CommandLine({checkerboard()});
+    settle();
     startGame();
     const int shownBefore = shownCell(3);
     form->applyPixelRatio(1.5);
+    settle();
     EXPECT_EQ(form->puzzlePicture().size(), QSize(600, 600));
     EXPECT_EQ(form->imgImage->pixmap().size(), QSize(600, 600));
     for (int k = 0; k < 16; ++k) {
@@ -85,10 +88,12 @@ TEST_F(HighDensity, AnotherRatioMakesThePictureAndTheTilesAgainFromTheirSource) 
     EXPECT_EQ(shownCell(3), shownBefore);
 
     form->applyPixelRatio(2);  // back to a ratio where every pixel is kept
+    settle();
     EXPECT_TRUE(isCheckerboard(form->puzzlePicture()));
     // Once the file has gone, the picture in hand is scaled instead.
     QFile::remove(folderPath("/checkers.png"));
     form->applyPixelRatio(1.25);
+    settle();
     EXPECT_EQ(form->puzzlePicture().size(), QSize(500, 500));
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -96,8 +101,10 @@ TEST_F(HighDensity, AnotherRatioMakesThePictureAndTheTilesAgainFromTheirSource) 
 TEST_F(HighDensity, PastTheLargestSquareThePictureStaysAtItAndTheScreenScalesTheRest) {
     openWindow();
     form->Form_CommandLine({checkerboard()});
+    settle();
     startGame();
     form->applyPixelRatio(6);
+    settle();
     const QImage& picture = form->puzzlePicture();
     EXPECT_EQ(picture.size(), QSize(kMaxPuzzlePictureSide, kMaxPuzzlePictureSide));
     EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(400, 400));
@@ -119,6 +126,7 @@ TEST_F(HighDensity, APictureFileReplacedDuringTheGameIsNeverReadInItsPlace) {
     }
     ASSERT_TRUE(board.save(path, "BMP"));
     form->Form_CommandLine({path});
+    settle();
     startGame();
     const QDateTime modified = QFileInfo(path).lastModified();
     const qint64 size = QFileInfo(path).size();
@@ -133,6 +141,7 @@ TEST_F(HighDensity, APictureFileReplacedDuringTheGameIsNeverReadInItsPlace) {
     ASSERT_EQ(QFileInfo(path).lastModified(), modified);
 
     form->applyPixelRatio(form->devicePixelRatioF() == 2 ? 1.5 : 2);
+    settle();
     const QImage picture = form->puzzlePicture();
     // Scaled from the picture in hand: grey or black and white, never the red of the other file.
     for (const QPoint at : {QPoint(10, 10), QPoint(300, 200)}) {

@@ -13,8 +13,6 @@ namespace {
 
 // Slide: the empty tile in cell 5, tiles 0 to 4 and 6 to 14 around it in order.
 const std::vector<int> kEmptyInFive{0, 1, 2, 3, 4, 15, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-// Swap: tiles 0 and 5 exchanged, the rest at home.
-const std::vector<int> kSwapDeal{5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
 
 class KeyboardTest : public GameTest {
 protected:
@@ -39,6 +37,7 @@ protected:
         for (int i = 0; i < times; ++i) {
             QTest::keyClick(QApplication::focusWidget(), k);
         }
+        settle();
     }
     int cursor() const { return form->picBack->cursorCell(); }
     QAccessibleInterface* board() const {
@@ -139,7 +138,7 @@ TEST_F(KeyboardTest, SpaceAndEnterPlayTheCursorsCellAndTheGapDoesNothing) {
 }
 
 TEST_F(KeyboardTest, SwapGameFinishedFromTheKeyboardAloneWithNamesToGoBy) {
-    start(kSwapDeal, true);
+    start(kTilesZeroAndFiveExchanged, true);
     EXPECT_EQ(board()->text(QAccessible::Name), "Puzzle board");
     ASSERT_EQ(board()->childCount(), 16);
     EXPECT_EQ(cellName(0), "Row 1, column 1: piece 6");
@@ -293,7 +292,7 @@ void press(QWidget* widget, const QString& action = QAccessibleActionInterface::
 }
 
 TEST_F(KeyboardTest, ReaderPressThatFormsThePictureReturnsBeforeTheBoxesWhichShutOutEveryWayIn) {
-    start(kSwapDeal, true);
+    start(kTilesZeroAndFiveExchanged, true);
     tick(4);
     auto pressCell = [&](int cell) {
         board()->child(cell)->actionInterface()->doAction(
@@ -317,7 +316,7 @@ TEST_F(KeyboardTest, ReaderPressThatFormsThePictureReturnsBeforeTheBoxesWhichShu
     pressCell(5);
     EXPECT_TRUE(dialogs.log.empty());
     EXPECT_EQ(form->PushButton2->text(), "End Game");
-    QApplication::processEvents();
+    settle();
 
     ASSERT_EQ(logWhileAsking.size(), 1u);  // the name box alone
     EXPECT_EQ(logWhileAsking[0].rfind("ask: ", 0), 0u);
@@ -344,7 +343,7 @@ void keyEvent(QWidget* widget, Qt::Key k, bool press, bool repeat = false) {
 
 TEST_F(KeyboardTest, KeysHeldOverTheLastMoveDoNotAnswerTheBoxesItOpens) {
     QtDialogs boxes;  // the real name box and congratulation
-    random = std::make_unique<SequenceRandom>(dealDraws(kSwapDeal));
+    random = std::make_unique<SequenceRandom>(dealDraws(kTilesZeroAndFiveExchanged));
     form = std::make_unique<Form1>(Form1Services{boxes, *random, urlOpener, skin});
     form->Form_Load();
     form->show();
@@ -353,6 +352,7 @@ TEST_F(KeyboardTest, KeysHeldOverTheLastMoveDoNotAnswerTheBoxesItOpens) {
     const QString picture = folderPath("/held.png");
     testfiles::writeCellPicture(picture, 400, 400);
     form->Form_CommandLine({picture});
+    settle();
     pressStart(Qt::Key_Space);
     tick(4);
     key(Qt::Key_Space);  // cell 0 chosen
@@ -399,6 +399,7 @@ TEST_F(KeyboardTest, KeysHeldOverTheLastMoveDoNotAnswerTheBoxesItOpens) {
     });
     poll.start();
     keyEvent(form.get(), Qt::Key_Space, true);  // the last move; Space stays down
+    settle();
     poll.stop();
 
     EXPECT_EQ(phase, 2);

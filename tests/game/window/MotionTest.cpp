@@ -9,10 +9,6 @@
 
 namespace {
 
-// Slide: the bottom row shifted one cell right, the empty tile in cell 12; cells 13, 14 and 15
-// played in turn form the picture.
-const std::vector<int> kSlideDeal{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 12};
-
 QRect cellGeometry(int k) {
     return {1 + (k % 4) * 100, 1 + (k / 4) * 100, 100, 100};
 }
@@ -20,7 +16,7 @@ QRect cellGeometry(int k) {
 class MotionTest : public GameTest {
 protected:
     void startSlide() {
-        openWindow(dealDraws(kSlideDeal));
+        openWindow(dealDraws(kBottomRowShifted));
         loadPicture();
         startGame();
     }
@@ -123,7 +119,7 @@ TEST_F(MotionTest, ThePlayersSwitchTurnsMotionOffAndIsRemembered) {
 
     // The next run remembers it; the Menu key and Shift+F10 open the menu from the keyboard.
     form.reset();
-    openWindow(dealDraws(kSlideDeal));
+    openWindow(dealDraws(kBottomRowShifted));
     EXPECT_FALSE(form->playerMenu().motionAction()->isChecked());
     EXPECT_FALSE(motion().enabled());
     QTest::keyClick(form->windowHandle(), Qt::Key_Menu);

@@ -68,6 +68,7 @@ protected:
         form->activateWindow();
         QTest::keyClick(form.get(), Qt::Key_V, Qt::ControlModifier);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !form->pasteUnderWay(); }, 5000));
+        settle();
     }
     void copy(const QString& format, const QByteArray& bytes) {
         auto* data = new QMimeData;
@@ -85,6 +86,7 @@ protected:
 
 TEST_F(PictureWaysTest, CommandLineLoadsTheFirstPictureAndStartsNoGame) {
     form->Form_CommandLine({cellPicture("first.png", 1200, 300), cellPicture("second.jpg")});
+    settle();
     EXPECT_TRUE(showsCellPicture());
     EXPECT_FALSE(form->imgImage->pixmap().isNull());
     EXPECT_EQ(form->PushButton2->text(), "Start Game");
@@ -106,11 +108,14 @@ TEST_F(PictureWaysTest, BadCommandLineArgumentsGetOneReportAndKeepThePicture) {
     for (const auto& b : bad) {
         SCOPED_TRACE(b.argument.toStdString());
         form->Form_CommandLine({b.argument});
+        settle();
         expectOneReport("Form_CommandLine at line 110", b.reason);
         EXPECT_TRUE(form->puzzlePicture().isNull());
     }
     form->Form_CommandLine({cellPicture("good.png")});
+    settle();
     form->Form_CommandLine({folderPath("/missing.png")});
+    settle();
     expectOneReport("Form_CommandLine at line 110", "was not found");
     EXPECT_TRUE(showsCellPicture());
 }
@@ -121,7 +126,7 @@ TEST_F(PictureWaysTest, DroppedPictureFileLoadsOnlyWhileNoGameRuns) {
     mime.setUrls({QUrl::fromLocalFile(path)});
     // Dropped on a value box, the drop reaches the window.
     EXPECT_TRUE(dropOnWindow(&mime, form->txtScore));
-    QApplication::processEvents();
+    settle();
     EXPECT_TRUE(showsCellPicture());
 
     startGame();
@@ -129,7 +134,7 @@ TEST_F(PictureWaysTest, DroppedPictureFileLoadsOnlyWhileNoGameRuns) {
     cellPicture("other.png", 200, 100);
     mime.setUrls({QUrl::fromLocalFile(folderPath("/other.png"))});
     EXPECT_FALSE(dropOnWindow(&mime));
-    QApplication::processEvents();
+    settle();
     EXPECT_EQ(form->puzzlePicture(), before);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -144,7 +149,7 @@ TEST_F(PictureWaysTest, DropsOfTextAddressesAndFoldersAreRefused) {
     QMimeData folderDrop;
     folderDrop.setUrls({QUrl::fromLocalFile(folder.path())});
     EXPECT_FALSE(dropOnWindow(&folderDrop));
-    QApplication::processEvents();
+    settle();
     EXPECT_TRUE(form->puzzlePicture().isNull());
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -155,7 +160,7 @@ TEST_F(PictureWaysTest, FileGoneBetweenDropAndLoadIsReportedOnce) {
     mime.setUrls({QUrl::fromLocalFile(path)});
     ASSERT_TRUE(dropOnWindow(&mime));
     QFile::remove(path);
-    QApplication::processEvents();
+    settle();
     expectOneReport("Form_OLEDragDrop at line 110", "was not found");
     EXPECT_TRUE(form->puzzlePicture().isNull());
 }
@@ -274,6 +279,7 @@ TEST_F(PictureWaysTest, PastedDataCountsTheBytesHeldBesideTheDecode) {
 
 TEST_F(PictureWaysTest, PasteDuringAGameChangesNothing) {
     form->Form_CommandLine({cellPicture("start.png")});
+    settle();
     startGame();
     QApplication::clipboard()->setMimeData(
         files({QUrl::fromLocalFile(cellPicture("other.png", 40, 40))}));
@@ -289,14 +295,16 @@ TEST_F(PictureWaysTest, PipesAndDevicesAreRefusedEveryWayInWithoutTheWindowWaiti
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
     const char* const reason = "it is not a file but a pipe, a socket or a device";
     form->Form_CommandLine({pipe});
+    settle();
     expectOneReport("Form_CommandLine at line 110", reason);
     form->Form_CommandLine({QStringLiteral("/dev/zero")});
+    settle();
     expectOneReport("Form_CommandLine at line 110", reason);
 
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(pipe)});
     EXPECT_TRUE(dropOnWindow(&mime));
-    QApplication::processEvents();
+    settle();
     expectOneReport("Form_OLEDragDrop at line 110", reason);
 
     QApplication::clipboard()->setMimeData(files({QUrl::fromLocalFile(pipe)}));
@@ -320,14 +328,16 @@ TEST_F(PictureWaysTest, AddressesOfThisComputerLoadAndOthersAreRefusedPlainly) {
     // file:///C:/… on Windows, file:///tmp/… here; the same address with a host named.
     const QString address = QUrl::fromLocalFile(path).toString();
     form->Form_CommandLine({QString(address).replace("file://", "file://localhost")});
+    settle();
     EXPECT_TRUE(showsCellPicture());
     EXPECT_TRUE(dialogs.messages.empty());
 
     form->Form_CommandLine({cellPicture("plain.png", 40, 40)});
+    settle();
     QMimeData mime;
     mime.setUrls({QUrl(QString(address).replace("file://", "file://LOCALHOST"))});
     EXPECT_TRUE(dropOnWindow(&mime));
-    QApplication::processEvents();
+    settle();
     EXPECT_TRUE(showsCellPicture());
 
     for (const QString& elsewhere : {QString(address).replace("file://", "file://pictures.example"),
@@ -336,12 +346,14 @@ TEST_F(PictureWaysTest, AddressesOfThisComputerLoadAndOthersAreRefusedPlainly) {
                                      QStringLiteral("data:image/png;base64,iVBORw0KGgo=")}) {
         SCOPED_TRACE(elsewhere.toStdString());
         form->Form_CommandLine({elsewhere});
+        settle();
         expectOneReport(("Cannot load the picture " + elsewhere.toStdString()).c_str(),
                         ": only pictures on this computer can be loaded");
     }
     // An address whose path holds a zero byte names no file, not the file before the zero.
     const QString cutShort = QUrl::fromLocalFile(path).toString() + "%00.txt";
     form->Form_CommandLine({cutShort});
+    settle();
     expectOneReport(("Cannot load the picture " + cutShort.toStdString()).c_str(),
                     ": the file was not found");
     EXPECT_TRUE(showsCellPicture());

@@ -6,20 +6,17 @@
 
 namespace {
 
-// Slide: the bottom row shifted one cell right, the empty tile in cell 12.
-const std::vector<int> kSlideDeal{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 12};
 // Swap: tiles 0 and 5 exchanged.
-const std::vector<int> kSwapDeal{5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
 
 class PlayTest : public GameTest {
 protected:
     void startSlide() {
-        openWindow(dealDraws(kSlideDeal));
+        openWindow(dealDraws(kBottomRowShifted));
         loadPicture();
         startGame();
     }
     void startSwap() {
-        openWindow(dealDraws(kSwapDeal));
+        openWindow(dealDraws(kTilesZeroAndFiveExchanged));
         selectSwap();
         loadPicture();
         startGame();

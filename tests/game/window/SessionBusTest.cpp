@@ -59,8 +59,6 @@ private:
     std::map<QString, QVariant> values_;
 };
 
-const std::vector<int> kSlideDeal{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 12};
-
 class SessionBusTest : public GameTest {
 protected:
     void SetUp() override {
@@ -75,7 +73,7 @@ TEST_F(SessionBusTest, TheDesktopsSwitchStopsMotionAndIsFollowedWhileTheGameRuns
     FakePortal portal("tavlora-test-portal");
     portal.change("org.gnome.desktop.interface", "enable-animations", false);
     ASSERT_TRUE(portal.publish());
-    openWindow(dealDraws(kSlideDeal));
+    openWindow(dealDraws(kBottomRowShifted));
     loadPicture();
     // Nothing is asked before the first game.
     QTest::qWait(50);
@@ -109,7 +107,7 @@ TEST_F(SessionBusTest, TheDesktopsSwitchStopsMotionAndIsFollowedWhileTheGameRuns
 }
 
 TEST_F(SessionBusTest, NoPortalOnTheBusMeansMotion) {
-    openWindow(dealDraws(kSlideDeal));
+    openWindow(dealDraws(kBottomRowShifted));
     loadPicture();
     startGame();
     QTest::qWait(100);

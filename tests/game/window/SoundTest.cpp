@@ -9,9 +9,6 @@
 
 namespace {
 
-const std::vector<int> kSlideDeal{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 12};
-const std::vector<int> kSwapDeal{5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
-
 class SoundTest : public GameTest {
 protected:
     SoundTest() { SoundPlayer::setProgram(SOUND_RECORDER, folder.path()); }
@@ -34,7 +31,7 @@ protected:
 };
 
 TEST_F(SoundTest, EachClickSoundsFromTheCellItsTileEndsInAndTheFormedPictureLast) {
-    openWindow(dealDraws(kSlideDeal));
+    openWindow(dealDraws(kBottomRowShifted));
     loadPicture();
     QTest::qWait(50);
     EXPECT_FALSE(QFile::exists(folderPath("/played.txt")));  // nothing runs before the first game
@@ -48,7 +45,7 @@ TEST_F(SoundTest, EachClickSoundsFromTheCellItsTileEndsInAndTheFormedPictureLast
 }
 
 TEST_F(SoundTest, SwapSoundsWhereTheClickedTileGoesAndEveryOffSwitchSilencesIt) {
-    openWindow(dealDraws(kSwapDeal));
+    openWindow(dealDraws(kTilesZeroAndFiveExchanged));
     selectSwap();
     loadPicture();
     startGame();
@@ -79,7 +76,7 @@ TEST_F(SoundTest, WithoutASoundServerTheSoundProgramIsSilentAndTheGameDoesNotWai
     EXPECT_EQ(program.exitCode(), 0);
 
     SoundPlayer::setProgram(TAVLORA_SOUND_PROGRAM, TAVLORA_SOUNDS);
-    openWindow(dealDraws(kSlideDeal));
+    openWindow(dealDraws(kBottomRowShifted));
     loadPicture();
     startGame();
     clickTile(13);

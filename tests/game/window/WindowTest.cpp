@@ -100,7 +100,7 @@ TEST_F(GameTest, TabAndShiftTabGoRoundTheWindowInItsOrderWithAndWithoutAGame) {
 }
 
 TEST_F(GameTest, HomePageOpensOnlyOnTheSeventhOfAHundred) {
-    auto draws = dealDraws({5, 1, 2, 3, 4, 0, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+    auto draws = dealDraws(kTilesZeroAndFiveExchanged);
     draws[0] = 0.06;  // 0.06 x 100 + 1 = 7
     openWindow(draws);
     ASSERT_EQ(urlOpener.opened.size(), 1u);
