@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+
 #include <QStringList>
 #include <QStyle>
 #include <QTimer>
 #include <utility>
+#include "platform/AppIdentity.h"
 
 #include "platform/HeldKeyGuard.h"
 #include "platform/ReaderNotice.h"
@@ -48,7 +50,8 @@ void reclaimActivation(QWidget* window) {
 constexpr const char* kLastFolderKey = "FileBox/lastFolder";
 
 QSettings userSettings() {
-    return QSettings(QSettings::UserScope, QStringLiteral("Tavlora"), QStringLiteral("Tavlora"));
+    return QSettings(QSettings::UserScope, QString::fromLatin1(appidentity::kOrganization),
+                     QString::fromLatin1(appidentity::kApplication));
 }
 
 QString titleOrApplication(const std::string& title) {

@@ -18,21 +18,7 @@ public:
     }
 };
 
-QAccessibleInterface* noticeFactory(const QString& className, QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    if (widget == nullptr || className != QLatin1String("QWidget") ||
-        widget->objectName() != QLatin1String("readerNotice")) {
-        return nullptr;
-    }
-    return new QAccessibleWidget(widget, QAccessible::Notification);
-}
-
 void showNotice(QWidget* window, const QString& text) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(noticeFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
     auto* notice =
         window->findChild<QWidget*>(QStringLiteral("readerNotice"), Qt::FindDirectChildrenOnly);
     if (notice == nullptr) {
@@ -46,6 +32,15 @@ void showNotice(QWidget* window, const QString& text) {
 #endif
 
 }  // namespace
+
+QAccessibleInterface* readerNoticeFactory(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr || className != QLatin1String("QWidget") ||
+        widget->objectName() != QLatin1String("readerNotice")) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(widget, QAccessible::Notification);
+}
 
 void tellScreenReaders(QWidget* window, const QString& text) {
     if (window == nullptr || text.isEmpty() || !QAccessible::isActive()) {

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QAccessibleInterface;
+class QObject;
 class QWidget;
 
 // Tells screen readers a short text at once, with nothing shown and the focus left where it is: a
@@ -10,3 +12,6 @@ class QWidget;
 // with the text as its name, which readers speak as it appears. Nothing happens while no screen
 // reader listens.
 void tellScreenReaders(QWidget* window, const QString& text);
+
+// The notification object's accessible face, for QAccessible::installFactory.
+QAccessibleInterface* readerNoticeFactory(const QString& className, QObject* object);

@@ -1,4 +1,5 @@
 #include "scores/ScoreFileLocation.h"
+#include "platform/AppIdentity.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -217,7 +218,8 @@ QString playerScoreFolder(const QString& programFolderFile) {
                               "cannot be copied for you: the name of your folder is not UTF-8"),
             because(folder));
     }
-    return QDir::cleanPath(folder + QLatin1Char('/') + QCoreApplication::applicationName());
+    return QDir::cleanPath(folder + QLatin1Char('/') +
+                           QString::fromLatin1(appidentity::kApplication));
 #else
     (void)programFolderFile;
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

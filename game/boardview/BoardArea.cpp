@@ -101,13 +101,7 @@ QString sentences(const QStringList& parts) {
 
 }  // namespace
 
-BoardArea::BoardArea(QWidget* parent) : QLabel(parent) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(boardAccessibleFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
-}
+BoardArea::BoardArea(QWidget* parent) : QLabel(parent) {}
 
 void BoardArea::showGame(const PuzzleGame& game) {
     const bool starting = game_ == nullptr;

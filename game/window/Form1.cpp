@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "game/pictures/PictureLoad.h"
+#include "game/window/AccessibleFactories.h"
 #include "game/window/DesktopSwitches.h"
 #include "game/window/PlayerMenu.h"
 #include "game/window/SoundPlayer.h"
@@ -26,6 +27,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     : QWidget(parent),
       boxes_(services.dialogs),
       services_{boxes_, services.random, services.urlOpener, services.skin} {
+    installAccessibleFactories();
     buildLayout();
     view_ = std::make_unique<BoardView>(picBack, [this](int index) { imgTile_Click(index); });
     playerMenu_ = new PlayerMenu(this);

@@ -3,10 +3,13 @@
 #include <QAction>
 #include <QSettings>
 
+#include "platform/AppIdentity.h"
+
 namespace {
 
 QSettings userSettings() {
-    return QSettings(QSettings::UserScope, QStringLiteral("Tavlora"), QStringLiteral("Tavlora"));
+    return QSettings(QSettings::UserScope, QString::fromLatin1(appidentity::kOrganization),
+                     QString::fromLatin1(appidentity::kApplication));
 }
 
 }  // namespace

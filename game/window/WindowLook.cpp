@@ -61,11 +61,6 @@ QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry) {
 }
 
 QLineEdit* makeValueBox(QGroupBox* parent, const char* text, const QFont& font) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(valueBoxAccessibleFactory);
-        return true;
-    }();
-    (void)factoryInstalled;
     // A line edit lays out its first, empty text in the application's font before it takes any
     // font of its own, and that face would stay loaded for the whole run although no text of the
     // window is ever drawn in it. The box is made while its own font is the application's.

@@ -11,6 +11,7 @@
 #include "game/window/Fonts.h"
 #include "game/window/Form1.h"
 #include "game/window/StartupReport.h"
+#include "platform/AppIdentity.h"
 #include "platform/QtDialogs.h"
 #include "platform/SkinFramework.h"
 #include "platform/TimeSeededRandom.h"
@@ -119,7 +120,7 @@ int main(int argc, char** argv) {
                 .toStdString());
         return 1;
     }
-    QGuiApplication::setDesktopFileName("org.tavlora.Tavlora");
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(appidentity::kDesktopFileName));
     QtDialogs dialogs;
     TimeSeededRandom random;
     DesktopUrlOpener urlOpener;

@@ -19,6 +19,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/AppIdentity.h"
 #include "scores/HighScoreEntry.h"
 #include "scores/ScoreFileLocation.h"
 #include "tests/scores/HardeningProcess.h"
@@ -91,7 +92,7 @@ TEST_F(PlayerCopyTest, AnInstalledFolderThatRootOwnsIsNeverWrittenRootIncluded) 
 // system gives them; when there is no such folder, or its name cannot be kept, the player is told
 // and nothing is written anywhere else.
 TEST_F(PlayerCopyTest, TheOwnFolderFollowsTheXdgRulesAndIsNeverGuessed) {
-    const QString app = QStringLiteral("/") + QCoreApplication::applicationName();
+    const QString app = QStringLiteral("/") + QString::fromLatin1(appidentity::kApplication);
     const QString home = dir.filePath(QStringLiteral("home"));
     const QByteArray latin1Home = QFile::encodeName(dir.path()) + "/j\xF6rg";
     ASSERT_TRUE(QDir().mkpath(home));
