@@ -261,7 +261,19 @@ class Session:
         subprocess.run(["xdotool", "key", "--delay", "60"] + list(keys), env=self.env, check=True)
 
     def type(self, text):
+        """Types `text` and waits until Orca has echoed its last letters. Orca 43 falls behind on
+        a busy machine (a file box sends several events a letter), and when more than 50 events
+        wait and the focus moves, it drops every waiting "showing" event: a notice that came
+        meanwhile would go unsaid. A player hears the echo before going on, and so does this one."""
         subprocess.run(["xdotool", "type", "--delay", "60", text], env=self.env, check=True)
+        last = list(re.search(r"[a-z0-9]{1,3}$", text).group(0))
+        heard, after = [], -1
+        while True:
+            heard = self.wait_for(r"^%s$" % last[-1], "the echo of %r" % text, heard=heard,
+                                  after=after)
+            after = self.matched
+            if heard[after - len(last) + 1:after + 1] == last:
+                return heard
 
 
 CELL = re.compile(r"Row (\d), column (\d): (?:piece (\d+)|the gap)")
