@@ -26,7 +26,11 @@ import time
 
 import slide_solver
 
-DEADLINE = 20.0  # seconds for one phrase; a loaded machine can be slow, a silent reader is a fault
+# Every wait below is for a sign that something is ready or was said: an X display number, a bus
+# name owned, a socket, a file the window manager touches, a phrase in Orca's log. The deadline
+# only ends a hang; a busy machine (the sanitizer build beside a parallel suite) takes as long as it
+# takes, well within it.
+HANG = 180.0
 
 
 class Session:
@@ -35,6 +39,7 @@ class Session:
         self.processes = []
         self.log = os.path.join(self.folder, "orca.log")
         self.read_up_to = 0
+        self.matched = -1
         self.env = self._private_environment()
         self.game_dir = os.path.join(self.folder, "game")
         os.makedirs(self.game_dir)
@@ -68,7 +73,8 @@ class Session:
         self._start_x_server()
         self._start_session_bus()
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-        self._spawn(["openbox", "--sm-disable"])
+        self._start_window_manager()
+        self._wait_until("the accessibility bus", lambda: self._bus_name_owned("org.a11y.Bus"))
         self._start_speech_server()
         self._start_orca()
         self.wait_for(r"Screen reader on", what="that it is on")
@@ -95,6 +101,30 @@ class Session:
         self.env["DBUS_SESSION_BUS_ADDRESS"] = address
         self.bus_pid = int(pid)
 
+    def _bus_name_owned(self, name):
+        out = subprocess.run(["dbus-send", "--session", "--print-reply=literal",
+                              "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                              "org.freedesktop.DBus.NameHasOwner", "string:" + name],
+                             env=self.env, capture_output=True, text=True)
+        return out.returncode == 0 and "true" in out.stdout.split()
+
+    def _start_window_manager(self):
+        # Openbox runs its start-up command once it manages the screen.
+        ready = os.path.join(self.folder, "openbox-ready")
+        self._spawn(["openbox", "--sm-disable", "--startup", "touch " + ready])
+        self._wait_until("the window manager", lambda: os.path.exists(ready))
+
+    def _wait_until(self, what, ready):
+        end = time.monotonic() + HANG
+        while not ready():
+            for process in self.processes:
+                if process.poll() is not None:
+                    raise RuntimeError("%s ended (%s) before %s was ready" % (
+                        process.args[0], process.returncode, what))
+            if time.monotonic() > end:
+                raise RuntimeError(what + " never came up")
+            time.sleep(0.05)
+
     def _start_speech_server(self):
         # Orca hands its phrases to speech-dispatcher; a module that makes no sound is enough, and
         # the phrases are in Orca's log either way.
@@ -111,11 +141,7 @@ class Session:
         logs = os.path.join(self.folder, "speechd-log")
         os.makedirs(logs, exist_ok=True)
         self._spawn(["speech-dispatcher", "-s", "-t", "0", "-C", config, "-L", logs, "-S", socket])
-        end = time.monotonic() + DEADLINE
-        while not os.path.exists(socket):
-            if time.monotonic() > end:
-                raise RuntimeError("speech-dispatcher did not start")
-            time.sleep(0.05)
+        self._wait_until("speech-dispatcher's socket", lambda: os.path.exists(socket))
 
     def _start_orca(self):
         prefs = os.path.join(self.folder, "orca-prefs")
@@ -187,19 +213,37 @@ class Session:
         return [" ".join(phrase.split()) for phrase in
                 re.findall(r"SPEECH OUTPUT: '(.*?)' ?\{", text[:end], re.DOTALL)]
 
-    def wait_for(self, pattern, what, deadline=DEADLINE):
-        """Waits until Orca says something that matches; returns everything said meanwhile."""
-        heard = []
+    def wait_for(self, pattern, what, heard=None, after=None, deadline=HANG):
+        """Waits until Orca says something that matches, after line `after` of `heard` (by default
+        after the line the last wait matched); returns `heard` with everything said meanwhile, and
+        leaves the matching line's place in `self.matched`."""
+        if heard is None:
+            heard, after = [], -1
+        elif after is None:
+            after = self.matched
         end = time.monotonic() + deadline
-        while time.monotonic() < end:
+        while True:
             heard += self.spoken()
-            if any(re.search(pattern, line) for line in heard):
-                return heard
+            for i in range(after + 1, len(heard)):
+                if re.search(pattern, heard[i]):
+                    self.matched = i
+                    return heard
+            if time.monotonic() > end:
+                break
+            self._check_running()
             time.sleep(0.05)
-        raise AssertionError("Orca never said %s (/%s/); it said: %s" % (what, pattern, heard))
+        raise AssertionError("Orca never said %s (/%s/) in %d s; it said: %s" % (
+            what, pattern, deadline, heard))
 
-    def settle(self, quiet=0.8, deadline=DEADLINE):
-        """Everything Orca says until it has been quiet for a while."""
+    def _check_running(self):
+        for process in self.processes:
+            if process.poll() is not None:
+                raise AssertionError("%s ended (%s)" % (
+                    os.path.basename(process.args[0]), process.returncode))
+
+    def settle(self, quiet=1.0, deadline=HANG):
+        """Everything Orca says until it has been quiet for a while: only for checking that
+        something is NOT said, never to wait for what is."""
         heard = []
         last = time.monotonic()
         end = last + deadline
@@ -217,10 +261,24 @@ class Session:
         subprocess.run(["xdotool", "key", "--delay", "60"] + list(keys), env=self.env, check=True)
 
     def type(self, text):
+        """Types `text` and waits until Orca has echoed its last letters. Orca 43 falls behind on
+        a busy machine (a file box sends several events a letter), and when more than 50 events
+        wait and the focus moves, it drops every waiting "showing" event: a notice that came
+        meanwhile would go unsaid. A player hears the echo before going on, and so does this one."""
         subprocess.run(["xdotool", "type", "--delay", "60", text], env=self.env, check=True)
+        last = list(re.search(r"[a-z0-9]{1,3}$", text).group(0))
+        heard, after = [], -1
+        while True:
+            heard = self.wait_for(r"^%s$" % last[-1], "the echo of %r" % text, heard=heard,
+                                  after=after)
+            after = self.matched
+            if heard[after - len(last) + 1:after + 1] == last:
+                return heard
 
 
 CELL = re.compile(r"Row (\d), column (\d): (?:piece (\d+)|the gap)")
+DESCRIPTION = r"belongs in row \d, column \d|in place"
+SLIDE_RULE = r"A tile moves into the gap"
 
 
 class Player:
@@ -233,15 +291,32 @@ class Player:
         self.pieces = {}  # (row, column) -> piece number, 0 for the gap
         self.homes = {}   # (row, column) -> (row, column) the piece there belongs in
 
-    def press(self, keys, expect, what, quiet=1.0):
-        """Presses `keys` (xdotool names, space-separated) and waits until Orca says `expect`."""
+    def press(self, keys, expect, what, then=(), describe=False):
+        """Presses `keys` (xdotool names, space-separated) and waits until Orca says `expect`, then
+        each of `then` in turn; with `describe`, also the description of the cell it named.
+
+        What Orca says late about the key before is added to that key's transcript, not to this
+        one's: each press hears only what came after it.
+        """
+        self._heard_late()
         self.s.key(*keys.split())
         heard = self.s.wait_for(expect, what)
-        heard += self.s.settle(quiet=quiet)
+        for pattern in then:  # in the same phrase as the one before, or later
+            heard = self.s.wait_for(pattern, what, heard=heard, after=self.s.matched - 1)
+        if describe:
+            named = [i for i, line in enumerate(heard) if CELL.match(line)]
+            if named and CELL.match(heard[named[-1]]).group(3):  # the gap has no description
+                heard = self.s.wait_for(DESCRIPTION, "the description of " + heard[named[-1]],
+                                        heard=heard, after=named[-1])
         if self.transcript is not None:
             self.transcript.append((keys, heard))
         self._learn(heard)
         return heard
+
+    def _heard_late(self):
+        late = self.s.spoken()
+        if late and self.transcript:
+            self.transcript[-1][1].extend(late)
 
     def _learn(self, heard):
         for i, line in enumerate(heard):
@@ -250,10 +325,18 @@ class Player:
                 continue
             cell = (int(match.group(1)), int(match.group(2)))
             self.pieces[cell] = int(match.group(3) or 0)
-            rest = " ".join(heard[i + 1:i + 2])
-            home = re.search(r"belongs in row (\d), column (\d)", rest)
-            self.homes[cell] = ((int(home.group(1)), int(home.group(2))) if home
-                                else cell if "in place" in rest else None)
+            # Its description, said after it: where the piece belongs. Without one, what was
+            # known stays.
+            for later in heard[i + 1:]:
+                if CELL.match(later):
+                    break
+                home = re.search(r"belongs in row (\d), column (\d)", later)
+                if home:
+                    self.homes[cell] = (int(home.group(1)), int(home.group(2)))
+                    break
+                if "in place" in later:
+                    self.homes[cell] = cell
+                    break
 
     def go(self, row, column):
         while (self.row, self.column) != (row, column):
@@ -263,7 +346,7 @@ class Player:
                 key, self.column = (("Right", self.column + 1) if column > self.column
                                     else ("Left", self.column - 1))
             self.press(key, r"Row %d, column %d:" % (self.row, self.column),
-                       "the cell at row %d, column %d" % (self.row, self.column), quiet=0.4)
+                       "the cell at row %d, column %d" % (self.row, self.column), describe=True)
 
     def read_board(self):
         for row in range(1, 5):
@@ -284,12 +367,14 @@ def load_from_the_window(player, picture):
                  "the picture loaded, by name")
 
 
-def start_game(player, path=(("shift+Tab", "High Scores"), ("shift+Tab", "Start Game"))):
+def start_game(player, path=(("shift+Tab", "High Scores"), ("shift+Tab", "Start Game")),
+               then=()):
     """Goes to Start Game (from the board, by default) and presses Space."""
     for key, said in path:
         player.press(key, said, said)
     player.row, player.column = 1, 1
-    return player.press("space", r"Arrow keys move", "the cell under the cursor and how to play")
+    return player.press("space", r"Arrow keys move", "the cell under the cursor and how to play",
+                        then=then)
 
 
 def play_swap_to_the_end(player):
@@ -302,39 +387,42 @@ def play_swap_to_the_end(player):
             player.go(row, column)
             player.press("space", r"chosen", "the chosen tile")
             player.go(*source)
-            heard = player.press("space", r"moved to row %d, column %d|Score" % (row, column),
-                                 "where the piece went")
-            if any("Score" in line for line in heard):
-                return heard
             # What was here is now at `source`, and the piece that belongs here is home.
             player.homes[source] = player.homes[(row, column)]
             player.homes[(row, column)] = (row, column)
+            # The exchange that forms the picture ends the game: the score comes with the name box.
+            formed = all(home == cell for cell, home in player.homes.items())
+            moved = r"moved to row %d, column %d" % (row, column)
+            heard = player.press("space", r"\bScore\b" if formed else moved,
+                                 "the score" if formed else "where the piece went")
+            if formed:
+                return heard
     raise AssertionError("the picture never formed")
 
 
 def play_slide_to_the_end(player, path):
     """Enters a Slide game, reads the board and forms the picture with moves the solver found."""
-    heard = start_game(player, path)
-    assert any("A tile moves into the gap" in line for line in heard), heard
+    start_game(player, path, then=(SLIDE_RULE,))
     player.read_board()
     cells = [player.pieces[(k // 4 + 1, k % 4 + 1)] for k in range(16)]
     for cell in slide_solver.presses(cells):
         gap = cells.index(0)
         piece = cells[cell]
         player.go(cell // 4 + 1, cell % 4 + 1)
-        heard = player.press("space", r"Piece %d moved to row %d, column %d|Score" % (
-            piece, gap // 4 + 1, gap % 4 + 1), "where the piece went", quiet=0.4)
         cells[gap], cells[cell] = piece, 0
-        if any("Score" in line for line in heard):
-            assert cells == list(range(1, 16)) + [0], "the game ended before the picture formed"
+        # The move that forms the picture ends the game: the score comes with the name box.
+        formed = cells == list(range(1, 16)) + [0]
+        moved = r"Piece %d moved to row %d, column %d" % (piece, gap // 4 + 1, gap % 4 + 1)
+        heard = player.press("space", r"\bScore\b" if formed else moved,
+                             "the score" if formed else "where the piece went")
+        if formed:
             return heard
     raise AssertionError("the picture never formed")
 
 
 def play_slide_a_little(player, path):
     """Enters a Slide game, plays a move and a refused press, asks for the counts and ends it."""
-    heard = start_game(player, path)
-    assert any("A tile moves into the gap" in line for line in heard), heard
+    start_game(player, path, then=(SLIDE_RULE,))
     player.read_board()
     gap = next(cell for cell, piece in player.pieces.items() if piece == 0)
     far = next(cell for cell in player.pieces
@@ -349,13 +437,18 @@ def play_slide_a_little(player, path):
     player.press("m", r"Moves: 1, time", "the moves and the time")
     player.go(1, player.column)
     player.press("Up", r"Edge of the board", "the edge")
-    # The value boxes: the caption and the whole value once, nothing about a selection.
+    # The value boxes: the caption and the whole value once, nothing about a selection. What is
+    # said of a box is looked at until Orca has been quiet a while: a check that nothing more
+    # comes can only watch, and a slow machine can only make it see less, never fail.
     # Orca 43 says "Score panel. 0 label.", Orca 48 "0 Score.".
     heard = player.press("Tab", r"^[0-9.]+ (label|Score)\.", "the score box's value")
+    heard += player.s.settle()
     assert "Score" in " ".join(heard) and not any("selected" in line for line in heard), heard
     heard = player.press("Tab", r"^\d\d:\d\d:\d\d (label|Timer)\.", "the whole time")
+    heard += player.s.settle()
     assert not any("selected" in line for line in heard), heard
-    # The clock ticks on, but a player resting on it does not hear every second.
+    # The clock ticks on, but a player resting on it does not hear every second (again only
+    # watched, for long enough to see two ticks).
     time.sleep(2.5)
     ticks = player.s.spoken()
     assert not any(re.search(r"\d\d:\d\d:\d\d", line) for line in ticks), ticks
@@ -388,7 +481,7 @@ def main():
     player = Player(session, transcript)
     try:
         heard = session.start()
-        transcript.append(("(the game starts, %s)" % version.strip(), heard + session.settle()))
+        transcript.append(("(the game starts, %s)" % version.strip(), heard))
         load_from_the_window(player, session.picture)
         to_slide = (("Tab", "Start Game"),)
         if args.whole_slide:
