@@ -15,7 +15,7 @@ locales=(de_DE es_ES fr_FR it_IT nl_NL pl_PL pt_BR ru_RU
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libqt6sql6-sqlite libgl-dev libcanberra-dev
+    qt6-base-dev libqt6sql6-sqlite libgl-dev libcanberra-dev libcanberra-pulse
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-image-formats-plugins libxcb1-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QProcess>
 
+#include "platform/ChildProcess.h"
+
 namespace {
 
 // A program that stopped reading gets no more: its pipe never holds more than a few lines.
@@ -58,6 +60,8 @@ void SoundPlayer::prepare() {
     process_ = new QProcess(this);
     process_->setStandardOutputFile(QProcess::nullDevice());
     process_->setStandardErrorFile(QProcess::nullDevice());
+    // A program stuck in the sound library would otherwise outlive a game that was killed.
+    endWithThisProgram(*process_);
     process_->start(soundProgram(), {QDir::toNativeSeparators(soundFolder())});
 }
 

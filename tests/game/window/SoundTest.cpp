@@ -7,6 +7,16 @@
 
 #include "tests/game/window/GameFixture.h"
 
+#ifdef __linux__
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#endif
+
 namespace {
 
 const std::vector<int> kSlideDeal{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 12};
@@ -93,5 +103,73 @@ TEST_F(SoundTest, WithoutASoundServerTheSoundProgramIsSilentAndTheGameDoesNotWai
         qputenv("PULSE_SERVER", server);
     }
 }
+
+#ifdef __linux__
+// A sound server that takes every connection and never answers.
+class HungServer {
+public:
+    explicit HungServer(const QString& path) : socket_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        std::strncpy(address.sun_path, name.constData(), sizeof address.sun_path - 1);
+        listening_ = socket_ >= 0 &&
+                     ::bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                     ::listen(socket_, 8) == 0;
+    }
+    ~HungServer() {
+        for (const int client : clients_) {
+            ::close(client);
+        }
+        ::close(socket_);
+    }
+    bool listening() const { return listening_; }
+    // Takes the next connection, once one comes within 10 s.
+    bool take() {
+        pollfd waiting = {socket_, POLLIN, 0};
+        if (::poll(&waiting, 1, 10000) != 1) {
+            return false;
+        }
+        clients_.push_back(::accept(socket_, nullptr, nullptr));
+        return clients_.back() >= 0;
+    }
+
+private:
+    int socket_;
+    bool listening_ = false;
+    std::vector<int> clients_;
+};
+
+// The sound program waits in the sound library for a server that accepts and never answers; a
+// game ended by a signal used to leave it running, under no parent, for as long as that server
+// lived.
+TEST_F(SoundTest, TheSoundProgramEndsWithAGameEndedBySignalWhileItWaitsOnItsServer) {
+    HungServer hung(folderPath("/hung-server"));
+    ASSERT_TRUE(hung.listening());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PULSE_SERVER", "unix:" + folderPath("/hung-server"));
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        QProcess game;
+        game.setProcessEnvironment(environment);
+        game.start(SOUND_PARENT, {TAVLORA_SOUND_PROGRAM, TAVLORA_SOUNDS});
+        ASSERT_TRUE(game.waitForReadyRead(10000));
+        ASSERT_EQ(game.readAll().trimmed(), "started");
+        // The sound program has asked the server and waits for its answer.
+        ASSERT_TRUE(hung.take());
+        QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(game.processId()));
+        ASSERT_TRUE(children.open(QIODevice::ReadOnly));
+        const QString sound = QStringLiteral("/proc/%1/stat").arg(children.readAll().trimmed());
+        ASSERT_TRUE(QFile::exists(sound));
+        ::kill(static_cast<pid_t>(game.processId()), signal);
+        ASSERT_TRUE(game.waitForFinished(10000));
+        // Gone, or ended and waiting for the system to collect it.
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            QFile stat(sound);
+            return !stat.open(QIODevice::ReadOnly) || stat.readAll().contains(") Z ");
+        })) << "signal "
+            << signal;
+    }
+}
+#endif
 
 }  // namespace
