@@ -30,6 +30,10 @@ void PortalSettings::read(const QString& group, const QString& key) {
         return;
     }
     if (!listening_) {
+        // The bus finds the slot's parameter types by their names, and Qt 6.4 knows a type's name
+        // only once it has been registered: until then the connection failed without a word, and
+        // only the first value was ever read.
+        qRegisterMetaType<QDBusVariant>();
         listening_ = bus.connect(kService, kPath, kInterface, QStringLiteral("SettingChanged"),
                                  this, SLOT(settingChanged(QString, QString, QDBusVariant)));
     }
