@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStringList>
 #include <QStyle>
 #include <QTimer>
@@ -19,6 +18,7 @@
 
 #include "platform/HeldKeyGuard.h"
 #include "platform/ReaderNotice.h"
+#include "platform/UserSettings.h"
 
 namespace {
 
@@ -46,10 +46,6 @@ void reclaimActivation(QWidget* window) {
 }
 
 constexpr const char* kLastFolderKey = "FileBox/lastFolder";
-
-QSettings userSettings() {
-    return QSettings(QSettings::UserScope, QStringLiteral("Tavlora"), QStringLiteral("Tavlora"));
-}
 
 QString titleOrApplication(const std::string& title) {
     return title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
@@ -131,7 +127,8 @@ QtDialogs::QtDialogs(QWidget* parent)
 }
 
 QString QtDialogs::startFolder() const {
-    const QString last = userSettings().value(kLastFolderKey).toString();
+    const auto settings = openUserSettings();
+    const QString last = settings ? settings->value(kLastFolderKey).toString() : QString();
     if (!last.isEmpty() && QFileInfo(last).isDir()) {
         return last;
     }
@@ -193,7 +190,9 @@ std::string QtDialogs::chooseOpenFile(const std::string& title, const std::strin
         parent_, titleOrApplication(title), startFolder(), toQtFileFilter(filter), nullptr,
         QFileDialog::HideNameFilterDetails);
     if (!chosen.isEmpty()) {
-        userSettings().setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+        if (const auto settings = openUserSettings()) {
+            settings->setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+        }
         if (parent_ != nullptr) {
             reclaimActivation(parent_->window());
         }
