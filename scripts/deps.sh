@@ -22,7 +22,7 @@ packages=(
     fonts-liberation fonts-dejavu-core fonts-wqy-microhei
     desktop-file-utils appstream
     dpkg-dev file lintian
-    xvfb xauth dbus-daemon dbus-bin
+    xvfb xauth dbus-daemon dbus-bin dbus-x11
     libwayland-dev wayland-protocols qt6-wayland weston wl-clipboard xdotool
     orca speech-dispatcher at-spi2-core dbus openbox
     locales

@@ -6,6 +6,8 @@
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 
+#include "platform/SessionBus.h"
+
 namespace {
 
 constexpr const char* kService = "org.freedesktop.portal.Desktop";
@@ -25,6 +27,9 @@ QVariant unwrapped(QVariant value) {
 PortalSettings::PortalSettings(QObject* parent) : QObject(parent) {}
 
 void PortalSettings::read(const QString& group, const QString& key) {
+    if (!sessionBusNamed()) {
+        return;
+    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         return;
