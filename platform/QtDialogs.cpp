@@ -11,8 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
-
 #include <QStringList>
 #include <QStyle>
 #include <QTimer>
@@ -21,6 +19,7 @@
 
 #include "platform/HeldKeyGuard.h"
 #include "platform/ReaderNotice.h"
+#include "platform/UserSettings.h"
 
 namespace {
 
@@ -48,11 +47,6 @@ void reclaimActivation(QWidget* window) {
 }
 
 constexpr const char* kLastFolderKey = "FileBox/lastFolder";
-
-QSettings userSettings() {
-    return QSettings(QSettings::UserScope, QString::fromLatin1(appidentity::kOrganization),
-                     QString::fromLatin1(appidentity::kApplication));
-}
 
 QString titleOrApplication(const std::string& title) {
     return title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
@@ -134,7 +128,8 @@ QtDialogs::QtDialogs(QWidget* parent)
 }
 
 QString QtDialogs::startFolder() const {
-    const QString last = userSettings().value(kLastFolderKey).toString();
+    const auto settings = openUserSettings();
+    const QString last = settings ? settings->value(kLastFolderKey).toString() : QString();
     if (!last.isEmpty() && QFileInfo(last).isDir()) {
         return last;
     }
@@ -196,7 +191,9 @@ std::string QtDialogs::chooseOpenFile(const std::string& title, const std::strin
         parent_, titleOrApplication(title), startFolder(), toQtFileFilter(filter), nullptr,
         QFileDialog::HideNameFilterDetails);
     if (!chosen.isEmpty()) {
-        userSettings().setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+        if (const auto settings = openUserSettings()) {
+            settings->setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+        }
         if (parent_ != nullptr) {
             reclaimActivation(parent_->window());
         }

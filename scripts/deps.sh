@@ -15,14 +15,14 @@ locales=(de_DE es_ES fr_FR it_IT nl_NL pl_PL pt_BR ru_RU
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libqt6sql6-sqlite libgl-dev libcanberra-dev
+    qt6-base-dev libqt6sql6-sqlite libgl-dev libcanberra-dev libcanberra-pulse
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-image-formats-plugins libxcb1-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-liberation fonts-dejavu-core fonts-wqy-microhei
     desktop-file-utils appstream
     dpkg-dev file lintian
-    xvfb xauth dbus-daemon dbus-bin
+    xvfb xauth dbus-daemon dbus-bin dbus-x11
     libwayland-dev wayland-protocols qt6-wayland weston wl-clipboard xdotool
     orca speech-dispatcher at-spi2-core dbus openbox
     locales

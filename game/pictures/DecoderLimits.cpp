@@ -2,9 +2,9 @@
 
 #include <QProcessEnvironment>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
+#include "platform/ChildProcess.h"
+
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -39,43 +39,17 @@ void useSanitizerLimits(QProcess& process, const DecodeLimits& limits) {
 #ifdef _WIN32
 
 struct DecoderConfinement::Job {
-    HANDLE handle = nullptr;
+    ProgramJob job;  // kill-on-close: ending this ends the program
 };
 
 DecoderConfinement::DecoderConfinement(QProcess& process, const DecodeLimits& limits)
     : process_(process), limits_(limits), job_(std::make_unique<Job>()) {}
 
-DecoderConfinement::~DecoderConfinement() {
-    if (job_->handle != nullptr) {
-        CloseHandle(job_->handle);
-    }
-}
+DecoderConfinement::~DecoderConfinement() = default;
 
 bool DecoderConfinement::confine() {
-    job_->handle = CreateJobObjectW(nullptr, nullptr);
-    if (job_->handle == nullptr) {
-        return false;
-    }
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION info = {};
-    info.BasicLimitInformation.LimitFlags =
-        JOB_OBJECT_LIMIT_PROCESS_MEMORY | JOB_OBJECT_LIMIT_PROCESS_TIME |
-        JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
-    info.ProcessMemoryLimit = static_cast<SIZE_T>(limits_.memoryBytes);
-    // In units of 100 ns.
-    info.BasicLimitInformation.PerProcessUserTimeLimit.QuadPart =
-        static_cast<LONGLONG>(limits_.processorTime.count()) * 10'000'000;
-    if (!SetInformationJobObject(job_->handle, JobObjectExtendedLimitInformation, &info,
-                                 sizeof info)) {
-        return false;
-    }
-    HANDLE child = OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE, FALSE,
-                               static_cast<DWORD>(process_.processId()));
-    if (child == nullptr) {
-        return false;
-    }
-    const bool assigned = AssignProcessToJobObject(job_->handle, child) != 0;
-    CloseHandle(child);
-    return assigned;
+    return job_->job.limit(limits_.memoryBytes, limits_.processorTime.count()) &&
+           job_->job.add(process_.processId());
 }
 
 #else
@@ -104,6 +78,8 @@ DecoderConfinement::DecoderConfinement(QProcess& process, const DecodeLimits& li
             _exit(127);  // never decode without the limits
         }
     });
+    // Nor outlive the game.
+    endWithThisProgram(process_);
 }
 
 DecoderConfinement::~DecoderConfinement() = default;

@@ -45,13 +45,17 @@ void DesktopSwitches::ask() {
 void DesktopSwitches::take(const QString& group, const QString& key, const QVariant& value) {
     const bool was = animations();
     const bool soundsWere = eventSounds();
-    if (group == QLatin1String(kGnomeGroup) && key == QLatin1String(kGnomeKey)) {
+    // A value of another type than the key's own (a struct, a text, a number for a switch) is
+    // ignored: converted, it would read as "off".
+    const int type = value.typeId();
+    if (group == QLatin1String(kGnomeGroup) && key == QLatin1String(kGnomeKey) &&
+        type == QMetaType::Bool) {
         gnomeOff_ = !value.toBool();
-    } else if (group == QLatin1String(kKdeGroup) && key == QLatin1String(kKdeKey)) {
-        bool number = false;
-        const double factor = value.toDouble(&number);
-        kdeOff_ = number && factor == 0.0;
-    } else if (group == QLatin1String(kSoundGroup) && key == QLatin1String(kSoundKey)) {
+    } else if (group == QLatin1String(kKdeGroup) && key == QLatin1String(kKdeKey) &&
+               type == QMetaType::Double) {
+        kdeOff_ = value.toDouble() == 0.0;
+    } else if (group == QLatin1String(kSoundGroup) && key == QLatin1String(kSoundKey) &&
+               type == QMetaType::Bool) {
         soundsOff_ = !value.toBool();
     } else {
         return;

@@ -55,7 +55,7 @@ void Form1::contextMenuEvent(QContextMenuEvent* event) {
     const QPoint where = event->reason() == QContextMenuEvent::Mouse
                              ? event->globalPos()
                              : focus->mapToGlobal(focus->rect().center());
-    playerMenu_->popup(where);
+    playerMenu_->open(where, event->reason() != QContextMenuEvent::Mouse);
     event->accept();
 }
 

@@ -1,18 +1,8 @@
 #include "game/window/PlayerMenu.h"
 
 #include <QAction>
-#include <QSettings>
 
-#include "platform/AppIdentity.h"
-
-namespace {
-
-QSettings userSettings() {
-    return QSettings(QSettings::UserScope, QString::fromLatin1(appidentity::kOrganization),
-                     QString::fromLatin1(appidentity::kApplication));
-}
-
-}  // namespace
+#include "platform/UserSettings.h"
 
 PlayerMenu::PlayerMenu(QWidget* parent) : QMenu(parent) {
     motion_ = addSwitch(tr("Motion"), "motion");
@@ -22,12 +12,23 @@ PlayerMenu::PlayerMenu(QWidget* parent) : QMenu(parent) {
 QAction* PlayerMenu::addSwitch(const QString& text, const char* key) {
     QAction* action = addAction(text);
     action->setCheckable(true);
-    action->setChecked(userSettings().value(key, true).toBool());
+    const auto settings = openUserSettings();
+    action->setChecked(settings == nullptr || settings->value(key, true).toBool());
     connect(action, &QAction::toggled, this, [this, key](bool on) {
-        userSettings().setValue(key, on);
+        if (const auto settings = openUserSettings()) {
+            settings->setValue(key, on);
+        }
         emit switchesChanged();
     });
     return action;
+}
+
+void PlayerMenu::open(const QPoint& where, bool fromKeyboard) {
+    popup(where);
+    if (fromKeyboard) {
+        // As the desktop's own menus do: the first item is selected, so Return alone takes it.
+        setActiveAction(actions().value(0));
+    }
 }
 
 bool PlayerMenu::motionOn() const {

@@ -11,6 +11,8 @@ class PlayerMenu : public QMenu {
 public:
     explicit PlayerMenu(QWidget* parent);
 
+    // Opens at `where`; opened from the keyboard, with its first item selected.
+    void open(const QPoint& where, bool fromKeyboard);
     bool motionOn() const;
     bool soundOn() const;
     QAction* motionAction() const { return motion_; }

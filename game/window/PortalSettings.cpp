@@ -6,6 +6,8 @@
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 
+#include "platform/SessionBus.h"
+
 namespace {
 
 constexpr const char* kService = "org.freedesktop.portal.Desktop";
@@ -25,11 +27,18 @@ QVariant unwrapped(QVariant value) {
 PortalSettings::PortalSettings(QObject* parent) : QObject(parent) {}
 
 void PortalSettings::read(const QString& group, const QString& key) {
+    if (!sessionBusNamed()) {
+        return;
+    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         return;
     }
     if (!listening_) {
+        // The bus finds the slot's parameter types by their names, and Qt 6.4 knows a type's name
+        // only once it has been registered: until then the connection failed without a word, and
+        // only the first value was ever read.
+        qRegisterMetaType<QDBusVariant>();
         listening_ = bus.connect(kService, kPath, kInterface, QStringLiteral("SettingChanged"),
                                  this, SLOT(settingChanged(QString, QString, QDBusVariant)));
     }

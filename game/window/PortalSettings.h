@@ -13,7 +13,8 @@ public:
     explicit PortalSettings(QObject* parent);
 
     // Listens for changes from now on and asks for the value of `key` in `group`. Silent when
-    // there is no session bus, no portal, or the portal does not know the key.
+    // there is no session bus, no portal, or the portal does not know the key. Where the session
+    // names no bus, none is connected to (the bus library would launch one that outlives the game).
     void read(const QString& group, const QString& key);
 
 signals:

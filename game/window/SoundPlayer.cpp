@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QProcess>
 
+#include "platform/ChildProcess.h"
 #include "platform/HelperProgram.h"
 
 namespace {
@@ -52,6 +53,8 @@ void SoundPlayer::prepare() {
     process_ = new QProcess(this);
     process_->setStandardOutputFile(QProcess::nullDevice());
     process_->setStandardErrorFile(QProcess::nullDevice());
+    // A program stuck in the sound library would otherwise outlive a game that was killed.
+    endWithThisProgram(*process_);
     process_->start(soundProgram(), {QDir::toNativeSeparators(soundFolder())});
 }
 

@@ -13,6 +13,7 @@
 #include "game/window/StartupReport.h"
 #include "platform/AppIdentity.h"
 #include "platform/QtDialogs.h"
+#include "platform/SessionBus.h"
 #include "platform/SkinFramework.h"
 #include "platform/TimeSeededRandom.h"
 #include "platform/Translations.h"
@@ -103,6 +104,9 @@ int main(int argc, char** argv) {
     if (line.action != CommandLine::Action::Play) {
         return answerWithoutWindow(program, line);
     }
+    // Qt connects to the session bus as the window starts (for screen readers, for the desktop's
+    // settings): where there is none, the game does without one and starts none.
+    doWithoutAnUnnamedSessionBus();
     QtArguments qtArguments(program, line.qtArguments);
     const QtMessageHandler previousHandler = qInstallMessageHandler(quitOnQtFatal);
     QApplication app(qtArguments.count, qtArguments.values());

@@ -16,6 +16,13 @@
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
+#ifdef __linux__
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#endif
 
 namespace {
 
@@ -316,6 +323,37 @@ TEST_F(X11Visual, AVisualTheServerLacksIsLeftOutAndTheGameStarts) {
             << run.err;
     }
 }
+
+#ifdef Q_OS_LINUX
+// Where the session names no message bus, the bus library launches one of its own under X (through
+// dbus-launch), and that daemon stayed after the game.
+class X11NoSessionBus : public GameProcess {};
+
+TEST_F(X11NoSessionBus, TheGameStartsNoBusThatOutlivesIt) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        GTEST_SKIP() << "needs an X server; ctest runs this under Xvfb";
+    }
+    // What the game leaves running comes to this process once the game has ended.
+    ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    const Run run = this->run({}, true, 15000, {"DBUS_SESSION_BUS_ADDRESS=", "XDG_RUNTIME_DIR="});
+    EXPECT_NE(run.err.find("first-paint"), std::string::npos) << run.err;
+    QStringList left;
+    QFile children(QStringLiteral("/proc/self/task/%1/children").arg(getpid()));
+    if (children.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& pid : children.readAll().split(' ')) {
+            if (const int id = pid.trimmed().toInt(); id > 0) {
+                QFile command(QStringLiteral("/proc/%1/cmdline").arg(id));
+                left << (command.open(QIODevice::ReadOnly) ? command.readAll().replace('\0', ' ')
+                                                           : QByteArray());
+                kill(id, SIGKILL);
+                waitpid(id, nullptr, 0);
+            }
+        }
+    }
+    prctl(PR_SET_CHILD_SUBREAPER, 0);
+    EXPECT_TRUE(left.isEmpty()) << left.join(u'\n').toStdString();
+}
+#endif
 
 #ifndef _WIN32
 TEST_F(GameProcess, AnAnswerThatCannotBeWrittenIsReportedWithAFailingStatus) {

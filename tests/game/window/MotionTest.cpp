@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTimer>
 #include <QVariantAnimation>
@@ -6,6 +8,10 @@
 #include "game/window/PlayerMenu.h"
 
 #include "tests/game/window/GameFixture.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -101,6 +107,7 @@ TEST_F(MotionTest, ThePlayersSwitchTurnsMotionOffAndIsRemembered) {
     // A right click on the window's background opens its menu.
     QTest::mouseClick(form->windowHandle(), Qt::RightButton, {}, QPoint(3, form->height() - 3));
     EXPECT_TRUE(form->playerMenu().isVisible());
+    EXPECT_EQ(form->playerMenu().activeAction(), nullptr);
     QAction* motionSwitch = form->playerMenu().motionAction();
     EXPECT_EQ(motionSwitch->text(), "Motion");
     EXPECT_TRUE(motionSwitch->isChecked());
@@ -122,14 +129,42 @@ TEST_F(MotionTest, ThePlayersSwitchTurnsMotionOffAndIsRemembered) {
     openWindow(dealDraws(kBottomRowShifted));
     EXPECT_FALSE(form->playerMenu().motionAction()->isChecked());
     EXPECT_FALSE(motion().enabled());
+    // Opened from the keyboard, the menu has its first item selected: Return alone takes it.
     QTest::keyClick(form->windowHandle(), Qt::Key_Menu);
     EXPECT_TRUE(form->playerMenu().isVisible());
+    EXPECT_EQ(form->playerMenu().activeAction(), form->playerMenu().motionAction());
     form->playerMenu().close();
     QTest::keyClick(form->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(form->playerMenu().isVisible());
-    form->playerMenu().motionAction()->trigger();
+    QTest::keyClick(&form->playerMenu(), Qt::Key_Return);
+    EXPECT_FALSE(form->playerMenu().isVisible());
     EXPECT_TRUE(motion().enabled());
     EXPECT_TRUE(QSettings(QSettings::UserScope, "Tavlora", "Tavlora").value("motion").toBool());
 }
+
+#ifndef _WIN32
+// QSettings opens whatever is under the settings file's name, and a named pipe there held the
+// window's start for good.
+TEST_F(MotionTest, ASettingsFileThatIsNoRegularFileMeansTheDefaults) {
+    const QString path = QSettings(QSettings::UserScope, "Tavlora", "Tavlora").fileName();
+    for (const bool pipe : {true, false}) {
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        ASSERT_TRUE(pipe ? mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+                         : QDir().mkpath(path));
+        startSlide();
+        EXPECT_TRUE(form->playerMenu().motionAction()->isChecked());
+        EXPECT_TRUE(motion().enabled());
+        // The switch still works for the run; nothing is written.
+        form->playerMenu().motionAction()->trigger();
+        EXPECT_FALSE(motion().enabled());
+        EXPECT_EQ(QFileInfo(path).isDir(), !pipe);
+        EXPECT_FALSE(QFileInfo(path).isFile());
+        form.reset();
+    }
+    QDir(path).removeRecursively();
+}
+#endif
 
 }  // namespace

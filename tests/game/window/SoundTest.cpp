@@ -7,6 +7,15 @@
 
 #include "tests/game/window/GameFixture.h"
 
+#ifdef __linux__
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#endif
+
 namespace {
 
 class SoundTest : public GameTest {
@@ -90,5 +99,50 @@ TEST_F(SoundTest, WithoutASoundServerTheSoundProgramIsSilentAndTheGameDoesNotWai
         qputenv("PULSE_SERVER", server);
     }
 }
+
+#ifdef __linux__
+// A sound server that lets every program connect and never answers.
+int hungServer(const QString& path) {
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, QFile::encodeName(path).constData(),
+                 sizeof address.sun_path - 1);
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    return ::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                   ::listen(server, 8) == 0
+               ? server
+               : -1;
+}
+
+// The sound program waits in the sound library for a server that accepts and never answers; a
+// game ended by a signal used to leave it running, under no parent, for as long as that server
+// lived.
+TEST_F(SoundTest, TheSoundProgramEndsWithAGameEndedBySignalWhileItWaitsOnItsServer) {
+    const int server = hungServer(folderPath("/hung-server"));
+    ASSERT_GE(server, 0);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PULSE_SERVER", "unix:" + folderPath("/hung-server"));
+    for (const int signal : {SIGTERM, SIGKILL}) {
+        QProcess game;
+        game.setProcessEnvironment(environment);
+        game.start(SOUND_PARENT, {TAVLORA_SOUND_PROGRAM, TAVLORA_SOUNDS});
+        ASSERT_TRUE(game.waitForReadyRead(10000));
+        ASSERT_EQ(game.readAll().trimmed(), "started");
+        QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(game.processId()));
+        ASSERT_TRUE(children.open(QIODevice::ReadOnly));
+        const QString sound = QStringLiteral("/proc/%1/stat").arg(children.readAll().trimmed());
+        ASSERT_TRUE(QFile::exists(sound));
+        ::kill(static_cast<pid_t>(game.processId()), signal);
+        ASSERT_TRUE(game.waitForFinished(10000));
+        // Gone, or ended and waiting for the system to collect it.
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            QFile stat(sound);
+            return !stat.open(QIODevice::ReadOnly) || stat.readAll().contains(") Z ");
+        })) << "signal "
+            << signal;
+    }
+    ::close(server);
+}
+#endif
 
 }  // namespace
