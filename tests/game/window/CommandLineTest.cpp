@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
@@ -211,6 +212,16 @@ TEST_F(GameProcess, PictureCodeIsNeverLoadedByTheGameItself) {
         }
     }
     EXPECT_NE(withPhoto.err.find("picture-loaded"), std::string::npos) << withPhoto.err;
+}
+
+// "Open With" names a picture in any script, whatever the system's ANSI code page: Windows hands
+// the game its command line in UTF-16, and the picture loads.
+TEST_F(GameProcess, APictureNamedInAnyScriptLoads) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Пётр 日本")));
+    const QString name = QStringLiteral("Пётр 日本/Риф Łódź.jpg");
+    picture(name);
+    const Run run = this->run({QDir::toNativeSeparators(dir.filePath(name))});
+    EXPECT_NE(run.err.find("picture-loaded"), std::string::npos) << run.err;
 }
 
 TEST_F(GameProcess, AnswersHelpAndVersionWithoutAWindowAndHandsQtOnlyWhatStandsBeforeTheMarker) {
