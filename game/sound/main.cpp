@@ -7,6 +7,7 @@
 #include <string>
 
 #ifdef _WIN32
+#include <shellapi.h>
 #include <windows.h>
 #else
 #include <canberra.h>
@@ -39,18 +40,29 @@ int main(int argc, char** argv) {
         std::cerr << "usage: tavlora-sound FOLDER\n";
         return 2;
     }
-    const std::string folder = argv[1];
 #ifdef _WIN32
+    // The folder as the wide command line names it, and the wide call: a profile folder named
+    // "Łukasz" or "Пётр" has no name in most ANSI code pages.
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr || count != 2) {
+        return 0;
+    }
+    const std::wstring folder = wide[1];
+    LocalFree(wide);
     std::string line;
     while (std::getline(std::cin, line)) {
         if (takeSoundName(line)) {
-            const std::string path = folder + "\\" + line + ".wav";
-            PlaySoundA(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+            // A sound's name is ASCII (takeSoundName), so each byte is its own wide character.
+            const std::wstring path =
+                folder + L"\\" + std::wstring(line.begin(), line.end()) + L".wav";
+            PlaySoundW(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
         }
     }
     // The last sound plays on until the program ends.
-    PlaySoundA(nullptr, nullptr, 0);
+    PlaySoundW(nullptr, nullptr, 0);
 #else
+    const std::string folder = argv[1];
     ca_context* context = nullptr;
     if (ca_context_create(&context) != CA_SUCCESS) {
         return 0;
