@@ -51,9 +51,18 @@ DecoderConfinement::~DecoderConfinement() {
     }
 }
 
+// The call that failed, and why in the system's words: "AssignProcessToJobObject: Access is
+// denied." A program left without its limits is never handed a picture.
+static QString systemFailure(const char* call) {
+    const DWORD error = GetLastError();
+    return QStringLiteral("%1: %2").arg(QLatin1String(call),
+                                        qt_error_string(static_cast<int>(error)));
+}
+
 bool DecoderConfinement::confine() {
     job_->handle = CreateJobObjectW(nullptr, nullptr);
     if (job_->handle == nullptr) {
+        failure_ = systemFailure("CreateJobObject");
         return false;
     }
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION info = {};
@@ -66,16 +75,37 @@ bool DecoderConfinement::confine() {
         static_cast<LONGLONG>(limits_.processorTime.count()) * 10'000'000;
     if (!SetInformationJobObject(job_->handle, JobObjectExtendedLimitInformation, &info,
                                  sizeof info)) {
+        failure_ = systemFailure("SetInformationJobObject");
         return false;
     }
     HANDLE child = OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE, FALSE,
                                static_cast<DWORD>(process_.processId()));
     if (child == nullptr) {
+        failure_ = systemFailure("OpenProcess");
         return false;
     }
     const bool assigned = AssignProcessToJobObject(job_->handle, child) != 0;
+    if (!assigned) {
+        failure_ = systemFailure("AssignProcessToJobObject");
+    }
     CloseHandle(child);
     return assigned;
+}
+
+bool DecoderConfinement::ranOutOfProcessorTime() const {
+    if (job_->handle == nullptr) {
+        return false;
+    }
+    // A process ended at its limit has used all of it: the job's accounting keeps the user time
+    // of the processes that ended in it. (Windows ends it with the status ERROR_NOT_ENOUGH_QUOTA,
+    // which a crash could give too.)
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
+    if (!QueryInformationJobObject(job_->handle, JobObjectBasicAccountingInformation, &accounting,
+                                   sizeof accounting, nullptr)) {
+        return false;
+    }
+    const LONGLONG limit = static_cast<LONGLONG>(limits_.processorTime.count()) * 10'000'000;
+    return limit > 0 && accounting.TotalUserTime.QuadPart >= limit;
 }
 
 #else
@@ -110,6 +140,10 @@ DecoderConfinement::~DecoderConfinement() = default;
 
 bool DecoderConfinement::confine() {
     return true;
+}
+
+bool DecoderConfinement::ranOutOfProcessorTime() const {
+    return false;
 }
 
 #endif

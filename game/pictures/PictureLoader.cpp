@@ -155,11 +155,12 @@ public:
         if (!decoder.waitForStarted() || !confinement.confine()) {
             decoder.kill();
             decoder.waitForFinished();
-            throw Failure(
-                QCoreApplication::translate("DecoderReport",
-                                            "Cannot start the picture decoder %1: %2")
-                    .arg(QDir::toNativeSeparators(decoderProgram()), decoder.errorString())
-                    .toStdString());
+            throw Failure(QCoreApplication::translate("DecoderReport",
+                                                      "Cannot start the picture decoder %1: %2")
+                              .arg(QDir::toNativeSeparators(decoderProgram()),
+                                   confinement.failure().isEmpty() ? decoder.errorString()
+                                                                   : confinement.failure())
+                              .toStdString());
         }
         decoder.write(std::exchange(head_, {}));
         feed(decoder);
@@ -174,8 +175,8 @@ public:
             throw PictureLoadStopped();
         }
         DecodeReply reply = readReply(decoder.readAllStandardOutput());
-        if (!ended) {
-            reply.finished = true;  // the deadline passed: time ran out
+        if (!ended || (decoder.exitCode() != 0 && confinement.ranOutOfProcessorTime())) {
+            reply.finished = true;  // the deadline passed, or the processor limit: time ran out
             reply.refusal = DecodeRefusal::TooLarge;
         } else if (overflowed || decoder.exitStatus() != QProcess::NormalExit ||
                    decoder.exitCode() != 0 || !reply.finished) {
