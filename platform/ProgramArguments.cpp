@@ -1,9 +1,11 @@
 #include "platform/ProgramArguments.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
-#include <windows.h>
 #include <QString>
+
+#include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 #endif
 
 std::vector<std::string> programArguments(int argc, char** argv) {

@@ -15,13 +15,17 @@ bool hasHandle(DWORD which) {
     return handle != nullptr && handle != INVALID_HANDLE_VALUE;
 }
 
-// The console `stream` writes to, or null when it writes to a file, a pipe or nowhere.
+// The console `stream` writes to, or null when it writes to a file, a pipe or nowhere. A stream
+// the C library started without (a windowed program's) goes to the standard handle the console
+// was given to.
 HANDLE consoleOf(std::FILE* stream) {
     const int descriptor = _fileno(stream);
-    if (descriptor < 0) {
-        return nullptr;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    if (descriptor >= 0) {
+        handle = reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+    } else if (stream == stdout || stream == stderr) {
+        handle = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
     }
-    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
     DWORD mode = 0;
     if (handle == INVALID_HANDLE_VALUE || GetConsoleMode(handle, &mode) == 0) {
         return nullptr;
@@ -58,15 +62,28 @@ void reachParentConsole() {
     tried = true;
     const bool out = hasHandle(STD_OUTPUT_HANDLE);
     const bool err = hasHandle(STD_ERROR_HANDLE);
-    if ((out && err) || AttachConsole(ATTACH_PARENT_PROCESS) == 0) {
+    if (out && err) {
         return;
     }
-    // Only the streams that had nowhere to go: a redirected one keeps its file or pipe.
+    // Access denied: the program has a console already (Wine gives a windowed program its
+    // parent's), only no streams on it.
+    if (AttachConsole(ATTACH_PARENT_PROCESS) == 0 && GetLastError() != ERROR_ACCESS_DENIED) {
+        return;
+    }
+    // Only the streams that had nowhere to go: a redirected one keeps its file or pipe. The C
+    // library's streams of a windowed program cannot be reopened (msvcrt's freopen refuses a
+    // stream it never opened), so the text goes to the standard handles (writeText).
+    const HANDLE console =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (console == INVALID_HANDLE_VALUE) {
+        return;
+    }
     if (!out) {
-        std::freopen("CONOUT$", "w", stdout);
+        SetStdHandle(STD_OUTPUT_HANDLE, console);
     }
     if (!err) {
-        std::freopen("CONOUT$", "w", stderr);
+        SetStdHandle(STD_ERROR_HANDLE, console);
     }
 #endif
 }
