@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     // The folder as the wide command line names it, and the wide call: a profile folder named
     // "Łukasz" or "Пётр" has no name in most ANSI code pages.
+    (void)argv;
     int count = 0;
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (wide == nullptr || count != 2) {
