@@ -40,6 +40,9 @@ bool isEnglish(const QString& language) {
     return language.isEmpty() || QLocale(language).language() == QLocale::English;
 }
 
+// An environment that names no messages locale is C on Unix. Windows sets none of these
+// variables: there the user's language is the system's (QLocale::system() reads it from the
+// user's settings), and only a variable that really says C or POSIX means English.
 bool isMessagesLocaleC() {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QByteArray value = qgetenv(variable);
@@ -47,7 +50,11 @@ bool isMessagesLocaleC() {
             return value == "C" || value == "POSIX";
         }
     }
+#ifdef Q_OS_WIN
+    return false;
+#else
     return true;
+#endif
 }
 
 }  // namespace

@@ -41,5 +41,6 @@ private:
 
 // The language the desktop asks programs to speak: QLocale::system(), except that, as gettext
 // does, LANGUAGE counts for nothing while the messages' locale (LC_ALL, else LC_MESSAGES, else
-// LANG) is C or POSIX, so that `LC_ALL=C tavlora` is English whatever LANGUAGE says.
+// LANG) is C or POSIX, so that `LC_ALL=C tavlora` is English whatever LANGUAGE says. With none of
+// the three set, Unix means C and Windows, which never sets them, the user's own language.
 QLocale desktopLanguage();

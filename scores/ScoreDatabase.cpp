@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "scores/ScoreFileErrors.h"
+#include "scores/SqliteFileUri.h"
 
 namespace {
 
@@ -80,9 +81,9 @@ void ScoreDatabase::openConnection(Mode mode) {
     // that '#' or '?' in a folder name cannot cut it short.
     db.setConnectOptions(
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
-    db.setDatabaseName(
-        QUrl::fromLocalFile(path_).toString(QUrl::FullyEncoded) +
-        (mode == Mode::ReadOnly ? QStringLiteral("?mode=ro") : QStringLiteral("?mode=rw")));
+    db.setDatabaseName(sqliteFileUri(path_) + (mode == Mode::ReadOnly
+                                                   ? QStringLiteral("?mode=ro")
+                                                   : QStringLiteral("?mode=rw")));
     if (!db.open()) {
         fail(QT_TRANSLATE_NOOP("ScoreFile", "cannot be opened"), db.lastError());
     }

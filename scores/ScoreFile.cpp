@@ -9,6 +9,7 @@
 
 #include "scores/ScoreDatabase.h"
 #include "scores/ScoreFileErrors.h"
+#include "scores/SqliteFileUri.h"
 
 namespace {
 
@@ -18,8 +19,7 @@ constexpr int kRowsPerTable = 10;
 void fillNewFile(const QString& connectionName, const QString& scratchPath, const QString& path) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
-    db.setDatabaseName(QUrl::fromLocalFile(scratchPath).toString(QUrl::FullyEncoded) +
-                       QStringLiteral("?mode=rw"));
+    db.setDatabaseName(sqliteFileUri(scratchPath) + QStringLiteral("?mode=rw"));
     if (!db.open()) {
         throw scoreFileFailure(path, QT_TRANSLATE_NOOP("ScoreFile", "cannot be created"),
                                db.lastError());

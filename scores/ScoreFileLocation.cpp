@@ -187,11 +187,23 @@ bool isSystemProgramFolder(const QFileInfo& folder) {
 #endif
 }
 
+// Whether a new file can be made in `folder`, found by making one (and removing it at once).
+// Permission bits do not tell: Windows' access lists, which Qt does not read unless asked, keep a
+// player out of Program Files while its folder looks writable; and a read-only mount, or a folder
+// of the system's that root itself cannot write in, says no only when tried.
+bool canMakeFileIn(const QFileInfo& folder) {
+    if (!folder.isDir()) {
+        return false;
+    }
+    QTemporaryFile probe(folder.absoluteFilePath() + QStringLiteral("/.tavlora-write-XXXXXX"));
+    return probe.open();
+}
+
 bool usesProgramFolderFile(const QString& programFolderFile) {
     const QFileInfo folder(QFileInfo(programFolderFile).absolutePath());
     // SQLite writes its journal beside the file, so the folder decides, not the file: a read-only
     // file in a writable folder is still the one, and is reported as before.
-    return folder.isWritable() && !isSystemProgramFolder(folder);
+    return !isSystemProgramFolder(folder) && canMakeFileIn(folder);
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include "platform/ChildProcess.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -39,17 +41,73 @@ void useSanitizerLimits(QProcess& process, const DecodeLimits& limits) {
 #ifdef _WIN32
 
 struct DecoderConfinement::Job {
-    ProgramJob job;  // kill-on-close: ending this ends the program
+    HANDLE handle = nullptr;
 };
 
 DecoderConfinement::DecoderConfinement(QProcess& process, const DecodeLimits& limits)
     : process_(process), limits_(limits), job_(std::make_unique<Job>()) {}
 
-DecoderConfinement::~DecoderConfinement() = default;
+DecoderConfinement::~DecoderConfinement() {
+    if (job_->handle != nullptr) {
+        CloseHandle(job_->handle);
+    }
+}
+
+// The call that failed, and why in the system's words: "AssignProcessToJobObject: Access is
+// denied." A program left without its limits is never handed a picture.
+static QString systemFailure(const char* call) {
+    const DWORD error = GetLastError();
+    return QStringLiteral("%1: %2").arg(QLatin1String(call),
+                                        qt_error_string(static_cast<int>(error)));
+}
 
 bool DecoderConfinement::confine() {
-    return job_->job.limit(limits_.memoryBytes, limits_.processorTime.count()) &&
-           job_->job.add(process_.processId());
+    job_->handle = CreateJobObjectW(nullptr, nullptr);
+    if (job_->handle == nullptr) {
+        failure_ = systemFailure("CreateJobObject");
+        return false;
+    }
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION info = {};
+    info.BasicLimitInformation.LimitFlags =
+        JOB_OBJECT_LIMIT_PROCESS_MEMORY | JOB_OBJECT_LIMIT_PROCESS_TIME |
+        JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE | JOB_OBJECT_LIMIT_DIE_ON_UNHANDLED_EXCEPTION;
+    info.ProcessMemoryLimit = static_cast<SIZE_T>(limits_.memoryBytes);
+    // In units of 100 ns.
+    info.BasicLimitInformation.PerProcessUserTimeLimit.QuadPart =
+        static_cast<LONGLONG>(limits_.processorTime.count()) * 10'000'000;
+    if (!SetInformationJobObject(job_->handle, JobObjectExtendedLimitInformation, &info,
+                                 sizeof info)) {
+        failure_ = systemFailure("SetInformationJobObject");
+        return false;
+    }
+    HANDLE child = OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE, FALSE,
+                               static_cast<DWORD>(process_.processId()));
+    if (child == nullptr) {
+        failure_ = systemFailure("OpenProcess");
+        return false;
+    }
+    const bool assigned = AssignProcessToJobObject(job_->handle, child) != 0;
+    if (!assigned) {
+        failure_ = systemFailure("AssignProcessToJobObject");
+    }
+    CloseHandle(child);
+    return assigned;
+}
+
+bool DecoderConfinement::ranOutOfProcessorTime() const {
+    if (job_->handle == nullptr) {
+        return false;
+    }
+    // A process ended at its limit has used all of it: the job's accounting keeps the user time
+    // of the processes that ended in it. (Windows ends it with the status ERROR_NOT_ENOUGH_QUOTA,
+    // which a crash could give too.)
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
+    if (!QueryInformationJobObject(job_->handle, JobObjectBasicAccountingInformation, &accounting,
+                                   sizeof accounting, nullptr)) {
+        return false;
+    }
+    const LONGLONG limit = static_cast<LONGLONG>(limits_.processorTime.count()) * 10'000'000;
+    return limit > 0 && accounting.TotalUserTime.QuadPart >= limit;
 }
 
 #else
@@ -86,6 +144,10 @@ DecoderConfinement::~DecoderConfinement() = default;
 
 bool DecoderConfinement::confine() {
     return true;
+}
+
+bool DecoderConfinement::ranOutOfProcessorTime() const {
+    return false;
 }
 
 #endif

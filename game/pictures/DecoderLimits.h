@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QString>
 #include <memory>
 
 #include "game/pictures/PictureLoader.h"
@@ -15,12 +16,18 @@ public:
     DecoderConfinement(const DecoderConfinement&) = delete;
     DecoderConfinement& operator=(const DecoderConfinement&) = delete;
 
-    // After the start: false when the program could not be put under its limits (Windows).
+    // After the start: false when the program could not be put under its limits (Windows);
+    // failure() then names the step that failed and the system's reason.
     bool confine();
+    QString failure() const { return failure_; }
+    // After the end: whether the system ended the program at its processor-time limit (Windows;
+    // on Linux the program answers that limit itself).
+    bool ranOutOfProcessorTime() const;
 
 private:
     struct Job;
     QProcess& process_;
     DecodeLimits limits_;
     std::unique_ptr<Job> job_;
+    QString failure_;
 };

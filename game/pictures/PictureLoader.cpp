@@ -266,7 +266,9 @@ void DecoderJob::launch() {
         decoder.waitForFinished();
         throw Failure(
             QCoreApplication::translate("DecoderReport", "Cannot start the picture decoder %1: %2")
-                .arg(QDir::toNativeSeparators(decoderProgram()), decoder.errorString())
+                .arg(QDir::toNativeSeparators(decoderProgram()), confinement_->failure().isEmpty()
+                                                                     ? decoder.errorString()
+                                                                     : confinement_->failure())
                 .toStdString());
     }
     connect(&decoder, &QProcess::finished, this, [this] { concludeLater(true); });
@@ -305,8 +307,8 @@ void DecoderJob::conclude(bool ended) {
         process_->waitForFinished(kEndWait);
     }
     reply_ = readReply(process_->readAllStandardOutput());
-    if (!ended) {
-        reply_.finished = true;  // the deadline passed: time ran out
+    if (!ended || (process_->exitCode() != 0 && confinement_->ranOutOfProcessorTime())) {
+        reply_.finished = true;  // the deadline passed, or the processor limit: time ran out
         reply_.refusal = DecodeRefusal::TooLarge;
     } else if (overflowed_ || process_->exitStatus() != QProcess::NormalExit ||
                process_->exitCode() != 0 || !reply_.finished) {

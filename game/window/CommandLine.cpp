@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/ProgramArguments.h"
 #ifndef _WIN32
 #include "platform/X11Visual.h"
 #endif
@@ -72,9 +73,22 @@ const QtOption* qtOption(std::string_view argument, bool& valueAttached) {
 
 // Qt on Linux names files in UTF-8; a name in any other encoding (an old Latin-1 "K\xf6ln.jpg")
 // would reach the file system changed and name no file.
+// The arguments are UTF-8 on Windows (programArguments), the system's bytes for a name elsewhere.
+QString argumentText(const QByteArray& bytes) {
+#ifdef _WIN32
+    return QString::fromUtf8(bytes);
+#else
+    return QFile::decodeName(bytes);
+#endif
+}
+
 bool isFileNameText(const std::string& argument) {
     const QByteArray bytes = QByteArray::fromStdString(argument);
+#ifdef _WIN32
+    return argumentText(bytes).toUtf8() == bytes;
+#else
     return QFile::encodeName(QFile::decodeName(bytes)) == bytes;
+#endif
 }
 
 // "-stylesheet" for "--stylesheet" and "-stylesheet=FILE".
@@ -86,7 +100,7 @@ std::string_view qtOptionName(std::string_view argument) {
 }
 
 QString picture(const std::string& argument) {
-    return QFile::decodeName(QByteArray::fromStdString(argument));
+    return argumentText(QByteArray::fromStdString(argument));
 }
 
 // Qt reads a style sheet whole as the application starts, and a pipe or a device named here would
@@ -94,7 +108,7 @@ QString picture(const std::string& argument) {
 constexpr qint64 kLargestStyleSheet = 1024 * 1024;
 
 bool isStyleSheetFile(const std::string& path) {
-    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(path)));
+    const QFileInfo info(argumentText(QByteArray::fromStdString(path)));
     return info.isFile() && info.size() <= kLargestStyleSheet;
 }
 
@@ -251,11 +265,7 @@ CommandLine readCommandLine(const std::vector<std::string>& arguments) {
 }
 
 CommandLine readCommandLine(int argc, char** argv) {
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments.emplace_back(argv[i]);
-    }
-    return readCommandLine(arguments);
+    return readCommandLine(programArguments(argc, argv));
 }
 
 std::string commandLineProblem(const CommandLine& line) {

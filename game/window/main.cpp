@@ -18,6 +18,7 @@
 #include "platform/TimeSeededRandom.h"
 #include "platform/Translations.h"
 #include "platform/UrlOpener.h"
+#include "platform/WindowsConsole.h"
 #include "shell/ProgramFolder.h"
 
 namespace {
@@ -50,7 +51,8 @@ private:
 // A platform Qt cannot start (no display, or one a developer named that does not exist) ends the
 // program with Qt's own words and status 1, not an abort and a core file.
 void quitOnQtFatal(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    std::fprintf(stderr, "tavlora: %s\n", message.toLocal8Bit().constData());
+    reachParentConsole();
+    writeText(stderr, QStringLiteral("tavlora: %1\n").arg(message));
     if (type == QtFatalMsg) {
         std::fflush(stderr);
         std::_Exit(1);
@@ -58,7 +60,8 @@ void quitOnQtFatal(QtMsgType type, const QMessageLogContext&, const QString& mes
 }
 
 void say(const std::string& text) {
-    std::fprintf(stderr, "tavlora: %s\n", text.c_str());
+    reachParentConsole();
+    writeText(stderr, "tavlora: " + text + "\n");
 }
 
 // The desktop's language, before any text is made; English when the game has no catalogue.
@@ -76,17 +79,17 @@ int answerWithoutWindow(const char* program, const CommandLine& line) {
     speakTheDesktopsLanguage(translations);
     if (line.action == CommandLine::Action::Refuse) {
         say(commandLineProblem(line));
-        std::fprintf(stderr, "%s\n",
-                     QCoreApplication::translate("CommandLine", "Try \"tavlora --help\" for more.")
-                         .toLocal8Bit()
-                         .constData());
+        writeText(
+            stderr,
+            QCoreApplication::translate("CommandLine", "Try \"tavlora --help\" for more.") + u'\n');
         return 2;
     }
     const std::string answer =
         line.action == CommandLine::Action::Help ? commandLineUsage() : commandLineVersion();
     // A full disk or a closed pipe is an answer not given.
     errno = 0;
-    if (std::fputs(answer.c_str(), stdout) < 0 || std::fflush(stdout) != 0) {
+    reachParentConsole();
+    if (!writeText(stdout, answer) || std::fflush(stdout) != 0) {
         say(QCoreApplication::translate("CommandLine", "cannot write the answer: %1")
                 .arg(QString::fromLocal8Bit(std::strerror(errno)))
                 .toStdString());

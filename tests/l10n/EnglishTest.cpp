@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRadioButton>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "game/boardview/BoardArea.h"
 #include "platform/HoverPushButton.h"
@@ -197,5 +200,35 @@ TEST(LanguageFromEnvironment, FollowsLanguageLcAllLcMessagesAndLang) {
         ASSERT_TRUE(child.waitForFinished(60000));
         EXPECT_EQ(child.exitCode(), 0) << c.variables.join(' ').toStdString() << "\n"
                                        << child.readAllStandardOutput().toStdString();
+    }
+}
+
+// Windows sets none of LC_ALL, LC_MESSAGES and LANG: there an environment without them is the
+// user's own language, as the system keeps it, while on Unix it is C. A variable that says C is
+// English everywhere.
+TEST(LanguageFromEnvironment, WithoutLocaleVariablesUnixIsCAndWindowsIsTheUsersLanguage) {
+    const char* const names[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    std::vector<std::pair<QByteArray, bool>> kept;
+    for (const char* name : names) {
+        kept.emplace_back(qgetenv(name), qEnvironmentVariableIsSet(name));
+        qunsetenv(name);
+    }
+    const std::shared_ptr<void> restore(nullptr, [&](void*) {
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            kept[i].second ? qputenv(names[i], kept[i].first) : qunsetenv(names[i]);
+        }
+    });
+#ifdef _WIN32
+    EXPECT_EQ(desktopLanguage().uiLanguages(), QLocale::system().uiLanguages());
+    EXPECT_NE(desktopLanguage(), QLocale::c());
+#else
+    EXPECT_EQ(desktopLanguage(), QLocale::c());
+#endif
+    for (const char* name : names) {
+        qputenv(name, "C");
+        EXPECT_EQ(desktopLanguage(), QLocale::c()) << name;
+        qputenv(name, "POSIX");
+        EXPECT_EQ(desktopLanguage(), QLocale::c()) << name;
+        qunsetenv(name);
     }
 }

@@ -13,6 +13,7 @@
 
 #include "scores/HighScoreEntry.h"
 #include "scores/Score.h"
+#include "scores/SqliteFileUri.h"
 #include "tests/scores/ScoreTestSupport.h"
 #include "tests/support/FakeDialogs.h"
 
@@ -127,6 +128,32 @@ TEST_F(ScoreDatabaseTest, OpeningNeverCreatesAMissingFileEvenInOddlyNamedFolders
         db.updateRow(kSwapTable, 4, 12.5, "x");
         EXPECT_EQ(db.selectAll(kSwapTable)[3].score, 12.5);
     }
+}
+
+// A file reached by a network path (\\server\share\... on Windows, where a redirected folder
+// leads too) reaches SQLite as a path, never as a URI's server, which SQLite refuses. POSIX lets
+// "//" begin a path to any folder, so the same form is tried on every system.
+TEST_F(ScoreDatabaseTest, AFileReachedByANetworkPathOpens) {
+    EXPECT_EQ(sqliteFileUri(QStringLiteral("//server/share/Пётр #1/hiscore.mdb")),
+              QStringLiteral("file:////server/share/%D0%9F%D1%91%D1%82%D1%80%20%231/hiscore.mdb"));
+    EXPECT_EQ(sqliteFileUri(QStringLiteral("//server/share/a?b%20c")),
+              QStringLiteral("file:////server/share/a%3Fb%2520c"));
+#ifdef _WIN32
+    EXPECT_EQ(sqliteFileUri(QStringLiteral("\\\\server\\share\\hiscore.mdb")),
+              QStringLiteral("file:////server/share/hiscore.mdb"));
+    EXPECT_EQ(sqliteFileUri(QStringLiteral("C:/Games/a#b/hiscore.mdb")),
+              QStringLiteral("file:///C:/Games/a%23b/hiscore.mdb"));
+    // \\?\ names a local file as Windows' own long paths do: the network form, with no server.
+    const QString networkPath =
+        QStringLiteral("//?/") + dir.filePath(QStringLiteral("hiscore.mdb"));
+#else
+    const QString networkPath = QLatin1Char('/') + dir.filePath(QStringLiteral("hiscore.mdb"));
+#endif
+    ScoreDatabase db;
+    db.openScoreDatabase(networkPath);
+    db.updateRow(kSlideTable, 1, 42.5, "Share");
+    db.closeScoreDatabase();
+    EXPECT_EQ(scoresIn(path, kSlideTable)[0], 42.5);
 }
 
 TEST_F(ScoreDatabaseTest, UnusableFilesFailOnceNamingTheFileAndStayByteForByteUnchanged) {

@@ -158,6 +158,32 @@ TEST_F(PlayerCopyTest, WritableProgramFolderKeepsItsOwnFileAsBefore) {
     EXPECT_FALSE(QFileInfo::exists(ownFolder()));
 }
 
+// Whether the program folder takes a file is found by trying: a folder whose permissions say yes
+// but that refuses every new file (Program Files under Windows' access lists; here the kernel's
+// own folder, which root cannot write in either and Wine shows as a writable folder) gets the
+// player's own copy, and nothing is left behind in the folder that was tried.
+TEST_F(PlayerCopyTest, AProgramFolderThatRefusesNewFilesGivesThePlayerACopy) {
+#ifdef _WIN32
+    const QString refusing = QStringLiteral("Z:/sys/kernel");
+#else
+    const QString refusing = QStringLiteral("/sys/kernel");
+#endif
+    if (!QFileInfo(refusing).isDir()) {
+        GTEST_SKIP() << "no kernel folder at " << refusing.toStdString();
+    }
+    const QString shipped = refusing + QStringLiteral("/hiscore.mdb");
+    EXPECT_EQ(scoreFileInUse(shipped, ownFolder()), copyPath());
+    EXPECT_EQ(scoresIn(copyPath(), kSlideTable).size(), 10u);
+    EXPECT_TRUE(QDir(refusing)
+                    .entryList({QStringLiteral(".tavlora-write-*")},
+                               QDir::Files | QDir::Hidden | QDir::System)
+                    .isEmpty());
+    // The folder it was tried in keeps the file when it takes one, as before.
+    EXPECT_EQ(scoreFileInUse(path, ownFolder()), path);
+    EXPECT_EQ(folderEntries(),
+              QStringList({QStringLiteral("hiscore.mdb"), QStringLiteral("home")}));
+}
+
 TEST_F(PlayerCopyTest, RefusesADamagedProgramFolderFileAndStartsEmptyWithoutOne) {
     writeBytes(path, QByteArray("SQLite format 3\0", 16) + QByteArray(4096, 'x'));
     EXPECT_EQ(failureOf([&] { playerScoreFile(path, ownFolder()); }),

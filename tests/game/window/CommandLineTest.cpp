@@ -1,19 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "game/window/CommandLine.h"
 #include "platform/Translations.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #endif
 #ifdef __linux__
@@ -218,6 +222,60 @@ TEST_F(GameProcess, PictureCodeIsNeverLoadedByTheGameItself) {
         }
     }
     EXPECT_NE(withPhoto.err.find("picture-loaded"), std::string::npos) << withPhoto.err;
+}
+
+// "Open With" names a picture in any script, whatever the system's ANSI code page: Windows hands
+// the game its command line in UTF-16, and the picture loads.
+TEST_F(GameProcess, APictureNamedInAnyScriptLoads) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Пётр 日本")));
+    const QString name = QStringLiteral("Пётр 日本/Риф Łódź.jpg");
+    picture(name);
+    const Run run = this->run({QDir::toNativeSeparators(dir.filePath(name))});
+    EXPECT_NE(run.err.find("picture-loaded"), std::string::npos) << run.err;
+}
+
+// cmd and PowerShell start a windowed program with no streams of its own: the answer reaches the
+// console it was typed in, written there in UTF-16.
+TEST_F(GameProcess, StartedFromAConsoleWithoutStreamsTheAnswerReachesThatConsole) {
+#ifndef _WIN32
+    GTEST_SKIP() << "only a windowed Windows program has no streams of its own";
+#else
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole());
+    const std::shared_ptr<void> leave(nullptr, [](void*) { FreeConsole(); });
+    // Wine without a display gives a console whose screen cannot be read back.
+    CONSOLE_SCREEN_BUFFER_INFO screen = {};
+    if (!GetConsoleScreenBufferInfo(GetStdHandle(STD_OUTPUT_HANDLE), &screen)) {
+        GTEST_SKIP() << "this console's screen cannot be read (Wine without a display)";
+    }
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;  // and every handle null, as cmd leaves them
+    PROCESS_INFORMATION started = {};
+    std::wstring command = L"\"" +
+                           QDir::toNativeSeparators(QStringLiteral(TAVLORA_GAME)).toStdWString() +
+                           L"\" --version";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &started));
+    const DWORD waited = WaitForSingleObject(started.hProcess, 60000);
+    DWORD status = 1;
+    GetExitCodeProcess(started.hProcess, &status);
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    ASSERT_EQ(waited, WAIT_OBJECT_0);
+    EXPECT_EQ(status, 0u);
+    const HANDLE console =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(console, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(GetConsoleScreenBufferInfo(console, &screen));
+    std::wstring shown(static_cast<std::size_t>(screen.dwSize.X) * screen.dwSize.Y, L' ');
+    DWORD read = 0;
+    ASSERT_TRUE(ReadConsoleOutputCharacterW(console, shown.data(), static_cast<DWORD>(shown.size()),
+                                            COORD{0, 0}, &read));
+    CloseHandle(console);
+    EXPECT_NE(shown.find(L"tavlora " TAVLORA_VERSION), std::wstring::npos);
+#endif
 }
 
 TEST_F(GameProcess, AnswersHelpAndVersionWithoutAWindowAndHandsQtOnlyWhatStandsBeforeTheMarker) {
