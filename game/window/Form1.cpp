@@ -28,7 +28,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
       boxes_(services.dialogs),
       services_{boxes_, services.random, services.urlOpener, services.skin} {
     installAccessibleFactories();
-    buildLayout();
+    buildControls(this);
     view_ = std::make_unique<BoardView>(picBack, [this](int index) { imgTile_Click(index); });
     playerMenu_ = new PlayerMenu(this);
     desktopSwitches_ = new DesktopSwitches(this);
@@ -74,9 +74,6 @@ void Form1::connectEvents() {
             }
         });
     }
-    for (auto* button : {PushButton1, PushButton2, PushButton3}) {
-        connect(button, &HoverPushButton::mouseMoved, this, &Form1::showHandPointer);
-    }
     // Whichever way an option gets selected (a click, the arrow keys, a screen reader), the game
     // type follows it; behind an open box the choice is put back.
     connect(Option1, &QRadioButton::toggled, this, [this](bool on) {
@@ -112,9 +109,8 @@ void Form1::connectEvents() {
         this, [this] { return picturesWelcome(); },
         [this](const QString& path) { Form_OLEDragDrop(path); });
     new PixelRatioWatch(this, [this](qreal ratio) { applyPixelRatio(ratio); });
-    for (auto* box : {Frame1, Frame2, Frame3, Frame4, Frame5}) {
-        box->installEventFilter(this);
-    }
+    new PointerWatch(this, {Frame1, Frame2, Frame3, Frame4, Frame5},
+                     {PushButton1, PushButton2, PushButton3}, [this] { return handCursor_; });
 }
 
 void Form1::Form_Load() {
@@ -176,27 +172,6 @@ void Form1::maybeOpenHomePage() {
     if (n == 7) {
         services_.urlOpener.open(kHomePage);
     }
-}
-
-void Form1::showDefaultPointer() {
-    setCursor(Qt::ArrowCursor);
-}
-
-void Form1::showHandPointer() {
-    // Without a hand cursor file the custom pointer has no image of its own: the default arrow.
-    setCursor(handCursor_ ? *handCursor_ : QCursor(Qt::ArrowCursor));
-}
-
-void Form1::mouseMoveEvent(QMouseEvent* event) {
-    showDefaultPointer();
-    QWidget::mouseMoveEvent(event);
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove) {
-        showDefaultPointer();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::showEvent(QShowEvent* event) {

@@ -11,6 +11,7 @@
 #include "board/PuzzleGame.h"
 #include "game/boardview/BoardView.h"
 #include "game/pictures/PictureSource.h"
+#include "game/window/WindowControls.h"
 #include "platform/ClipboardReader.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureClip.h"
@@ -24,11 +25,6 @@ class PictureLoad;
 class DesktopSwitches;
 class PlayerMenu;
 class SoundPlayer;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QRadioButton;
-class HoverPushButton;
 class ReportingRoutine;
 
 // What the window needs from outside; tests hand in their own.
@@ -52,11 +48,9 @@ enum class WindowState {
 // work itself lives in the board model, the board view, the picture loader and the score code.
 // Its thread only reacts and draws: a picture decodes in a process of its own and arrives as an
 // event, and motion ends with one.
-class Form1 : public QWidget {
+class Form1 : public QWidget, public WindowControls {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 584;
-    static constexpr int kClientHeight = 451;
     static constexpr const char* kCaption = "Tavlora Software";
     static constexpr const char* kHomePage = "https://tavlora.example/";
 
@@ -97,22 +91,6 @@ public:
     // Makes the picture and the tiles again for another device pixel ratio.
     void applyPixelRatio(qreal ratio);
 
-    // The controls, under the names the game's code uses.
-    BoardArea* picBack = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QLabel* imgImage = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QLineEdit* txtMoves = nullptr;
-    QGroupBox* Frame4 = nullptr;
-    QLineEdit* txtTimer = nullptr;
-    QGroupBox* Frame5 = nullptr;
-    QLineEdit* txtScore = nullptr;
-    HoverPushButton* PushButton1 = nullptr;
-    HoverPushButton* PushButton2 = nullptr;
-    HoverPushButton* PushButton3 = nullptr;
     QTimer Timer1;
 
     // The running game, and what the window shows of it.
@@ -140,18 +118,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildLayout();
-    void buildFrames();
-    void buildButtons();
-    void setTabOrderChain();
     void connectEvents();
     void setTimerInterval(int milliseconds);
-    void showDefaultPointer();
-    void showHandPointer();
     // The board moves when both the player and the desktop want it to.
     void applyMotion();
     // Sounds play when the player, the command line and the desktop all let them.

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "game/pictures/PictureSource.h"
+#include "platform/HoverPushButton.h"
 
 PictureDropTarget::PictureDropTarget(QWidget* window, std::function<bool()> welcome,
                                      std::function<void(const QString&)> dropped)
@@ -48,6 +49,29 @@ bool PixelRatioWatch::eventFilter(QObject* /*watched*/, QEvent* event) {
             seen_ = ratio;
             QTimer::singleShot(0, this, [this, ratio] { changed_(ratio); });
         }
+    }
+    return false;
+}
+
+PointerWatch::PointerWatch(QWidget* window, std::initializer_list<QWidget*> frames,
+                           std::initializer_list<HoverPushButton*> buttons,
+                           std::function<std::optional<QCursor>()> hand)
+    : QObject(window), window_(window) {
+    window->installEventFilter(this);
+    for (QWidget* frame : frames) {
+        frame->installEventFilter(this);
+    }
+    for (HoverPushButton* button : buttons) {
+        connect(button, &HoverPushButton::mouseMoved, this, [this, hand] {
+            const std::optional<QCursor> cursor = hand();
+            window_->setCursor(cursor ? *cursor : QCursor(Qt::ArrowCursor));
+        });
+    }
+}
+
+bool PointerWatch::eventFilter(QObject* /*watched*/, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        window_->setCursor(Qt::ArrowCursor);
     }
     return false;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QCursor>
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <initializer_list>
+#include <optional>
 
+class HoverPushButton;
 class QWidget;
 
 // Takes picture files dropped on a window. While `welcome` says so, a dragged local file that is
@@ -32,4 +36,17 @@ private:
     QWidget* window_;
     std::function<void(qreal)> changed_;
     qreal seen_;
+};
+
+// The window's mouse pointer: the hand over the buttons (the arrow where there is no hand cursor
+// file), the default arrow anywhere else on the window and its frames.
+class PointerWatch : public QObject {
+public:
+    PointerWatch(QWidget* window, std::initializer_list<QWidget*> frames,
+                 std::initializer_list<HoverPushButton*> buttons,
+                 std::function<std::optional<QCursor>()> hand);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
 };
