@@ -15,8 +15,8 @@ QAction* PlayerMenu::addSwitch(const QString& text, const char* key) {
     const auto settings = openUserSettings();
     action->setChecked(settings == nullptr || settings->value(key, true).toBool());
     connect(action, &QAction::toggled, this, [this, key](bool on) {
-        if (const auto settings = openUserSettings()) {
-            settings->setValue(key, on);
+        if (const auto stored = openUserSettings()) {
+            stored->setValue(key, on);
         }
         emit switchesChanged();
     });
