@@ -78,10 +78,17 @@ TEST(PuzzleGame, SlideMovesOnlyANeighbourOfTheEmptyCellRowEndsIncluded) {
         int pressed;
         bool moves;
     } cases[] = {
-        {5, 1, true},   {5, 4, true},   {5, 6, true},   {5, 9, true}, {5, 0, false},
-        {5, 2, false},  {5, 10, false}, {5, 15, false}, {3, 4, true},  // the start of row two
-                                                                       // slides into the end of row
-                                                                       // one
+        {5, 1, true},
+        {5, 4, true},
+        {5, 6, true},
+        {5, 9, true},
+        {5, 0, false},
+        {5, 2, false},
+        {5, 10, false},
+        {5, 15, false},
+        {3, 4, true},    // the start of row two
+                         // slides into the end of row
+                         // one
         {4, 0, true},    // the cell above is off the board, so it moves down
         {0, 15, false},  // opposite corners are no neighbours
     };
