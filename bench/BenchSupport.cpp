@@ -21,7 +21,7 @@ BenchWindow::BenchWindow(std::unique_ptr<RandomSource> random) : random_(std::mo
     settleEvents();
     dialogs_.fileReplies.push_back(picture.toStdString());
     form_->PushButton1_Click();
-    settleEvents();
+    settleWindow(*form_);
 }
 
 BenchWindow::~BenchWindow() {
@@ -59,4 +59,13 @@ QImage fullDecodeThenScale(const QString& path) {
 void settleEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void settleWindow(Form1& form) {
+    settleEvents();
+    while (form.state() == WindowState::Loading || form.state() == WindowState::Finishing ||
+           form.remaking()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
+    settleEvents();
 }

@@ -53,3 +53,5 @@ QImage fullDecodeThenScale(const QString& path);
 
 // Runs what the event loop would run now: paints, deferred deletions, timers.
 void settleEvents();
+// The same, and then until the window has done what it began: a picture loaded, a game ended.
+void settleWindow(Form1& form);

@@ -204,7 +204,7 @@ void BM_CommandLinePicture(benchmark::State& state) {
     Form1& form = window.form();
     for (auto _ : state) {
         form.Form_CommandLine({photo});
-        settleEvents();
+        settleWindow(form);
     }
     if (!window.problems().empty()) {
         state.SkipWithError(window.problems().c_str());
