@@ -3,11 +3,28 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <utility>
+#include <vector>
 
 namespace {
 
 // A killed program is gone within a few milliseconds; closing the window never waits longer.
 constexpr int kEndWaitMilliseconds = 50;
+
+// Helpers killed but not yet gone. Each is deleted once it has ended; one still here when the game
+// ends is reaped by the system, and stays reachable so nothing counts it as lost.
+std::vector<QProcess*>& helpersGoing() {
+    static std::vector<QProcess*> going;
+    return going;
+}
+
+void letGo(QProcess* process) {
+    process->setParent(nullptr);  // no parent's destructor waits for it either
+    helpersGoing().push_back(process);
+    QObject::connect(process, &QProcess::finished, process, [process] {
+        std::erase(helpersGoing(), process);
+        process->deleteLater();
+    });
+}
 
 }  // namespace
 
@@ -29,7 +46,7 @@ void endHelperAtOnce(QProcess*& process) {
     if (ending->state() != QProcess::NotRunning) {
         ending->kill();
         if (!ending->waitForFinished(kEndWaitMilliseconds)) {
-            ending->setParent(nullptr);  // let go, never deleted: its destructor would wait
+            letGo(ending);  // its destructor would wait
             return;
         }
     }

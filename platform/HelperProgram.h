@@ -11,6 +11,6 @@ class QProcess;
 QString helperProgramPath(const QString& name);
 
 // Ends a helper at once, whatever it is doing: killed, and given a moment to go. One that is not
-// gone by then (stuck in the system) is left to the system rather than waited for: its QProcess is
-// let go, so that no destructor waits for it either.
+// gone by then (stuck in the system, or not yet scheduled on a busy machine) is not waited for: its
+// QProcess is deleted when it ends, and no destructor waits for it meanwhile.
 void endHelperAtOnce(QProcess*& process);
