@@ -115,7 +115,7 @@ void BoardArea::showGame(const PuzzleGame& game) {
         cursor_ = 0;
         keyboardInUse_ = false;
         howToHeard_ = false;
-        answer_.clear();
+        forgetAnswer();
     }
     updateCursorMark();
     announceChanges();
@@ -126,7 +126,7 @@ void BoardArea::hideGame() {
     cursor_ = -1;
     updateCursorMark();
     announced_.clear();
-    answer_.clear();
+    forgetAnswer();
     announceBoardChanged();
 }
 
@@ -146,7 +146,7 @@ void BoardArea::setCursorCell(int cell) {
         return;
     }
     cursor_ = cell;
-    answer_.clear();
+    forgetAnswer();
     updateCursorMark();
     announceFocus();
 }
@@ -229,12 +229,26 @@ void BoardArea::speak(const QString& text) {
         return;
     }
     if (answerCell_ >= 0) {
-        ++generation_[static_cast<std::size_t>(answerCell_)];
+        readAnew(answerCell_);
         announceFocus();
     } else if (QAccessible::isActive()) {
         QAccessibleEvent event(this, QAccessible::Focus);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+void BoardArea::readAnew(int cell) {
+    if (cell >= 0 && cell < kCells) {
+        ++generation_[static_cast<std::size_t>(cell)];
+    }
+}
+
+// An answer is said once: the cell it came with reads without it from now on.
+void BoardArea::forgetAnswer() {
+    if (!answer_.isEmpty()) {
+        readAnew(answerCell_);
+    }
+    answer_.clear();
 }
 
 QString BoardArea::cellDescription(int cell) const {
@@ -282,8 +296,9 @@ void BoardArea::keyPressEvent(QKeyEvent* event) {
         keyboardInUse_ = true;
         updateCursorMark();
     }
-    if (isBoardKey(event->key()) || event->key() == Qt::Key_M) {
+    if ((isBoardKey(event->key()) || event->key() == Qt::Key_M) && !howToHeard_) {
         howToHeard_ = true;
+        readAnew(cursor_);  // it told how to play
     }
     switch (event->key()) {
         case Qt::Key_Left:
@@ -342,7 +357,7 @@ void BoardArea::focusInEvent(QFocusEvent* event) {
 
 void BoardArea::focusOutEvent(QFocusEvent* event) {
     QLabel::focusOutEvent(event);
-    answer_.clear();
+    forgetAnswer();
     updateCursorMark();
 }
 
@@ -371,9 +386,11 @@ void BoardArea::announceFocus() {
     }
 }
 
-// Tells screen readers which cells now read differently: tiles moved, a tile was chosen.
+// Tells screen readers which cells now read differently: tiles moved, a tile was chosen. Such a
+// cell is handed to them as a new object: a reader that keeps what it read of an object (Orca 48
+// keeps descriptions) would otherwise say where the piece that left belongs.
 void BoardArea::announceChanges() {
-    if (!QAccessible::isActive() || game_ == nullptr) {
+    if (game_ == nullptr) {
         return;
     }
     const bool first = announced_.isEmpty();
@@ -381,15 +398,20 @@ void BoardArea::announceChanges() {
         announceBoardChanged();
         announceFocus();
     }
+    // Kept without a reader too, so that one started during a game finds the cells it knows.
+    const bool active = QAccessible::isActive();
     for (int cell = 0; cell < kSide * kSide; ++cell) {
         const QString now = cellName(*game_, cell) + '\n' + ::cellDescription(*game_, cell);
         if (!first && announced_.value(cell) != now) {
-            QAccessibleEvent named(this, QAccessible::NameChanged);
-            named.setChild(cell);
-            QAccessible::updateAccessibility(&named);
-            QAccessibleEvent described(this, QAccessible::DescriptionChanged);
-            described.setChild(cell);
-            QAccessible::updateAccessibility(&described);
+            readAnew(cell);
+            if (active) {
+                QAccessibleEvent named(this, QAccessible::NameChanged);
+                named.setChild(cell);
+                QAccessible::updateAccessibility(&named);
+                QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+                described.setChild(cell);
+                QAccessible::updateAccessibility(&described);
+            }
         }
         if (announced_.size() <= cell) {
             announced_.append(now);

@@ -61,7 +61,8 @@ public:
     QString cellDescription(int cell) const;
     // The board's own description: how to play while no game runs, or what `speak` said of it.
     QString boardDescription() const;
-    // Changes each time `speak` hands cell k to screen readers anew.
+    // Changes each time cell k is handed to screen readers anew: `speak` said something with it,
+    // or it reads differently.
     int cellGeneration(int cell) const { return generation_[static_cast<std::size_t>(cell)]; }
 
 signals:
@@ -78,6 +79,10 @@ private:
     void announceFocus();
     void announceChanges();
     void announceBoardChanged();
+    // Cell k reads differently from now on: readers get it as a new object, since some (Orca 48)
+    // keep what they read of an object and would say its old description again.
+    void readAnew(int cell);
+    void forgetAnswer();
 
     const PuzzleGame* game_ = nullptr;
     int cursor_ = -1;
