@@ -1,8 +1,9 @@
 #pragma once
 
 // Picture files written byte by byte, for the headers, layouts and damage no encoder at hand
-// writes: top-down bitmaps, orientation tags, JPEGs whose decoder must hold every coefficient, and
-// GIFs whose canvas differs from their frame. Shared by the tests and the fuzz seed maker.
+// writes: top-down bitmaps, orientation tags, JPEGs whose decoder must hold every coefficient,
+// GIFs whose canvas differs from their frame, and PNGs that claim more than they hold. Shared by
+// the tests and the fuzz seed maker.
 
 #include <QByteArray>
 #include <QImage>
@@ -11,6 +12,21 @@
 #include <vector>
 
 #include "tests/support/FileBytes.h"
+
+// An 8-bit RGB PNG that claims `width` x `height` and holds one black row: a few kilobytes that
+// would decode to width x height x 4 bytes. Interlaced, it is decoded in full before any row shows.
+inline QByteArray pngClaiming(int width, int height, bool interlaced = false) {
+    QByteArray header;
+    appendU32BigEndian(header, static_cast<quint32>(width));
+    appendU32BigEndian(header, static_cast<quint32>(height));
+    header.append("\x08\x02\x00\x00", 4);
+    header.append(interlaced ? '\x01' : '\x00');
+    // qCompress puts a 4-byte length before the zlib stream that PNG wants.
+    const QByteArray firstRow =
+        qCompress(QByteArray(1 + 3 * static_cast<qsizetype>(width), '\0'), 1).mid(4);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
+           pngChunk("IDAT", firstRow) + pngChunk("IEND", QByteArray());
+}
 
 // A bitmap of `image` at 1, 4, 8, 16, 24 or 32 bits a pixel, its rows stored top down (the header's
 // height negative) or bottom up. Up to 8 bits the palette holds the picture's first colours in the

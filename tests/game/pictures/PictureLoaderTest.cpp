@@ -28,18 +28,6 @@
 
 namespace {
 
-// An 8-bit RGB PNG; `rowData` is its filtered, uncompressed scan lines.
-QByteArray rgbPng(int width, int height, const QByteArray& rowData) {
-    QByteArray header;
-    appendU32BigEndian(header, static_cast<quint32>(width));
-    appendU32BigEndian(header, static_cast<quint32>(height));
-    header.append("\x08\x02\x00\x00\x00", 5);
-    // qCompress puts a 4-byte length before the zlib stream that PNG wants.
-    const QByteArray compressed = qCompress(rowData, 1).mid(4);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
-           pngChunk("IDAT", compressed) + pngChunk("IEND", QByteArray());
-}
-
 // A GIF whose pixel codes each follow a clear code, so the codes never outgrow 3 bits.
 QByteArray gif(int width, int height, const std::array<QRgb, 4>& palette, auto colourIndexAt) {
     QByteArray bytes("GIF89a");
@@ -295,10 +283,10 @@ TEST_F(PictureLoaderTest, PixelsARunLengthBitmapSkipsShowItsFirstColour) {
 
 TEST_F(PictureLoaderTest, OversizedHeaderIsRefusedBeforeDecodingAndLargePicturesStillLoad) {
     // Only the header: decoding would need 3.6 GB.
-    const QString giant = write("giant.png", rgbPng(30000, 30000, QByteArray(1, '\0')));
+    const QString giant = write("giant.png", pngClaiming(30000, 30000));
     EXPECT_EQ(refusal(giant), "Cannot load the picture " + testfiles::nativePath(giant) +
                                   ": the picture is too large (30000 x 30000 pixels)");
-    const QString justOver = write("over.png", rgbPng(10001, 10000, QByteArray(1, '\0')));
+    const QString justOver = write("over.png", pngClaiming(10001, 10000));
     EXPECT_NE(refusal(justOver).find("too large (10001 x 10000 pixels)"), std::string::npos);
 
     // 35 million pixels: a BMP decodes at full size first, 134 MiB.
@@ -350,15 +338,6 @@ TEST_F(PictureLoaderTest, WebpAndTiffLoadWithTheSameLimitsAndOtherPluginFormatsD
     expectHalves(loadPuzzlePicture(lossless.fileName()), 0);
     expectHalves(loadPuzzlePicture(save("p.tif", source, "tiff")), 0);
     expectHalves(loadPuzzlePicture(save("really-webp.png", source, "webp")), 40);
-
-    // A WebP frame header may claim up to 16383 x 16383.
-    QByteArray claims = bytesOf(save("claims.webp", source, "webp"));
-    ASSERT_EQ(claims.mid(12, 4), "VP8 ");
-    claims[26] = claims[28] = '\xff';
-    claims[27] = claims[29] = '\x3f';
-    const QString huge = write("huge.webp", claims);
-    EXPECT_EQ(refusal(huge), "Cannot load the picture " + testfiles::nativePath(huge) +
-                                 ": the picture is too large (16383 x 16383 pixels)");
 
     // Qt's plugins also read TGA, which is known by a footer; a small one, written by hand.
     QByteArray tga("\x01\0\x02\0\0\0\0\0\0\0\0\0", 12);

@@ -12,6 +12,7 @@
 
 #include "tests/game/window/GameFixture.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/HandMadePictures.h"
 
 namespace {
 
@@ -30,15 +31,8 @@ protected:
         return path;
     }
     QString claimsHugePicture() {
-        QByteArray header;
-        appendU32BigEndian(header, 30000);
-        appendU32BigEndian(header, 30000);
-        header.append("\x08\x02\x00\x00\x00", 5);
         const QString path = folderPath("/huge.png");
-        const QByteArray firstRow = qCompress(QByteArray(1 + 3 * 30000, '\0'), 1).mid(4);
-        testfiles::writeBytes(path, QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
-                                        pngChunk("IDAT", firstRow) +
-                                        pngChunk("IEND", QByteArray()));
+        testfiles::writeBytes(path, pngClaiming(30000, 30000));
         return path;
     }
     bool showsCellPicture() const {
@@ -254,13 +248,7 @@ TEST_F(PictureWaysTest, PasteOfNothingDoesNothingAndWhatIsNoPictureReportsOnce) 
 // Pasted data is held beside its decode: a 100-megapixel picture that would load from a file is
 // refused before decoding when its bytes and its decode together pass the budget.
 TEST_F(PictureWaysTest, PastedDataCountsTheBytesHeldBesideTheDecode) {
-    QByteArray header;
-    appendU32BigEndian(header, 10000);
-    appendU32BigEndian(header, 10000);
-    header.append("\x08\x02\x00\x00\x01", 5);  // interlaced: decoded in full
-    const QByteArray picture = QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) +
-                               pngChunk("IDAT", qCompress(QByteArray(1 + 4 * 10000, '\0')).mid(4)) +
-                               pngChunk("IEND", QByteArray());
+    const QByteArray picture = pngClaiming(10000, 10000, true);  // interlaced: decoded in full
     // The bytes held leave the decoder that much less room: what would just decode from a file
     // is too large beside them.
     copy("image/png", picture + QByteArray(48 << 20, '\0'));
