@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QWindow>
 
 #include "game/window/WindowIcon.h"
 #include "tests/game/window/GameFixture.h"
@@ -12,6 +13,9 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_EQ(QCoreApplication::applicationName(), "Tavlora");
     EXPECT_EQ(form->size(), QSize(584, 451));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    const Qt::WindowFlags buttons = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint;
+    EXPECT_EQ(form->windowFlags() & buttons, buttons & ~Qt::WindowMaximizeButtonHint);
     // The icon is drawn at each size the window system asks for.
     const QIcon icon = form->windowIcon();
     ASSERT_EQ(icon.availableSizes().size(), 5);
@@ -47,6 +51,23 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_EQ(visibleTiles(), 0);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(urlOpener.opened.empty());
+}
+
+// A title bar that offers a maximize anyway (Qt's own on Wayland asks the window itself) leaves the
+// window at its place and size.
+TEST_F(GameTest, AMaximizeOrFullScreenAskedForLeavesTheWindowWhereItStood) {
+    openWindow();
+    const QRect stood = form->geometry();
+    for (const Qt::WindowState grown : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        form->windowHandle()->setWindowStates(grown);
+        QTest::qWaitFor([&] { return form->windowState() == Qt::WindowNoState; });
+        for (int i = 0; i < 3; ++i) {
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(form->windowState(), Qt::WindowNoState) << grown;
+        EXPECT_EQ(form->geometry(), stood) << grown;
+        EXPECT_EQ(form->maximumSize(), form->minimumSize()) << grown;
+    }
 }
 
 // Inside its border each frame is the white the window gives it, whatever the style paints; the
