@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QWindow>
 
 #include "game/window/WindowIcon.h"
 #include "tests/game/window/GameFixture.h"
@@ -12,6 +13,9 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_EQ(QCoreApplication::applicationName(), "Tavlora");
     EXPECT_EQ(form->size(), QSize(584, 451));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    const Qt::WindowFlags buttons = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                    Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint;
+    EXPECT_EQ(form->windowFlags() & buttons, buttons & ~Qt::WindowMaximizeButtonHint);
     // The icon is drawn at each size the window system asks for.
     const QIcon icon = form->windowIcon();
     ASSERT_EQ(icon.availableSizes().size(), 5);
@@ -47,6 +51,38 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_EQ(visibleTiles(), 0);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(urlOpener.opened.empty());
+}
+
+// The states the window is told it is in.
+class ToldStates : public QObject {
+public:
+    Qt::WindowStates told;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::WindowStateChange) {
+            told |= static_cast<QWidget*>(watched)->windowState();
+        }
+        return false;
+    }
+};
+
+// A title bar that offers a maximize anyway (Qt's own on Wayland asks the window itself) leaves the
+// window at its place and size; under Weston the frames drawn meanwhile are ones it accepts.
+TEST_F(GameTest, AMaximizeOrFullScreenAskedForLeavesTheWindowWhereItStood) {
+    openWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QRect stood = form->geometry();
+    ToldStates states;
+    form->installEventFilter(&states);
+    for (const Qt::WindowState grown : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        form->windowHandle()->setWindowStates(grown);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return (states.told & grown) && form->windowState() == Qt::WindowNoState &&
+                   form->geometry() == stood && form->maximumSize() == form->minimumSize();
+        })) << grown;
+        // A frame drawn now reaches the compositor before the next request, which waits for its
+        // answer.
+        form->repaint();
+    }
 }
 
 // Inside its border each frame is the white the window gives it, whatever the style paints; the
