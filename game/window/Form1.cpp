@@ -5,11 +5,9 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QRadioButton>
-#include <QResizeEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QWindow>
 #include <cmath>
 
 #include "game/pictures/PictureLoad.h"
@@ -113,6 +111,7 @@ void Form1::connectEvents() {
     new PixelRatioWatch(this, [this](qreal ratio) { applyPixelRatio(ratio); });
     new PointerWatch(this, {Frame1, Frame2, Frame3, Frame4, Frame5},
                      {PushButton1, PushButton2, PushButton3}, [this] { return handCursor_; });
+    new OneSizeWatch(this, QSize(kClientWidth, kClientHeight));
 }
 
 void Form1::Form_Load() {
@@ -180,9 +179,6 @@ void Form1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (firstShow_) {
         firstShow_ = false;
-        // The window's own signal comes as soon as a state is asked for, before the window system
-        // answers.
-        connect(windowHandle(), &QWindow::windowStateChanged, this, &Form1::freeSizeForMaximize);
         Form_Activate();
     }
 }
@@ -192,48 +188,6 @@ void Form1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         Form_Activate();
     }
-    if (event->type() == QEvent::WindowStateChange) {
-        keepOneSize();
-    }
-}
-
-namespace {
-
-constexpr Qt::WindowStates kGrown = Qt::WindowMaximized | Qt::WindowFullScreen;
-
-}  // namespace
-
-void Form1::freeSizeForMaximize(Qt::WindowState state) {
-    // The window has one size and offers no maximize, but a title bar may offer one anyway: Qt
-    // 6.4's own on Wayland draws the button whatever the window's flags and asks the compositor at
-    // once. A maximized window must then be exactly the size the compositor gives (Weston ends a
-    // program whose window is not), so until the state is given back the size is free.
-    if (state == Qt::WindowMaximized && maximumSize() == minimumSize()) {
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    }
-}
-
-void Form1::keepOneSize() {
-    // Mutter places a maximized window of fixed size in the screen's corner; giving the state back
-    // puts the window where it stood, at its own size, which is then fixed again.
-    if (windowState() & kGrown) {
-        QMetaObject::invokeMethod(
-            this, [this] { setWindowState(windowState() & ~kGrown); }, Qt::QueuedConnection);
-    } else {
-        fixSizeWhenOwn();
-    }
-}
-
-void Form1::fixSizeWhenOwn() {
-    const QSize own(kClientWidth, kClientHeight);
-    if (size() == own && maximumSize() != own && !(windowState() & kGrown)) {
-        setFixedSize(own);
-    }
-}
-
-void Form1::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    fixSizeWhenOwn();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -117,7 +117,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -128,11 +127,6 @@ private:
     // Sounds play when the player, the command line and the desktop all let them.
     bool soundOn() const;
     void setState(WindowState state);
-    // A maximized or full-screen state, however asked for, is given back at once; the size stays
-    // free only until the window is back at its own.
-    void freeSizeForMaximize(Qt::WindowState state);
-    void keepOneSize();
-    void fixSizeWhenOwn();
 
     // A picture load begins for the routine `routine`; it goes on in pictureArrived().
     void showPicture(const char* routine, PictureSource source);

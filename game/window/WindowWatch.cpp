@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <utility>
 
 #include "game/pictures/PictureSource.h"
@@ -74,4 +75,61 @@ bool PointerWatch::eventFilter(QObject* /*watched*/, QEvent* event) {
         window_->setCursor(Qt::ArrowCursor);
     }
     return false;
+}
+
+namespace {
+
+constexpr Qt::WindowStates kGrown = Qt::WindowMaximized | Qt::WindowFullScreen;
+
+}  // namespace
+
+OneSizeWatch::OneSizeWatch(QWidget* window, QSize size)
+    : QObject(window), window_(window), size_(size) {
+    window->installEventFilter(this);
+}
+
+bool OneSizeWatch::eventFilter(QObject* /*watched*/, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Show:
+            // The window's own signal comes as soon as a state is asked for, before the window
+            // system answers; the window has it once it is shown.
+            if (!heard_ && window_->windowHandle() != nullptr) {
+                heard_ = true;
+                connect(window_->windowHandle(), &QWindow::windowStateChanged, this,
+                        &OneSizeWatch::freeForMaximize);
+            }
+            break;
+        case QEvent::WindowStateChange:
+            giveBackGrownState();
+            break;
+        case QEvent::Resize:
+            fixWhenOwn();
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+void OneSizeWatch::freeForMaximize(Qt::WindowState state) {
+    if (state == Qt::WindowMaximized && window_->maximumSize() == window_->minimumSize()) {
+        window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+void OneSizeWatch::giveBackGrownState() {
+    if (window_->windowState() & kGrown) {
+        QMetaObject::invokeMethod(
+            window_, [this] { window_->setWindowState(window_->windowState() & ~kGrown); },
+            Qt::QueuedConnection);
+    } else {
+        fixWhenOwn();
+    }
+}
+
+void OneSizeWatch::fixWhenOwn() {
+    if (window_->size() == size_ && window_->maximumSize() != size_ &&
+        !(window_->windowState() & kGrown)) {
+        window_->setFixedSize(size_);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -49,4 +50,26 @@ public:
 
 private:
     QWidget* window_;
+};
+
+// Keeps a window of one size at that size and place. Its flags offer no maximize, but a title bar
+// may offer one anyway: Qt 6.4's own on Wayland draws the button whatever the flags and asks the
+// compositor at once. A maximized window must then be exactly the size the compositor gives (Weston
+// ends a program whose window is not), so from the moment a maximize is asked for the size is free.
+// A maximized or full-screen state is given back at once (Mutter puts a maximized window of one
+// size in the screen's corner; giving the state back puts it where it stood), and the size is
+// fixed again once the window is back at its own.
+class OneSizeWatch : public QObject {
+public:
+    OneSizeWatch(QWidget* window, QSize size);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void freeForMaximize(Qt::WindowState state);
+    void giveBackGrownState();
+    void fixWhenOwn();
+
+    QWidget* window_;
+    QSize size_;
+    bool heard_ = false;  // the window's own state signal is connected
 };
