@@ -132,6 +132,9 @@ TEST_F(ForeignClipboardTest, AnOwnerThatDoesNotDeliverIsGivenUpAfterOneWait) {
         SCOPED_TRACE(c.owner.join(' ').toStdString());
         own(c.owner);
         const Reading reading = read("image/png");
+        std::printf("%s: answered after %lld ms, window still at most %lld ms\n",
+                    c.owner.value(0).toUtf8().constData(), reading.answerMs,
+                    reading.longestStillMs);
         EXPECT_EQ(reading.calls, 1);
         EXPECT_EQ(reading.content.outcome, c.outcome);
         EXPECT_TRUE(reading.content.bytes.isEmpty());
