@@ -3,11 +3,16 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QTimer>
+#include <mutex>
 #include <utility>
 
 #ifdef TAVLORA_X11_CLIPBOARD
 #include "platform/WaylandClipboard.h"
 #include "platform/X11Clipboard.h"
+#endif
+#ifdef _WIN32
+#include "platform/WindowsClipboard.h"
 #endif
 
 ClipboardContent readPlatformClipboard(const ClipboardChoice& choose, qint64 maxBytes) {
@@ -40,11 +45,18 @@ bool onWayland() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-// Under X and Wayland the clipboard is read on a connection of our own; elsewhere the platform's
-// own clipboard answers at once.
+bool onWindows() {
+    return QGuiApplication::platformName() == QLatin1String("windows");
+}
+
+// Under X and Wayland the clipboard is read on a connection of our own, on Windows from the
+// system's clipboard on a thread of our own; elsewhere the platform's own clipboard answers at
+// once.
 bool readsOnItsOwnConnection() {
-#ifdef TAVLORA_X11_CLIPBOARD
+#if defined(TAVLORA_X11_CLIPBOARD)
     return QGuiApplication::platformName() == QLatin1String("xcb") || onWayland();
+#elif defined(_WIN32)
+    return onWindows();
 #else
     return false;
 #endif
@@ -52,9 +64,21 @@ bool readsOnItsOwnConnection() {
 
 }  // namespace
 
-ClipboardReader::ClipboardReader(QObject* parent) : QObject(parent) {}
+struct ClipboardReader::Lifeline {
+    std::mutex mutex;
+    ClipboardReader* reader = nullptr;
+};
+
+ClipboardReader::ClipboardReader(QObject* parent)
+    : QObject(parent), lifeline_(std::make_shared<Lifeline>()) {
+    lifeline_->reader = this;
+}
 
 ClipboardReader::~ClipboardReader() {
+    {
+        const std::lock_guard lock(lifeline_->mutex);
+        lifeline_->reader = nullptr;
+    }
     if (worker_.joinable()) {
         *cancelled_ = true;
         worker_.join();
@@ -68,10 +92,10 @@ void ClipboardReader::read(ClipboardChoice choose, std::chrono::milliseconds wai
     }
     busy_ = true;
     done_ = std::move(done);
-    // What this program copied itself is at hand; asked for through the compositor, it would
-    // wait for the window's own thread.
+    // What this program copied itself is at hand; asked for through the compositor (or, on
+    // Windows, the system), it would wait for the window's own thread.
     if (!readsOnItsOwnConnection() ||
-        (onWayland() && QGuiApplication::clipboard()->ownsClipboard())) {
+        ((onWayland() || onWindows()) && QGuiApplication::clipboard()->ownsClipboard())) {
         const ClipboardContent content = readPlatformClipboard(choose, maxBytes);
         QMetaObject::invokeMethod(
             this, [this, content] { finish(content); }, Qt::QueuedConnection);
@@ -90,8 +114,46 @@ void ClipboardReader::read(ClipboardChoice choose, std::chrono::milliseconds wai
             this, [this, content = std::move(content)] { finish(content); }, Qt::QueuedConnection);
     });
 #else
-    (void)wait;
+    readOnItsOwnThread(std::move(choose), wait, maxBytes);
 #endif
+}
+
+void ClipboardReader::readOnItsOwnThread(ClipboardChoice choose, std::chrono::milliseconds wait,
+                                         qint64 maxBytes) {
+#ifdef _WIN32
+    using Outcome = ClipboardContent::Outcome;
+    const unsigned reading = ++reading_;
+    auto asking = std::make_shared<std::atomic<bool>>(false);
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    std::thread([lifeline = lifeline_, reading, asking, choose = std::move(choose), deadline,
+                 maxBytes] {
+        ClipboardContent content = readWindowsClipboard(choose, deadline, maxBytes, *asking);
+        const std::lock_guard lock(lifeline->mutex);
+        if (ClipboardReader* reader = lifeline->reader) {
+            QMetaObject::invokeMethod(
+                reader,
+                [reader, reading, content = std::move(content)] {
+                    reader->arrived(reading, content);
+                },
+                Qt::QueuedConnection);
+        }
+    }).detach();
+    QTimer::singleShot(wait, Qt::PreciseTimer, this, [this, reading, asking] {
+        ClipboardContent late;
+        late.outcome = *asking ? Outcome::NotDelivered : Outcome::NoAnswer;
+        arrived(reading, late);
+    });
+#else
+    (void)choose;
+    (void)wait;
+    (void)maxBytes;
+#endif
+}
+
+void ClipboardReader::arrived(unsigned reading, const ClipboardContent& content) {
+    if (busy_ && reading == reading_) {
+        finish(content);
+    }
 }
 
 void ClipboardReader::finish(const ClipboardContent& content) {

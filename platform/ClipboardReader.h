@@ -35,8 +35,11 @@ using ClipboardChoice = std::function<QString(const QStringList& formats)>;
 // sends it through the X server, and Qt waits for that program's answers with the window's thread
 // stopped, 5 s for each; here a thread of our own, on its own X connection, asks once for the
 // formats and once for the chosen one, and gives up at one deadline for both; under Wayland the
-// same thread does the same on a Wayland connection of its own (WaylandClipboard.h). Elsewhere the
-// platform's clipboard answers at once and is read on the window's thread.
+// same thread does the same on a Wayland connection of its own (WaylandClipboard.h). On Windows the
+// system asks an owner that renders its data late while the reading thread waits in a call that
+// cannot be given up (WindowsClipboard.h): the window then answers itself at the deadline and the
+// thread, left to end when the owner answers or goes, is not waited for. Elsewhere (the offscreen
+// platform) the platform's clipboard answers at once and is read on the window's thread.
 class ClipboardReader : public QObject {
 public:
     using Done = std::function<void(const ClipboardContent&)>;
@@ -53,12 +56,23 @@ public:
     void read(ClipboardChoice choose, std::chrono::milliseconds wait, qint64 maxBytes, Done done);
 
 private:
+    // What a reading thread that may outlive this reader shares with it: the reader while it
+    // lives, under the lock.
+    struct Lifeline;
+
     void finish(const ClipboardContent& content);
+    void readOnItsOwnThread(ClipboardChoice choose, std::chrono::milliseconds wait,
+                            qint64 maxBytes);
+    // The answer to reading number `reading`, from its thread or from its deadline: the first
+    // to come ends it.
+    void arrived(unsigned reading, const ClipboardContent& content);
 
     bool busy_ = false;
     Done done_;
     std::thread worker_;
     std::shared_ptr<std::atomic<bool>> cancelled_;
+    std::shared_ptr<Lifeline> lifeline_;
+    unsigned reading_ = 0;
 };
 
 // The clipboard as this program's own platform holds it, read at once.

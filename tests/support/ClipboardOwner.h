@@ -10,15 +10,13 @@
 #include <QTest>
 #include <memory>
 
-// Another program holding the clipboard of the platform the tests run on, X or Wayland
-// (tests/platform/tools/clipboard_owner.cpp, wayland_clipboard_owner.cpp), answering the way its
-// arguments say, until it is stopped.
+// Another program holding the clipboard of the platform the tests run on, X, Wayland or Windows
+// (tests/platform/tools/clipboard_owner.cpp, wayland_clipboard_owner.cpp,
+// windows_clipboard_owner.cpp), answering the way its arguments say, until it is stopped.
 class ClipboardOwner {
 public:
     explicit ClipboardOwner(const QStringList& arguments) {
-        process_.start(
-            onWayland() ? QStringLiteral(WAYLAND_CLIPBOARD_OWNER) : QStringLiteral(CLIPBOARD_OWNER),
-            arguments);
+        process_.start(program(), arguments);
         process_.waitForStarted(15000);
         marker_ = QStringLiteral("application/x-clipboard-owner-%1").arg(process_.processId());
         // Under Wayland the window hears of the new owner only once the focus has come back to
@@ -30,17 +28,17 @@ public:
     ClipboardOwner(const ClipboardOwner&) = delete;
     ClipboardOwner& operator=(const ClipboardOwner&) = delete;
 
-    // Whether the tests run under Wayland, or else under X; neither skips them.
+    // Whether the tests run under Wayland, X or Windows; none of them skips them.
     static bool onWayland() {
         return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     }
-    static bool onForeignClipboard() {
-        return onWayland() || QGuiApplication::platformName() == QLatin1String("xcb");
-    }
+    static bool onX() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+    static bool onWindows() { return QGuiApplication::platformName() == QLatin1String("windows"); }
+    static bool onForeignClipboard() { return onWayland() || onX() || onWindows(); }
 
     bool owning() const { return owning_; }
     // Ends it. Under X the clipboard then has no owner; under Wayland, Weston may offer its copy of
-    // this owner's first type.
+    // this owner's first type; on Windows what it rendered stays on the clipboard.
     void stop() {
         if (process_.state() != QProcess::NotRunning) {
             const bool wasOffered = onWayland() && offered();
@@ -53,6 +51,15 @@ public:
     }
 
 private:
+    static QString program() {
+#ifdef _WIN32
+        return QStringLiteral(WINDOWS_CLIPBOARD_OWNER);
+#else
+        return onWayland() ? QStringLiteral(WAYLAND_CLIPBOARD_OWNER)
+                           : QStringLiteral(CLIPBOARD_OWNER);
+#endif
+    }
+
     // Whether the compositor offers this program what this owner offers: the owner adds a type
     // naming itself.
     bool offered() const {
