@@ -118,14 +118,22 @@ void BoardArea::showGame(const PuzzleGame& game) {
         forgetAnswer();
     }
     updateCursorMark();
-    announceChanges();
+    // A new board reads differently as a whole, and its cells are new objects; a move tells of
+    // its own cells (answerMove).
+    if (starting || game.serial() != shownSerial_) {
+        shownSerial_ = game.serial();
+        for (int cell = 0; cell < kCells; ++cell) {
+            readAnew(cell);
+        }
+        announceBoardChanged();
+        announceFocus();
+    }
 }
 
 void BoardArea::hideGame() {
     game_ = nullptr;
     cursor_ = -1;
     updateCursorMark();
-    announced_.clear();
     forgetAnswer();
     announceBoardChanged();
 }
@@ -198,6 +206,7 @@ void BoardArea::activate(int cell) {
 }
 
 void BoardArea::answerMove(const MoveOutcome& move) {
+    tellChangedCells(move);
     // Only a key or a screen reader's press is answered; a picture formed speaks for itself.
     if (pressed_ != move.from || move.formed) {
         return;
@@ -386,37 +395,25 @@ void BoardArea::announceFocus() {
     }
 }
 
-// Tells screen readers which cells now read differently: tiles moved, a tile was chosen. Such a
-// cell is handed to them as a new object: a reader that keeps what it read of an object (Orca 48
-// keeps descriptions) would otherwise say where the piece that left belongs.
-void BoardArea::announceChanges() {
-    if (game_ == nullptr) {
+// The cells a move changed read differently: the pressed one and, when a piece went somewhere,
+// where it went. Each is handed to screen readers as a new object: a reader that keeps what it read
+// of an object (Orca 48 keeps descriptions) would otherwise say where the piece that left belongs.
+void BoardArea::tellChangedCells(const MoveOutcome& move) {
+    if (move.kind == MoveOutcome::Kind::None) {
         return;
     }
-    const bool first = announced_.isEmpty();
-    if (first) {
-        announceBoardChanged();
-        announceFocus();
-    }
-    // Kept without a reader too, so that one started during a game finds the cells it knows.
-    const bool active = QAccessible::isActive();
-    for (int cell = 0; cell < kSide * kSide; ++cell) {
-        const QString now = cellName(*game_, cell) + '\n' + ::cellDescription(*game_, cell);
-        if (!first && announced_.value(cell) != now) {
-            readAnew(cell);
-            if (active) {
-                QAccessibleEvent named(this, QAccessible::NameChanged);
-                named.setChild(cell);
-                QAccessible::updateAccessibility(&named);
-                QAccessibleEvent described(this, QAccessible::DescriptionChanged);
-                described.setChild(cell);
-                QAccessible::updateAccessibility(&described);
-            }
+    for (const int cell : {move.from, move.moved() ? move.to : -1}) {
+        if (cell < 0) {
+            continue;
         }
-        if (announced_.size() <= cell) {
-            announced_.append(now);
-        } else {
-            announced_[cell] = now;
+        readAnew(cell);
+        if (QAccessible::isActive()) {
+            QAccessibleEvent named(this, QAccessible::NameChanged);
+            named.setChild(cell);
+            QAccessible::updateAccessibility(&named);
+            QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+            described.setChild(cell);
+            QAccessible::updateAccessibility(&described);
         }
     }
 }

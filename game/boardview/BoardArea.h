@@ -77,7 +77,7 @@ private:
     void moveCursor(int rows, int columns);
     void updateCursorMark();
     void announceFocus();
-    void announceChanges();
+    void tellChangedCells(const MoveOutcome& move);
     void announceBoardChanged();
     // Cell k reads differently from now on: readers get it as a new object, since some (Orca 48)
     // keep what they read of an object and would say its old description again.
@@ -88,7 +88,7 @@ private:
     int cursor_ = -1;
     bool keyboardInUse_ = false;  // the player reached or used the board with the keyboard
     QWidget* cursorMark_ = nullptr;
-    QStringList announced_;    // what screen readers were last told of each cell
+    int shownSerial_ = -1;     // the serial of the board shown, to tell a new one
     QString answer_;           // what `speak` last said, until the cursor moves or the focus goes
     int answerCell_ = -1;      // the cell it was said with; -1 for the board
     int pressed_ = -1;         // the cell a key or a screen reader is playing, while it plays
