@@ -34,6 +34,13 @@ public:
     static bool onWayland() {
         return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     }
+    // Whether the compositor reads out the clipboard with no window (data control): Sway and KWin
+    // do, Weston and Mutter do not. tests/support/with_wayland.sh names the compositor.
+    static bool dataControl() {
+        const QString compositor = qEnvironmentVariable("TEST_COMPOSITOR");
+        return onWayland() &&
+               (compositor == QLatin1String("sway") || compositor == QLatin1String("kwin"));
+    }
     static bool onForeignClipboard() {
         return onWayland() || QGuiApplication::platformName() == QLatin1String("xcb");
     }
