@@ -30,7 +30,12 @@ protected:
     // Under Wayland the compositor activates the window in its own time, and again after another
     // program's window had the keyboard; Qt 6.4 cannot wait for that itself there.
     bool waitUntilActive() {
-        return QTest::qWaitFor([&] { return form->isActiveWindow(); }, 5000);
+        return QTest::qWaitFor(
+            [&] {
+                return form->isActiveWindow() &&
+                       QGuiApplication::focusWindow() == form->windowHandle();
+            },
+            5000);
     }
 
     QString picture(const QString& name, int side, const char* format = "PNG") {
@@ -140,9 +145,11 @@ TEST_F(ForeignPasteTest, AnOwnerThatDoesNotDeliverNeverStopsTheWindowAndIsNamedI
         ClipboardOwner owner(c.owner);
         ASSERT_TRUE(owner.owning());
         const Paste p = paste(what.c_str());
-        if (!p.keyArrived) {
+        // Where the game never gives the keyboard away, it never waits for it to come back.
+        if (!p.keyArrived && !ClipboardOwner::dataControl()) {
             GTEST_SKIP() << "the compositor kept the keyboard from the game";
         }
+        ASSERT_TRUE(p.keyArrived);
         EXPECT_LT(p.keyMs, 100);
         EXPECT_LT(p.longestStillMs, 500);
         EXPECT_LT(p.endMs, 3500);
@@ -185,9 +192,11 @@ TEST_F(ForeignPasteTest, PictureDataUnderEveryNameAndCopiedFilesLoad) {
         ClipboardOwner owner(QStringList{"serve"} + offer);
         ASSERT_TRUE(owner.owning());
         const Paste p = paste(offer.first().toLatin1().constData());
-        if (!p.keyArrived) {
+        // Where the game never gives the keyboard away, it never waits for it to come back.
+        if (!p.keyArrived && !ClipboardOwner::dataControl()) {
             GTEST_SKIP() << "the compositor kept the keyboard from the game";
         }
+        ASSERT_TRUE(p.keyArrived);
         if (!ClipboardOwner::onWayland() || ClipboardOwner::dataControl()) {
             EXPECT_EQ(p.focusChanges, 0);
             EXPECT_TRUE(form->isActiveWindow());
