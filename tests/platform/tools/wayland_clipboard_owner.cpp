@@ -6,6 +6,9 @@
 //   wayland_clipboard_owner slow MS TYPE FILE            offers TYPE, starts sending FILE after MS
 //   wayland_clipboard_owner flood TYPE MIB [TYPE MIB]    offers TYPE, sends MIB mebibytes, fast
 //   wayland_clipboard_owner serve TYPE FILE [TYPE FILE]  offers and sends
+//   wayland_clipboard_owner keyboard                     holds no clipboard: shows a window and
+//                                                        prints "entered" and "left" as its
+//                                                        keyboard focus comes and goes
 // TYPEs are offered in the order given; Weston keeps a copy of the first (a small one spares it).
 // Last comes a type of its own, application/x-clipboard-owner-PID, never sent: it tells the tests
 // that what the compositor offers them is this owner's, not an earlier one's or Weston's copy.
@@ -135,11 +138,19 @@ void keymap(void*, wl_keyboard*, uint32_t, int fd, uint32_t) {
     close(fd);
 }
 void entered(void*, wl_keyboard*, uint32_t serial, wl_surface*, wl_array*) {
-    if (!owning) {
+    if (mode == "keyboard") {
+        std::printf("entered\n");
+        std::fflush(stdout);
+    } else if (!owning) {
         own(serial);
     }
 }
-void left(void*, wl_keyboard*, uint32_t, wl_surface*) {}
+void left(void*, wl_keyboard*, uint32_t, wl_surface*) {
+    if (mode == "keyboard") {
+        std::printf("left\n");
+        std::fflush(stdout);
+    }
+}
 void key(void*, wl_keyboard*, uint32_t, uint32_t, uint32_t, uint32_t) {}
 void modifiers(void*, wl_keyboard*, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t) {}
 void repeat(void*, wl_keyboard*, int32_t, int32_t) {}
@@ -305,7 +316,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the compositor lacks what a clipboard owner needs\n");
         return 1;
     }
-    if (control != nullptr) {
+    if (mode == "keyboard") {
+        showWindow();
+    } else if (control != nullptr) {
         ownWithoutWindow();
         wl_display_roundtrip(display);
         owning = true;
