@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs a command as a client of a private Wayland compositor nested in a private X server:
-#   with_wayland.sh weston|sway|kwin COMMAND...
+#   with_wayland.sh weston|sway|kwin|mutter COMMAND...
 # Nested, since a headless compositor has no keyboard, and the keys xdotool types into the X server
 # reach the game through the compositor as a player's would. The compositor's socket is in a
 # private runtime folder, so tests running side by side never meet, and its settings and caches
@@ -12,12 +12,13 @@
 # grant, which keeps it from starting there; a copy, which carries none, runs instead.
 # Exit 77 (skipped) where the compositor is not installed.
 set -euo pipefail
-compositor=${1:?"usage: with_wayland.sh weston|sway|kwin COMMAND..."}
+compositor=${1:?"usage: with_wayland.sh weston|sway|kwin|mutter COMMAND..."}
 shift
 case "$compositor" in
 weston) program=weston package=weston ;;
 sway) program=sway package=sway ;;
 kwin) program=kwin_wayland package=kwin-wayland ;;
+mutter) program=mutter package=mutter ;;
 *)
     echo "with_wayland.sh: unknown compositor $compositor" >&2
     exit 2
@@ -86,6 +87,14 @@ kwin)
         XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$runtime" \
         "$folder/kwin/kwin_wayland" --x11-display "$DISPLAY" --socket "$socket" --width "$width" \
         --height "$height" "${quiet[@]}" >"$log" 2>&1 &
+    ;;
+mutter)
+    # Mutter wants a session bus of its own; its nested output has the size given here.
+    env -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local" \
+        XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$runtime" \
+        MUTTER_DEBUG_DUMMY_MODE_SPECS="${width}x${height}" \
+        dbus-run-session -- mutter --nested --wayland --no-x11 --wayland-display "$socket" \
+        >"$log" 2>&1 &
     ;;
 esac
 pids=("$!" "${pids[@]}")
