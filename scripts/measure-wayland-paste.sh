@@ -38,11 +38,11 @@ for c in "${compositors[@]}"; do
     pastes=$(grep -c '^paste, ' "$log" || true)
     unloaded=$(grep -c 'showsCellPicture' "$log" || true)
     deaf=$(grep -c -e 'kept the keyboard from the game' -e 'Value of: p.keyArrived' "$log" || true)
-    moves=$(grep -o 'keyboard moved [0-9]* times' "$log" | awk '{n += $3} END {print n + 0}')
+    moves=$({ grep -o 'keyboard moved [0-9]* times' "$log" || true; } | awk '{n += $3} END {print n + 0}')
     bash "$wrapper" "$c" "$platform" \
         --gtest_filter='ForeignClipboardTest.DataArrivesWhole*' --gtest_repeat="$games" \
         >"$log" 2>&1 || true
-    leaves=$(grep -o 'lost it [0-9]* times' "$log" | awk '{n += $3} END {print n + 0}')
+    leaves=$({ grep -o 'lost it [0-9]* times' "$log" || true; } | awk '{n += $3} END {print n + 0}')
     printf '%-8s %6d %6d %5d %13d %7d\n' "$c" "$((pastes + deaf))" "$((pastes - unloaded))" \
         "$deaf" "$moves" "$leaves"
 done
