@@ -4,7 +4,7 @@
 set(tavlora_layer_rules
     "tavlora_platform_core="
     "tavlora_platform_images=tavlora_platform_core,Qt6::Core"
-    "tavlora_platform=tavlora_platform_core,tavlora_platform_images,Qt6::Widgets,PkgConfig::XCB,Threads::Threads,tavlora_xdg_shell,PkgConfig::WAYLAND_CLIENT,shell32"
+    "tavlora_platform=tavlora_platform_core,tavlora_platform_images,Qt6::Widgets,PkgConfig::XCB,Threads::Threads,tavlora_wayland_protocols,PkgConfig::WAYLAND_CLIENT,shell32"
     "tavlora_board=tavlora_platform_core"
     "tavlora_shell=tavlora_platform,Qt6::Widgets"
     "tavlora_scores=tavlora_platform_core,Qt6::Core,Qt6::Sql"

@@ -5,11 +5,19 @@
 // QWaylandClientExtensionTemplate) hears of every offer, but Weston 10, like wlroots, delivers only
 // through the newest offer of a source, and that one always goes to the oldest device, Qt's: ours
 // gets its pipe closed unread (checked with Qt 6.4.2 and Weston 10). So, as under X, a thread of
-// ours reads on a connection of its own. A compositor tells a program what the clipboard holds
-// only when one of its windows has the keyboard: this connection shows a window of one
-// transparent pixel, which the compositor activates, keeps it only until the offer has arrived,
-// and then reads the chosen format from the pipe while the game's window has the keyboard again.
-// tests/platform/ForeignClipboardTest.cpp runs it on Weston.
+// ours reads on a connection of its own. Through the core protocol a compositor tells a program
+// what the clipboard holds only when one of its windows has the keyboard, and taking the keyboard
+// from the game's window is what went wrong on KWin and Sway: at times the keyboard did not come
+// back, and the game heard no key until another of its windows opened. Where the compositor offers
+// data control (ext-data-control-v1, or wlroots' older zwlr_data_control_manager_v1; KWin 5.27 and
+// Sway 1.7 have the older one), it says what the clipboard holds to anybody who asks, with no
+// window at all, so that comes first. Only where neither is offered (Mutter, Weston) does this
+// connection show a window of one transparent pixel, which the compositor activates; it stays
+// only until the format is asked for, and the pipe is read while the game's window has the
+// keyboard again. Debian 12's wayland-protocols has neither description: ours are in
+// platform/protocols/. tests/platform/ForeignClipboardTest.cpp runs it on Weston, Sway and KWin,
+// and tests/game/window/ForeignPasteTest.cpp checks that the game keeps the keyboard where data
+// control is offered.
 #include "platform/WaylandClipboard.h"
 
 #include <fcntl.h>
@@ -26,6 +34,8 @@
 #include <string>
 #include <utility>
 
+#include "ext-data-control-v1-client-protocol.h"
+#include "wlr-data-control-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
 namespace {
@@ -39,8 +49,23 @@ constexpr qsizetype kFirstRoom = 8 << 20;
 // How long one wait lasts before the deadline and cancelling are looked at.
 constexpr int kPollSliceMs = 50;
 
-// One conversation with the compositor: the globals it offers, our one-pixel window, our data
-// device and what it was told.
+class WaylandSession;
+
+// What differs between the ways of hearing of the clipboard: the core data device, which needs a
+// window with the keyboard, and the two data-control protocols, which are the same on the wire
+// under other names. Offers and devices are kept as plain proxies, and these turn them back.
+struct ClipboardWay {
+    const wl_interface* manager;  // a data-control manager's interface; none for the core
+    uint32_t mostVersion;
+    wl_proxy* (*getDevice)(wl_proxy* manager, wl_seat* seat, WaylandSession* session);
+    void (*receive)(wl_proxy* offer, const char* format, int fd);
+    void (*destroyOffer)(wl_proxy* offer);
+    void (*destroyDevice)(wl_proxy* device);
+    void (*destroyManager)(wl_proxy* manager);
+};
+
+// One conversation with the compositor: the globals it offers, our one-pixel window where one is
+// needed, our data device and what it was told.
 class WaylandSession {
 public:
     WaylandSession(Clock::time_point deadline, const std::atomic<bool>& cancelled)
@@ -54,9 +79,14 @@ public:
         // Events already read make their objects (a newer offer) only when dispatched.
         wl_display_dispatch_pending(display_);
         for (const auto& offer : offers_) {
-            wl_data_offer_destroy(offer.first);
+            way_->destroyOffer(offer.first);
         }
-        destroyIfMade(device_, wl_data_device_destroy);
+        if (device_ != nullptr) {
+            way_->destroyDevice(device_);
+        }
+        if (control_ != nullptr) {
+            way_->destroyManager(control_);
+        }
         destroyIfMade(pixel_, wl_buffer_destroy);
         destroyIfMade(manager_, wl_data_device_manager_destroy);
         destroyIfMade(seat_, wl_seat_destroy);
@@ -71,10 +101,10 @@ public:
     WaylandSession& operator=(const WaylandSession&) = delete;
 
     bool open();
-    // Shows the window until the compositor has said what the clipboard holds; false when it did
-    // not say in time.
+    // Waits until the compositor has said what the clipboard holds, showing the window where the
+    // core protocol is the only way; false when it did not say in time.
     bool awaitSelection();
-    wl_data_offer* selection() const { return selection_; }
+    wl_proxy* selection() const { return selection_; }
     QStringList formats() const;
     // The chosen format's bytes, read as they come; the outcome of the reading.
     ClipboardContent::Outcome receive(const QString& format, qint64 maxBytes, QByteArray& bytes);
@@ -97,6 +127,34 @@ private:
     bool synced();
     void showWindow();
 
+    // Each way's device and offers tell these, by whichever names their protocol gives them.
+    static void offerMade(void* data, wl_proxy* offer);
+    static void formatOffered(void* data, wl_proxy* offer, const char* format);
+    static void selectionMade(void* data, wl_proxy* offer);
+    // A data-control device that the compositor ended (its seat went) will say nothing more.
+    static void deviceEnded(void* data) { selectionMade(data, nullptr); }
+    template <typename Offer>
+    static void typed(void* data, Offer* offer, const char* format) {
+        formatOffered(data, reinterpret_cast<wl_proxy*>(offer), format);
+    }
+    template <typename Device, typename Offer>
+    static void offered(void* data, Device*, Offer* offer) {
+        offerMade(data, reinterpret_cast<wl_proxy*>(offer));
+    }
+    template <typename Device, typename Offer>
+    static void selected(void* data, Device*, Offer* offer) {
+        selectionMade(data, reinterpret_cast<wl_proxy*>(offer));
+    }
+    template <typename Device, typename Offer>
+    static void ignored(void*, Device*, Offer*) {}
+    template <typename Device>
+    static void ended(void* data, Device*) {
+        deviceEnded(data);
+    }
+    static const ClipboardWay kCoreWay;
+    static const ClipboardWay kExtWay;
+    static const ClipboardWay kWlrWay;
+
     static void announced(void* data, wl_registry* registry, uint32_t name, const char* interface,
                           uint32_t version);
     static void removed(void*, wl_registry*, uint32_t) {}
@@ -108,24 +166,36 @@ private:
     static void closed(void*, xdg_toplevel*) {}
     static void bounded(void*, xdg_toplevel*, int32_t, int32_t) {}
     static void capable(void*, xdg_toplevel*, wl_array*) {}
-    static void offered(void* data, wl_data_device*, wl_data_offer* offer);
-    static void typed(void* data, wl_data_offer* offer, const char* type);
     static void acted(void*, wl_data_offer*, uint32_t) {}
     static void entered(void*, wl_data_device*, uint32_t, wl_surface*, wl_fixed_t, wl_fixed_t,
                         wl_data_offer*) {}
     static void left(void*, wl_data_device*) {}
     static void moved(void*, wl_data_device*, uint32_t, wl_fixed_t, wl_fixed_t) {}
     static void dropped(void*, wl_data_device*) {}
-    static void selected(void* data, wl_data_device*, wl_data_offer* offer);
 
     static constexpr wl_registry_listener kRegistryListener = {announced, removed};
     static constexpr xdg_wm_base_listener kShellListener = {pinged};
     static constexpr xdg_surface_listener kSurfaceListener = {configured};
     static constexpr xdg_toplevel_listener kToplevelListener = {toplevelConfigured, closed, bounded,
                                                                 capable};
-    static constexpr wl_data_device_listener kDeviceListener = {offered, entered, left,
-                                                                moved,   dropped, selected};
-    static constexpr wl_data_offer_listener kOfferListener = {typed, acted, acted};
+    static constexpr wl_data_device_listener kDeviceListener = {
+        offered<wl_data_device, wl_data_offer>, entered, left, moved, dropped,
+        selected<wl_data_device, wl_data_offer>};
+    static constexpr wl_data_offer_listener kOfferListener = {typed<wl_data_offer>, acted, acted};
+    static constexpr ext_data_control_device_v1_listener kExtDeviceListener = {
+        offered<ext_data_control_device_v1, ext_data_control_offer_v1>,
+        selected<ext_data_control_device_v1, ext_data_control_offer_v1>,
+        ended<ext_data_control_device_v1>,
+        ignored<ext_data_control_device_v1, ext_data_control_offer_v1>};
+    static constexpr ext_data_control_offer_v1_listener kExtOfferListener = {
+        typed<ext_data_control_offer_v1>};
+    static constexpr zwlr_data_control_device_v1_listener kWlrDeviceListener = {
+        offered<zwlr_data_control_device_v1, zwlr_data_control_offer_v1>,
+        selected<zwlr_data_control_device_v1, zwlr_data_control_offer_v1>,
+        ended<zwlr_data_control_device_v1>,
+        ignored<zwlr_data_control_device_v1, zwlr_data_control_offer_v1>};
+    static constexpr zwlr_data_control_offer_v1_listener kWlrOfferListener = {
+        typed<zwlr_data_control_offer_v1>};
 
     wl_display* display_;
     Clock::time_point deadline_;
@@ -136,13 +206,22 @@ private:
     xdg_wm_base* shell_ = nullptr;
     wl_data_device_manager* manager_ = nullptr;
     wl_registry* registry_ = nullptr;
-    wl_data_device* device_ = nullptr;
+    // The data-control managers offered, by their global names and versions; the one bound.
+    struct Global {
+        uint32_t name = 0;
+        uint32_t version = 0;
+    };
+    Global ext_;
+    Global wlr_;
+    wl_proxy* control_ = nullptr;
+    const ClipboardWay* way_ = &kCoreWay;
+    wl_proxy* device_ = nullptr;
     wl_buffer* pixel_ = nullptr;
     wl_surface* surface_ = nullptr;
     xdg_surface* shellSurface_ = nullptr;
     xdg_toplevel* toplevel_ = nullptr;
-    std::map<wl_data_offer*, QStringList> offers_;
-    wl_data_offer* selection_ = nullptr;
+    std::map<wl_proxy*, QStringList> offers_;
+    wl_proxy* selection_ = nullptr;
     bool selectionKnown_ = false;
 };
 
@@ -166,8 +245,78 @@ void WaylandSession::announced(void* data, wl_registry* registry, uint32_t name,
         // (version 3) is let go of unfinished, as this reader does when it is done.
         session->manager_ =
             static_cast<wl_data_device_manager*>(bind(wl_data_device_manager_interface, 1));
+    } else if (std::strcmp(interface, ext_data_control_manager_v1_interface.name) == 0) {
+        session->ext_ = {name, version};
+    } else if (std::strcmp(interface, zwlr_data_control_manager_v1_interface.name) == 0) {
+        session->wlr_ = {name, version};
     }
 }
+
+// The first version of either is enough: the primary selection, which the second version of the
+// older protocol adds, is never read.
+const ClipboardWay WaylandSession::kExtWay = {
+    &ext_data_control_manager_v1_interface,
+    1,
+    [](wl_proxy* manager, wl_seat* seat, WaylandSession* session) {
+        auto* device = ext_data_control_manager_v1_get_data_device(
+            reinterpret_cast<ext_data_control_manager_v1*>(manager), seat);
+        ext_data_control_device_v1_add_listener(device, &kExtDeviceListener, session);
+        return reinterpret_cast<wl_proxy*>(device);
+    },
+    [](wl_proxy* offer, const char* format, int fd) {
+        ext_data_control_offer_v1_receive(reinterpret_cast<ext_data_control_offer_v1*>(offer),
+                                          format, fd);
+    },
+    [](wl_proxy* offer) {
+        ext_data_control_offer_v1_destroy(reinterpret_cast<ext_data_control_offer_v1*>(offer));
+    },
+    [](wl_proxy* device) {
+        ext_data_control_device_v1_destroy(reinterpret_cast<ext_data_control_device_v1*>(device));
+    },
+    [](wl_proxy* manager) {
+        ext_data_control_manager_v1_destroy(
+            reinterpret_cast<ext_data_control_manager_v1*>(manager));
+    }};
+
+const ClipboardWay WaylandSession::kWlrWay = {
+    &zwlr_data_control_manager_v1_interface,
+    1,
+    [](wl_proxy* manager, wl_seat* seat, WaylandSession* session) {
+        auto* device = zwlr_data_control_manager_v1_get_data_device(
+            reinterpret_cast<zwlr_data_control_manager_v1*>(manager), seat);
+        zwlr_data_control_device_v1_add_listener(device, &kWlrDeviceListener, session);
+        return reinterpret_cast<wl_proxy*>(device);
+    },
+    [](wl_proxy* offer, const char* format, int fd) {
+        zwlr_data_control_offer_v1_receive(reinterpret_cast<zwlr_data_control_offer_v1*>(offer),
+                                           format, fd);
+    },
+    [](wl_proxy* offer) {
+        zwlr_data_control_offer_v1_destroy(reinterpret_cast<zwlr_data_control_offer_v1*>(offer));
+    },
+    [](wl_proxy* device) {
+        zwlr_data_control_device_v1_destroy(reinterpret_cast<zwlr_data_control_device_v1*>(device));
+    },
+    [](wl_proxy* manager) {
+        zwlr_data_control_manager_v1_destroy(
+            reinterpret_cast<zwlr_data_control_manager_v1*>(manager));
+    }};
+
+const ClipboardWay WaylandSession::kCoreWay = {
+    nullptr,
+    0,
+    [](wl_proxy* manager, wl_seat* seat, WaylandSession* session) {
+        wl_data_device* device = wl_data_device_manager_get_data_device(
+            reinterpret_cast<wl_data_device_manager*>(manager), seat);
+        wl_data_device_add_listener(device, &kDeviceListener, session);
+        return reinterpret_cast<wl_proxy*>(device);
+    },
+    [](wl_proxy* offer, const char* format, int fd) {
+        wl_data_offer_receive(reinterpret_cast<wl_data_offer*>(offer), format, fd);
+    },
+    [](wl_proxy* offer) { wl_data_offer_destroy(reinterpret_cast<wl_data_offer*>(offer)); },
+    [](wl_proxy* device) { wl_data_device_destroy(reinterpret_cast<wl_data_device*>(device)); },
+    [](wl_proxy*) {}};
 
 void WaylandSession::configured(void* data, xdg_surface* surface, uint32_t serial) {
     auto* session = static_cast<WaylandSession*>(data);
@@ -191,21 +340,30 @@ void WaylandSession::configured(void* data, xdg_surface* surface, uint32_t seria
     wl_surface_commit(session->surface_);
 }
 
-void WaylandSession::offered(void* data, wl_data_device*, wl_data_offer* offer) {
+void WaylandSession::offerMade(void* data, wl_proxy* offer) {
     auto* session = static_cast<WaylandSession*>(data);
     session->offers_[offer];
-    wl_data_offer_add_listener(offer, &kOfferListener, session);
+    if (session->way_ == &kExtWay) {
+        ext_data_control_offer_v1_add_listener(reinterpret_cast<ext_data_control_offer_v1*>(offer),
+                                               &kExtOfferListener, session);
+    } else if (session->way_ == &kWlrWay) {
+        zwlr_data_control_offer_v1_add_listener(
+            reinterpret_cast<zwlr_data_control_offer_v1*>(offer), &kWlrOfferListener, session);
+    } else {
+        wl_data_offer_add_listener(reinterpret_cast<wl_data_offer*>(offer), &kOfferListener,
+                                   session);
+    }
 }
 
-void WaylandSession::typed(void* data, wl_data_offer* offer, const char* type) {
+void WaylandSession::formatOffered(void* data, wl_proxy* offer, const char* format) {
     QStringList& types = static_cast<WaylandSession*>(data)->offers_[offer];
-    const QString name = QString::fromUtf8(type);
+    const QString name = QString::fromUtf8(format);
     if (types.size() < kMaxFormats && !types.contains(name)) {
         types << name;
     }
 }
 
-void WaylandSession::selected(void* data, wl_data_device*, wl_data_offer* offer) {
+void WaylandSession::selectionMade(void* data, wl_proxy* offer) {
     auto* session = static_cast<WaylandSession*>(data);
     session->selection_ = offer;
     session->selectionKnown_ = true;
@@ -217,15 +375,22 @@ bool WaylandSession::open() {
     }
     registry_ = wl_display_get_registry(display_);
     wl_registry_add_listener(registry_, &kRegistryListener, this);
-    if (!synced()) {
+    if (!synced() || seat_ == nullptr) {
         return false;
     }
-    if (compositor_ == nullptr || shm_ == nullptr || seat_ == nullptr || shell_ == nullptr ||
-        manager_ == nullptr) {
+    // The newer data-control protocol where both are offered; either needs no window.
+    const Global control = ext_.name != 0 ? ext_ : wlr_;
+    if (control.name != 0) {
+        way_ = ext_.name != 0 ? &kExtWay : &kWlrWay;
+        control_ = static_cast<wl_proxy*>(wl_registry_bind(
+            registry_, control.name, way_->manager, std::min(control.version, way_->mostVersion)));
+        device_ = way_->getDevice(control_, seat_, this);
+        return true;
+    }
+    if (compositor_ == nullptr || shm_ == nullptr || shell_ == nullptr || manager_ == nullptr) {
         return false;
     }
-    device_ = wl_data_device_manager_get_data_device(manager_, seat_);
-    wl_data_device_add_listener(device_, &kDeviceListener, this);
+    device_ = way_->getDevice(reinterpret_cast<wl_proxy*>(manager_), seat_, this);
     return true;
 }
 
@@ -287,6 +452,11 @@ bool WaylandSession::pump(int fd) {
 }
 
 bool WaylandSession::awaitSelection() {
+    if (control_ != nullptr) {
+        // A data-control device is told the selection as soon as it is made, with no focus
+        // needed; a compositor with nothing on the clipboard may say nothing at all (KWin 5.27).
+        return synced();
+    }
     showWindow();
     while (!selectionKnown_) {
         if (!pump()) {
@@ -314,7 +484,7 @@ ClipboardContent::Outcome WaylandSession::receive(const QString& format, qint64 
     }
     // A larger pipe lets a large picture come in fewer turns (Linux allows 1 MiB to anybody).
     fcntl(ends[0], F_SETPIPE_SZ, 1 << 20);
-    wl_data_offer_receive(selection_, format.toUtf8().constData(), ends[1]);
+    way_->receive(selection_, format.toUtf8().constData(), ends[1]);
     // Asked for in order on one connection: the request reaches the compositor before the
     // window's end gives the keyboard back.
     hideWindow();

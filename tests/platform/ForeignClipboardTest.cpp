@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -24,9 +25,9 @@
 #include "tests/support/TestFiles.h"
 
 // The clipboard held by another program, under X, Wayland and Windows; these run on a private X
-// server (tests/support/with_xvfb.sh), on a private Wayland compositor
-// (tests/support/with_weston.sh) and on Qt's Windows platform (under Wine, on a private X server),
-// and are skipped on the offscreen platform.
+// server (tests/support/with_xvfb.sh), on private Wayland compositors, Weston, Sway and KWin
+// (tests/support/with_wayland.sh), and on Qt's Windows platform (under Wine, on a private X
+// server), and are skipped on the offscreen platform.
 namespace {
 
 using namespace std::chrono_literals;
@@ -147,6 +148,8 @@ TEST_F(ForeignClipboardTest, AnOwnerThatDoesNotDeliverIsGivenUpAfterOneWait) {
     }
 }
 
+// Where the compositor tells what the clipboard holds with no window (Sway, KWin), reading it
+// takes the keyboard from nobody: a window that holds it hears of no leave all along.
 TEST_F(ForeignClipboardTest, DataArrivesWholeInOnePieceOrIncrementallyAndWithinItsLimit) {
     QByteArray large(9'000'000, '\0');  // more than one piece: sent incrementally
     for (qsizetype i = 0; i < large.size(); ++i) {
@@ -154,6 +157,12 @@ TEST_F(ForeignClipboardTest, DataArrivesWholeInOnePieceOrIncrementallyAndWithinI
     }
     own({"serve", "text/plain", file("t.txt", "/home/player/beach.jpg"), "image/png",
          file("b.png", large)});
+    QProcess keyboard;
+    if (ClipboardOwner::dataControl()) {
+        keyboard.start(QStringLiteral(WAYLAND_CLIPBOARD_OWNER), {"keyboard"});
+        ASSERT_TRUE(keyboard.waitForReadyRead(15000));
+        ASSERT_EQ(keyboard.readLine().trimmed(), "entered");
+    }
     Reading reading = read("image/png");
     EXPECT_EQ(reading.content.outcome, Outcome::Delivered);
     EXPECT_TRUE(reading.content.formats.contains("text/plain"));
@@ -164,10 +173,18 @@ TEST_F(ForeignClipboardTest, DataArrivesWholeInOnePieceOrIncrementallyAndWithinI
     EXPECT_EQ(read("text/plain").content.bytes, "/home/player/beach.jpg");
     EXPECT_EQ(read("image/png", 5'000'000).content.outcome, Outcome::TooLarge);
     EXPECT_EQ(read("image/webp").content.outcome, Outcome::NoneChosen);
+    if (ClipboardOwner::dataControl()) {
+        QTest::qWait(200);  // a leave, had there been one, would be told by now
+        const QByteArray told = keyboard.readAll();
+        std::printf("the window holding the keyboard lost it %lld times\n",
+                    static_cast<long long>(told.count("left")));
+        EXPECT_EQ(told, "");
+    }
 
     owner.reset();
-    // Weston keeps a copy of what its last owner offered, Windows what its last owner rendered.
-    if (ClipboardOwner::onX()) {
+    // Weston keeps a copy of what its last owner offered, Windows what its last owner rendered;
+    // Sway and KWin keep none.
+    if (ClipboardOwner::onX() || ClipboardOwner::dataControl()) {
         EXPECT_EQ(read("image/png").content.outcome, Outcome::Empty);  // nobody holds it now
     }
 }

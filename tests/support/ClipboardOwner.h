@@ -35,6 +35,13 @@ public:
     static bool onX() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
     static bool onWindows() { return QGuiApplication::platformName() == QLatin1String("windows"); }
     static bool onForeignClipboard() { return onWayland() || onX() || onWindows(); }
+    // Whether the compositor reads out the clipboard with no window (data control): Sway and KWin
+    // do, Weston and Mutter do not. tests/support/with_wayland.sh names the compositor.
+    static bool dataControl() {
+        const QString compositor = qEnvironmentVariable("TEST_COMPOSITOR");
+        return onWayland() &&
+               (compositor == QLatin1String("sway") || compositor == QLatin1String("kwin"));
+    }
 
     bool owning() const { return owning_; }
     // Ends it. Under X the clipboard then has no owner; under Wayland, Weston may offer its copy of

@@ -6,13 +6,17 @@
 //   wayland_clipboard_owner slow MS TYPE FILE            offers TYPE, starts sending FILE after MS
 //   wayland_clipboard_owner flood TYPE MIB [TYPE MIB]    offers TYPE, sends MIB mebibytes, fast
 //   wayland_clipboard_owner serve TYPE FILE [TYPE FILE]  offers and sends
+//   wayland_clipboard_owner keyboard                     holds no clipboard: shows a window and
+//                                                        prints "entered" and "left" as its
+//                                                        keyboard focus comes and goes
 // TYPEs are offered in the order given; Weston keeps a copy of the first (a small one spares it).
 // Last comes a type of its own, application/x-clipboard-owner-PID, never sent: it tells the tests
 // that what the compositor offers them is this owner's, not an earlier one's or Weston's copy.
-// The compositor takes a clipboard only from a program with the keyboard: it shows a small window
-// of its own, takes the clipboard as soon as that window has the keyboard, then closes the window,
-// so the focus goes back. It prints "owning" then, and runs until it loses the clipboard or is
-// killed.
+// Where the compositor offers data control (Sway, KWin), it takes the clipboard through it with no
+// window, as wl-copy does there. Elsewhere the compositor takes a clipboard only from a program
+// with the keyboard: it shows a small window of its own, takes the clipboard as soon as that window
+// has the keyboard, then closes the window, so the focus goes back. It prints "owning" then, and
+// runs until it loses the clipboard or is killed.
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/mman.h>
@@ -32,6 +36,7 @@
 #include <string>
 #include <vector>
 
+#include "wlr-data-control-unstable-v1-client-protocol.h"
 #include "xdg-shell-client-protocol.h"
 
 namespace {
@@ -59,6 +64,7 @@ wl_shm* shm = nullptr;
 wl_seat* seat = nullptr;
 xdg_wm_base* shell = nullptr;
 wl_data_device_manager* manager = nullptr;
+zwlr_data_control_manager_v1* control = nullptr;
 wl_surface* surface = nullptr;
 xdg_surface* shellSurface = nullptr;
 xdg_toplevel* toplevel = nullptr;
@@ -68,7 +74,8 @@ std::string readFile(const char* path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void sent(void*, wl_data_source*, const char* type, int fd) {
+template <typename Source>
+void sent(void*, Source*, const char* type, int fd) {
     const auto found = std::find_if(served.begin(), served.end(),
                                     [&](const auto& offer) { return offer.first == type; });
     if (mode == "silent" || mode == "list" || found == served.end()) {
@@ -82,14 +89,32 @@ void sent(void*, wl_data_source*, const char* type, int fd) {
                          Clock::now() + startAfter});
 }
 
-void cancelled(void*, wl_data_source*) {
+template <typename Source>
+void cancelled(void*, Source*) {
     lost = true;
 }
 void targeted(void*, wl_data_source*, const char*) {}
 void performed(void*, wl_data_source*) {}
 void acted(void*, wl_data_source*, uint32_t) {}
-const wl_data_source_listener sourceListener = {targeted,  sent,      cancelled,
-                                                performed, performed, acted};
+const wl_data_source_listener sourceListener = {
+    targeted, sent<wl_data_source>, cancelled<wl_data_source>, performed, performed, acted};
+const zwlr_data_control_source_v1_listener controlSourceListener = {
+    sent<zwlr_data_control_source_v1>, cancelled<zwlr_data_control_source_v1>};
+
+std::string marker() {
+    return "application/x-clipboard-owner-" + std::to_string(getpid());
+}
+
+void ownWithoutWindow() {
+    zwlr_data_control_source_v1* source = zwlr_data_control_manager_v1_create_data_source(control);
+    zwlr_data_control_source_v1_add_listener(source, &controlSourceListener, nullptr);
+    for (const auto& [type, bytes] : served) {
+        zwlr_data_control_source_v1_offer(source, type.c_str());
+    }
+    zwlr_data_control_source_v1_offer(source, marker().c_str());
+    zwlr_data_control_device_v1_set_selection(
+        zwlr_data_control_manager_v1_get_data_device(control, seat), source);
+}
 
 void own(uint32_t serial) {
     wl_data_source* source = wl_data_device_manager_create_data_source(manager);
@@ -97,8 +122,7 @@ void own(uint32_t serial) {
     for (const auto& [type, bytes] : served) {
         wl_data_source_offer(source, type.c_str());
     }
-    wl_data_source_offer(source,
-                         ("application/x-clipboard-owner-" + std::to_string(getpid())).c_str());
+    wl_data_source_offer(source, marker().c_str());
     wl_data_device* device = wl_data_device_manager_get_data_device(manager, seat);
     wl_data_device_set_selection(device, source, serial);
     // Done with the window: the keyboard goes back to the window before it.
@@ -114,11 +138,19 @@ void keymap(void*, wl_keyboard*, uint32_t, int fd, uint32_t) {
     close(fd);
 }
 void entered(void*, wl_keyboard*, uint32_t serial, wl_surface*, wl_array*) {
-    if (!owning) {
+    if (mode == "keyboard") {
+        std::printf("entered\n");
+        std::fflush(stdout);
+    } else if (!owning) {
         own(serial);
     }
 }
-void left(void*, wl_keyboard*, uint32_t, wl_surface*) {}
+void left(void*, wl_keyboard*, uint32_t, wl_surface*) {
+    if (mode == "keyboard") {
+        std::printf("left\n");
+        std::fflush(stdout);
+    }
+}
 void key(void*, wl_keyboard*, uint32_t, uint32_t, uint32_t, uint32_t) {}
 void modifiers(void*, wl_keyboard*, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t) {}
 void repeat(void*, wl_keyboard*, int32_t, int32_t) {}
@@ -190,10 +222,23 @@ void announced(void*, wl_registry* registry, uint32_t name, const char* interfac
     } else if (which == wl_data_device_manager_interface.name) {
         manager = static_cast<wl_data_device_manager*>(wl_registry_bind(
             registry, name, &wl_data_device_manager_interface, std::min(version, 3u)));
+    } else if (which == zwlr_data_control_manager_v1_interface.name) {
+        control = static_cast<zwlr_data_control_manager_v1*>(
+            wl_registry_bind(registry, name, &zwlr_data_control_manager_v1_interface, 1));
     }
 }
 void removed(void*, wl_registry*, uint32_t) {}
 const wl_registry_listener registryListener = {announced, removed};
+
+void showWindow() {
+    surface = wl_compositor_create_surface(compositor);
+    shellSurface = xdg_wm_base_get_xdg_surface(shell, surface);
+    xdg_surface_add_listener(shellSurface, &shellSurfaceListener, nullptr);
+    toplevel = xdg_surface_get_toplevel(shellSurface);
+    xdg_toplevel_add_listener(toplevel, &toplevelListener, nullptr);
+    xdg_toplevel_set_title(toplevel, "clipboard owner");
+    wl_surface_commit(surface);
+}
 
 // Writes what each transfer may write now; the time of the next turn.
 int sendSome() {
@@ -271,13 +316,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the compositor lacks what a clipboard owner needs\n");
         return 1;
     }
-    surface = wl_compositor_create_surface(compositor);
-    shellSurface = xdg_wm_base_get_xdg_surface(shell, surface);
-    xdg_surface_add_listener(shellSurface, &shellSurfaceListener, nullptr);
-    toplevel = xdg_surface_get_toplevel(shellSurface);
-    xdg_toplevel_add_listener(toplevel, &toplevelListener, nullptr);
-    xdg_toplevel_set_title(toplevel, "clipboard owner");
-    wl_surface_commit(surface);
+    if (mode == "keyboard") {
+        showWindow();
+    } else if (control != nullptr) {
+        ownWithoutWindow();
+        wl_display_roundtrip(display);
+        owning = true;
+        std::printf("owning\n");
+        std::fflush(stdout);
+    } else {
+        showWindow();
+    }
     // Like a real program, it finishes the transfers it has begun when its selection is taken
     // over (a compositor may cancel the source as soon as another window gains the keyboard).
     while (!lost || !transfers.empty() || !heldOpen.empty()) {
