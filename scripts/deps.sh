@@ -23,7 +23,7 @@ packages=(
     desktop-file-utils appstream
     dpkg-dev file lintian
     xvfb xauth dbus-daemon dbus-bin dbus-x11
-    libwayland-dev wayland-protocols qt6-wayland weston sway kwin-wayland wl-clipboard xdotool
+    libwayland-dev wayland-protocols qt6-wayland weston sway kwin-wayland mutter wl-clipboard xdotool
     orca speech-dispatcher at-spi2-core dbus openbox
     locales
 )
