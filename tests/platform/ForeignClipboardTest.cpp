@@ -158,11 +158,13 @@ TEST_F(ForeignClipboardTest, DataArrivesWholeInOnePieceOrIncrementallyAndWithinI
     own({"serve", "text/plain", file("t.txt", "/home/player/beach.jpg"), "image/png",
          file("b.png", large)});
     QProcess keyboard;
+#ifndef _WIN32
     if (ClipboardOwner::dataControl()) {
         keyboard.start(QStringLiteral(WAYLAND_CLIPBOARD_OWNER), {"keyboard"});
         ASSERT_TRUE(keyboard.waitForReadyRead(15000));
         ASSERT_EQ(keyboard.readLine().trimmed(), "entered");
     }
+#endif
     Reading reading = read("image/png");
     EXPECT_EQ(reading.content.outcome, Outcome::Delivered);
     EXPECT_TRUE(reading.content.formats.contains("text/plain"));
