@@ -120,14 +120,14 @@ protected:
 // comes back, "drip" renders only after 6 s.
 TEST_F(ForeignClipboardTest, AnOwnerThatDoesNotDeliverIsGivenUpAfterOneWait) {
     const QString png = file("a.png", QByteArray(300'000, 'p'));
-    // Wine's OpenClipboard waits for its bridge to the X clipboard, which waits for an owner that
-    // has stopped answering: there even the list of formats is not had in time.
+    // Wine's OpenClipboard waits for its bridge to the X clipboard, which may be waiting for an
+    // owner that has stopped answering: there the list of formats is had in time or not, as the
+    // bridge happens to stand, and either answer comes within the wait.
     const struct {
         QStringList owner;
         Outcome outcome;
     } cases[] = {
-        {{"silent"},
-         ClipboardOwner::onX() || underWine() ? Outcome::NoAnswer : Outcome::NotDelivered},
+        {{"silent"}, ClipboardOwner::onX() ? Outcome::NoAnswer : Outcome::NotDelivered},
         {{"list", "image/png", "image/bmp", "image/gif"}, Outcome::NotDelivered},
         {{"drip", "image/png", png}, Outcome::NotDelivered},
     };
@@ -139,7 +139,11 @@ TEST_F(ForeignClipboardTest, AnOwnerThatDoesNotDeliverIsGivenUpAfterOneWait) {
                     c.owner.value(0).toUtf8().constData(), reading.answerMs,
                     reading.longestStillMs);
         EXPECT_EQ(reading.calls, 1);
-        EXPECT_EQ(reading.content.outcome, c.outcome);
+        if (underWine() && reading.content.outcome == Outcome::NoAnswer) {
+            EXPECT_EQ(c.owner.value(0), "silent");
+        } else {
+            EXPECT_EQ(reading.content.outcome, c.outcome);
+        }
         EXPECT_TRUE(reading.content.bytes.isEmpty());
         EXPECT_LT(reading.callMs, 100);
         EXPECT_LT(reading.longestStillMs, 500);
