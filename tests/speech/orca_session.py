@@ -109,10 +109,20 @@ class Session:
         return out.returncode == 0 and "true" in out.stdout.split()
 
     def _start_window_manager(self):
-        # Openbox runs its start-up command once it manages the screen.
+        # Openbox runs its start-up command once it manages the screen. On a loaded machine it
+        # has been seen to end at once (status 1) now and then; it is started again then, and
+        # what it said is in the error if it never comes up.
         ready = os.path.join(self.folder, "openbox-ready")
-        self._spawn(["openbox", "--sm-disable", "--startup", "touch " + ready])
-        self._wait_until("the window manager", lambda: os.path.exists(ready))
+        for attempt in range(3):
+            openbox = self._spawn(["openbox", "--sm-disable", "--startup", "touch " + ready])
+            try:
+                self._wait_until("the window manager", lambda: os.path.exists(ready))
+                return
+            except RuntimeError:
+                if openbox.poll() is None or attempt == 2:
+                    with open(os.path.join(self.folder, "stderr.log")) as said:
+                        raise RuntimeError("openbox never came up: " + said.read()[-2000:])
+                self.processes.remove(openbox)
 
     def _wait_until(self, what, ready):
         end = time.monotonic() + HANG
