@@ -1,6 +1,8 @@
 #include "game/window/WindowLook.h"
 
 #include <QAccessible>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -60,7 +62,26 @@ QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry) {
     return box;
 }
 
-QLineEdit* makeValueBox(QGroupBox* parent, const char* text, const QFont& font) {
+QFont fittingFace(QFont font, int height) {
+    const auto fits = [height](const QFont& face) { return QFontMetrics(face).height() <= height; };
+    if (fits(font)) {
+        return font;
+    }
+    QStringList faces = QFontDatabase::systemFont(QFontDatabase::GeneralFont).families();
+    faces += QFontDatabase::families(QFontDatabase::Latin);
+    for (const QString& face : faces) {
+        QFont candidate = font;
+        candidate.setFamilies({face});
+        if (!QFontDatabase::isFixedPitch(face) && fits(candidate)) {
+            return candidate;
+        }
+    }
+    return font;
+}
+
+QLineEdit* makeValueBox(QGroupBox* parent, const char* text, const QFont& wanted) {
+    const QRect geometry = twipsRect(135, 270, 1995, 435);
+    const QFont font = fittingFace(wanted, geometry.height());
     // A line edit lays out its first, empty text in the application's font before it takes any
     // font of its own, and that face would stay loaded for the whole run although no text of the
     // window is ever drawn in it. The box is made while its own font is the application's.
@@ -71,7 +92,7 @@ QLineEdit* makeValueBox(QGroupBox* parent, const char* text, const QFont& font) 
     QGuiApplication::setFont(applicationFont);
     box->setFont(font);
     box->setText(text);
-    place(box, twipsRect(135, 270, 1995, 435));
+    place(box, geometry);
     box->setAlignment(Qt::AlignCenter);
     box->setReadOnly(true);
     paintWhite(box);

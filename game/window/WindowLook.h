@@ -22,5 +22,12 @@ void place(QWidget* widget, QRect geometry);
 // White background, black text, as every plain control of the window.
 void paintWhite(QWidget* widget);
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry);
-// A read-only box for one centred value.
+// `font`, or where its lines are taller than `height` the same size and weight in the first face
+// whose lines fit: the interface's own face, else any proportional Latin one. Windows' font mapper
+// measures lines by a face's Windows ascent and descent, and where Arial and MS Sans Serif are
+// missing it may fall back to a math face whose lines are several times its size, so a value box
+// would hold its digits outside its own edges and show nothing.
+QFont fittingFace(QFont font, int height);
+// A read-only box for one centred value, in `font` or where that would not fit, in a face that
+// does.
 QLineEdit* makeValueBox(QGroupBox* parent, const char* text, const QFont& font);

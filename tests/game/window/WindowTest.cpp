@@ -1,8 +1,11 @@
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QWindow>
 
 #include "game/window/WindowIcon.h"
+#include "game/window/WindowLook.h"
 #include "tests/game/window/GameFixture.h"
 
 namespace {
@@ -34,6 +37,9 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_EQ(form->PushButton3->geometry(), QRect(424, 418, 152, 27));
     EXPECT_EQ(form->txtMoves->font().pointSizeF(), 14.25);
     EXPECT_TRUE(form->txtMoves->font().bold());
+    for (const QLineEdit* box : {form->txtMoves, form->txtTimer, form->txtScore}) {
+        EXPECT_LE(QFontMetrics(box->font()).height(), box->height()) << qPrintable(box->font().family());
+    }
 
     EXPECT_EQ(form->PushButton1->text(), "Load Picture");
     EXPECT_EQ(form->PushButton2->text(), "Start Game");
@@ -51,6 +57,32 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_EQ(visibleTiles(), 0);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(urlOpener.opened.empty());
+}
+
+// A value box whose face has lines taller than the box takes the same size and weight in one that
+// fits; with none that fits, the face asked for stays.
+TEST(ValueBoxFace, IsOneWhoseLinesFitTheBox) {
+    QFont tallest;
+    int shortest = 1000;
+    for (const QString& face : QFontDatabase::families(QFontDatabase::Latin)) {
+        QFont font(face);
+        font.setPointSizeF(14.25);
+        font.setBold(true);
+        if (QFontDatabase::isFixedPitch(face)) {
+            continue;
+        }
+        shortest = std::min(shortest, QFontMetrics(font).height());
+        if (QFontMetrics(font).height() > QFontMetrics(tallest).height()) {
+            tallest = font;
+        }
+    }
+    EXPECT_EQ(fittingFace(tallest, 100), tallest);
+    EXPECT_EQ(fittingFace(tallest, 1), tallest);
+    ASSERT_GT(QFontMetrics(tallest).height(), shortest) << "every face here is as tall";
+    const QFont fitting = fittingFace(tallest, shortest);
+    EXPECT_LE(QFontMetrics(fitting).height(), shortest) << qPrintable(fitting.family());
+    EXPECT_EQ(fitting.pointSizeF(), 14.25);
+    EXPECT_TRUE(fitting.bold());
 }
 
 // The states the window is told it is in.
