@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing the game needs, and nothing already present.
 # `deps.sh windows` adds what the Windows build (scripts/windows.sh) needs: the MinGW-w64 cross
-# compilers, Wine to run the tests and NSIS to make the installer.
+# compilers, Wine to run the tests, NSIS to make the installer, and what making Qt for Windows from
+# Debian's sources needs.
 # It also generates the locales of every language the game speaks, and English ones, since the tests
 # check numbers and texts under them as players' desktops have them.
 set -euo pipefail
@@ -31,6 +32,7 @@ if [ "${1:-}" = windows ]; then
     packages+=(
         g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
         wine wine64 nsis xz-utils
+        tcl  # for the Qt for Windows made from sources (scripts/windows-sdk.sh)
     )
 fi
 

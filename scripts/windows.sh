@@ -9,9 +9,12 @@
 #   bash scripts/windows.sh test         the build and the tests
 #
 # The Qt for Windows comes from ../shared/windows/qt6.4.2-mingw-sdk.tar.xz beside the repository
-# (or TAVLORA_WINDOWS_SDK_ARCHIVE) when it is there; otherwise scripts/windows-sdk.sh makes it from
-# Debian's source packages, which takes about half an hour on two cores. Extra arguments after
-# the step pass on to the Windows configure step.
+# (or TAVLORA_WINDOWS_SDK_ARCHIVE) when it is there and draws text with DirectWrite; otherwise
+# scripts/windows-sdk.sh makes it from Debian's source packages (about half an hour on two cores),
+# once, into a folder outside the repository that later runs reuse:
+# ${TAVLORA_WINDOWS_SDK_CACHE:-~/.cache/tavlora}/windows-sdk-<digest of windows-sdk.sh>.
+#   bash scripts/windows.sh sdk      only that: the Qt for Windows ready, nothing built
+# Extra arguments after the step pass on to the Windows configure step.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -33,10 +36,19 @@ if [ -f "$archive" ]; then
         tar -xJf "$archive" -C "$sdk"
         echo "$stamp" >"$sdk/.unpacked-from"
     fi
-elif [ ! -f "$sdk/.made-here" ]; then
-    echo "No SDK archive at $archive: making the Qt for Windows from Debian's sources" >&2
-    bash scripts/windows-sdk.sh "$sdk"
 fi
+# A Qt built without Direct2D has no DirectWrite font engine, and GDI draws its text at 125 % and
+# 150 % too: such an archive (or none) is replaced by the one windows-sdk.sh makes.
+if ! grep -qs '^#define QT_FEATURE_direct2d 1' \
+    "$sdk"/qt6-mingw/include/QtGui/*/QtGui/private/qtgui-config_p.h; then
+    cache="${TAVLORA_WINDOWS_SDK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tavlora}"
+    sdk="$cache/windows-sdk-$(sha256sum scripts/windows-sdk.sh | cut -c1-16)"
+    if [ ! -f "$sdk/.made-here" ]; then
+        echo "No SDK archive with DirectWrite at $archive: making the Qt for Windows in $sdk" >&2
+        bash scripts/windows-sdk.sh "$sdk"
+    fi
+fi
+[ "$step" = sdk ] && exit 0
 
 # The build-time tools (hand cursor, empty score file, stock pictures, icons, sounds) make the
 # same data for every target, so they are built for this machine and never run under Wine.
