@@ -71,6 +71,14 @@ sway)
         chown -R nobody "$served"
         as=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
     fi
+    # Sway makes the keyboard map it sends each client in /dev/shm; where it may not write there
+    # (a chroot with /dev bound and no tmpfs on /dev/shm) every client is sent none and takes no
+    # key, so the keys typed never arrive.
+    "${as[@]}" test -w /dev/shm || {
+        echo "with_wayland.sh: Sway's user may not write to /dev/shm, so it could send no keyboard" \
+            "map: mount a tmpfs there with mode 1777" >&2
+        exit 1
+    }
     env -u WAYLAND_DISPLAY HOME="$served" XDG_CONFIG_HOME="$served" XDG_RUNTIME_DIR="$served" \
         WLR_BACKENDS=x11 WLR_RENDERER=pixman WLR_X11_OUTPUTS=1 WAYLAND_DEBUG= \
         "${as[@]}" sway --config "$served/config" >"$log" 2>&1 &
