@@ -97,12 +97,20 @@ kwin)
         --height "$height" "${quiet[@]}" >"$log" 2>&1 &
     ;;
 mutter)
-    # Mutter wants a session bus of its own; its nested output has the size given here.
+    # Mutter wants a session bus of its own, which ends with it here (dbus-run-session, ended by a
+    # signal, leaves its bus running); its nested output has the size given here.
+    dbus-daemon --session --nofork --print-address=3 3>"$folder/bus" 2>"$folder/bus.log" &
+    pids=("$!" "${pids[@]}")
+    for _ in $(seq 200); do
+        grep -q . "$folder/bus" 2>/dev/null && break
+        kill -0 "${pids[0]}" 2>/dev/null || { cat "$folder/bus.log" >&2; exit 1; }
+        sleep 0.05
+    done
     env -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local" \
         XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$runtime" \
+        DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$folder/bus")" \
         MUTTER_DEBUG_DUMMY_MODE_SPECS="${width}x${height}" \
-        dbus-run-session -- mutter --nested --wayland --no-x11 --wayland-display "$socket" \
-        >"$log" 2>&1 &
+        mutter --nested --wayland --no-x11 --wayland-display "$socket" >"$log" 2>&1 &
     ;;
 esac
 pids=("$!" "${pids[@]}")
