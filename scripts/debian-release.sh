@@ -67,6 +67,12 @@ mount_system() {
         mount --bind "/$point" "$root/$point"
         mounted+=("$root/$point")
     done
+    # Shared memory as a booted system has it, open to every user: Sway, which the tests run as
+    # nobody, makes its keyboard maps there, and with none each client is sent no keymap and
+    # takes no key. The bound /dev is first kept from passing the mount on to the host's.
+    mount --make-private "$root/dev"
+    mount -t tmpfs -o mode=1777,nosuid,nodev tmpfs "$root/dev/shm"
+    mounted+=("$root/dev/shm")
 }
 
 # Runs a shell command as root inside the system, with a clean environment.

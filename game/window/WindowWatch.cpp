@@ -128,8 +128,25 @@ void OneSizeWatch::giveBackGrownState() {
 }
 
 void OneSizeWatch::fixWhenOwn() {
-    if (window_->size() == size_ && window_->maximumSize() != size_ &&
-        !(window_->windowState() & kGrown)) {
-        window_->setFixedSize(size_);
+    if (window_->windowState() & kGrown) {
+        return;
+    }
+    if (window_->size() == size_) {
+        if (window_->maximumSize() != size_) {
+            window_->setFixedSize(size_);
+        }
+    } else if (window_->maximumSize() == size_) {
+        // Back from full screen a compositor may hand the window a size of its own (Mutter 48
+        // gives the size without Qt's title bar, which shrinks the window by it); a floating
+        // window may answer with its own size, which it takes back.
+        QMetaObject::invokeMethod(
+            window_,
+            [this] {
+                if (!(window_->windowState() & kGrown) && window_->size() != size_ &&
+                    window_->maximumSize() == size_) {
+                    window_->resize(size_);
+                }
+            },
+            Qt::QueuedConnection);
     }
 }

@@ -58,7 +58,8 @@ private:
 // ends a program whose window is not), so from the moment a maximize is asked for the size is free.
 // A maximized or full-screen state is given back at once (Mutter puts a maximized window of one
 // size in the screen's corner; giving the state back puts it where it stood), and the size is
-// fixed again once the window is back at its own.
+// fixed again once the window is back at its own. A size the window system hands it afterwards
+// (Mutter 48 gives one without Qt's title bar on leaving full screen) is answered with its own.
 class OneSizeWatch : public QObject {
 public:
     OneSizeWatch(QWidget* window, QSize size);

@@ -71,6 +71,14 @@ sway)
         chown -R nobody "$served"
         as=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
     fi
+    # Sway makes the keyboard map it sends each client in /dev/shm; where it may not write there
+    # (a chroot with /dev bound and no tmpfs on /dev/shm) every client is sent none and takes no
+    # key, so the keys typed never arrive.
+    "${as[@]}" test -w /dev/shm || {
+        echo "with_wayland.sh: Sway's user may not write to /dev/shm, so it could send no keyboard" \
+            "map: mount a tmpfs there with mode 1777" >&2
+        exit 1
+    }
     env -u WAYLAND_DISPLAY HOME="$served" XDG_CONFIG_HOME="$served" XDG_RUNTIME_DIR="$served" \
         WLR_BACKENDS=x11 WLR_RENDERER=pixman WLR_X11_OUTPUTS=1 WAYLAND_DEBUG= \
         "${as[@]}" sway --config "$served/config" >"$log" 2>&1 &
@@ -89,12 +97,20 @@ kwin)
         --height "$height" "${quiet[@]}" >"$log" 2>&1 &
     ;;
 mutter)
-    # Mutter wants a session bus of its own; its nested output has the size given here.
+    # Mutter wants a session bus of its own, which ends with it here (dbus-run-session, ended by a
+    # signal, leaves its bus running); its nested output has the size given here.
+    dbus-daemon --session --nofork --print-address=3 3>"$folder/bus" 2>"$folder/bus.log" &
+    pids=("$!" "${pids[@]}")
+    for _ in $(seq 200); do
+        grep -q . "$folder/bus" 2>/dev/null && break
+        kill -0 "${pids[0]}" 2>/dev/null || { cat "$folder/bus.log" >&2; exit 1; }
+        sleep 0.05
+    done
     env -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local" \
         XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$runtime" \
+        DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$folder/bus")" \
         MUTTER_DEBUG_DUMMY_MODE_SPECS="${width}x${height}" \
-        dbus-run-session -- mutter --nested --wayland --no-x11 --wayland-display "$socket" \
-        >"$log" 2>&1 &
+        mutter --nested --wayland --no-x11 --wayland-display "$socket" >"$log" 2>&1 &
     ;;
 esac
 pids=("$!" "${pids[@]}")
