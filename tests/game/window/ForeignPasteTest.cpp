@@ -240,8 +240,9 @@ TEST_F(ForeignPasteTest, PastesTypedAsAPersonTypesAllLoadAndTheGameStillAnswersI
     EXPECT_TRUE(QProcess::startDetached("xdotool", {"key", "shift+F10"}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return form->playerMenu().isVisible(); }, 5000))
         << "the menu key reached the game no more";
-    EXPECT_TRUE(QProcess::startDetached("xdotool", {"key", "Escape"}));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->playerMenu().isVisible(); }, 5000));
+    // Closed from here: an Escape typed at once may come before the compositor has given the menu
+    // the keyboard (seen on KWin), and then nothing closes it.
+    form->playerMenu().close();
 }
 
 }  // namespace
