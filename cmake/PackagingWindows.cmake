@@ -38,7 +38,7 @@ endforeach()
 foreach(name Organization Application)
     file(STRINGS ${PROJECT_SOURCE_DIR}/platform/AppIdentity.h line
         REGEX "inline constexpr const char\\* k${name} = \"[^\"]+\";")
-    string(REGEX REPLACE ".*= \"([^\"]+)\";.*" "\\1" value "${line}")
+    string(REGEX REPLACE ".*= \"([^\"]+)\".*" "\\1" value "${line}")
     if(NOT value)
         message(FATAL_ERROR "No k${name} in platform/AppIdentity.h")
     endif()
