@@ -81,13 +81,17 @@ before=$(player_files 2>&1)
 
 # A silent uninstall while the sound program runs waits for it a while, then gives up, exit code 2,
 # with nothing removed.
-sleep 300 | wine "$game/tavlora-sound.exe" "$game_win\\sounds" &
+# Its input stays open, as the game keeps it, through a pipe this script holds itself.
+mkfifo "$work/sound-input"
+exec 3<>"$work/sound-input"
+wine "$game/tavlora-sound.exe" "$game_win\\sounds" <"$work/sound-input" &
 sleep 2
 status=0
 wine "$game/Uninstall.exe" /S "_?=$game_win" || status=$?
 [ "$status" = 2 ] || fail "the uninstall beside a running tavlora-sound.exe ended with $status, not 2"
 [ -e "$game/tavlora-sound.exe" ] && [ -e "$game/tavlora.exe" ] || fail "the uninstall removed files"
 wine taskkill /F /IM tavlora-sound.exe >/dev/null 2>&1
+exec 3>&-
 
 # This version installed over the running game: it waits, and goes on once the game has ended.
 wine "$installer" /S &
