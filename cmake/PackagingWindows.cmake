@@ -32,3 +32,16 @@ foreach(type IN LISTS tavlora_picture_types)
     string(APPEND CPACK_NSIS_TAVLORA_OPEN_WITH "  !insertmacro OpenWith ${type}\n")
     string(APPEND CPACK_NSIS_TAVLORA_FORGET_OPEN_WITH "  !insertmacro ForgetOpenWith ${type}\n")
 endforeach()
+
+# The names the game keeps its settings and the player's own scores under, read from where the
+# program has them, so that the uninstaller removes what the game wrote.
+foreach(name Organization Application)
+    file(STRINGS ${PROJECT_SOURCE_DIR}/platform/AppIdentity.h line
+        REGEX "inline constexpr const char\\* k${name} = \"[^\"]+\";")
+    string(REGEX REPLACE ".*= \"([^\"]+)\".*" "\\1" value "${line}")
+    if(NOT value)
+        message(FATAL_ERROR "No k${name} in platform/AppIdentity.h")
+    endif()
+    string(TOUPPER ${name} upper)
+    set(CPACK_NSIS_TAVLORA_${upper} ${value})
+endforeach()

@@ -413,8 +413,16 @@ Enter your name: </source>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>هل تريد حذف أفضل نتائجك (hiscore.mdb) أيضًا؟</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>هل تريد حذف أفضل نتائجك (hiscore.mdb) وإعداداتك أيضًا؟</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora قيد التشغيل من هذا المجلد. أغلق اللعبة، ثم اختر «إعادة المحاولة».</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>لا يمكنك الكتابة في هذا المجلد. اختر مجلدًا خاصًا بك.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Enter your name: </source>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Да се премахнат ли и вашите рекорди (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Да се премахнат ли и вашите рекорди (hiscore.mdb) и настройки?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora работи от тази папка. Затворете играта и изберете „Повторен опит“.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Нямате право на запис в тази папка. Изберете своя собствена папка.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Escriviu el vostre nom: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Voleu suprimir també les vostres millors puntuacions (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Voleu suprimir també les vostres millors puntuacions (hiscore.mdb) i la vostra configuració?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>El Tavlora s&apos;està executant des d&apos;aquesta carpeta. Tanqueu el joc i trieu «Reintenta».</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>No podeu escriure en aquesta carpeta. Trieu una carpeta vostra.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Zadejte své jméno: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Odstranit také vaše nejlepší výsledky (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Odstranit také vaše nejlepší výsledky (hiscore.mdb) a nastavení?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora běží z této složky. Zavřete hru a zvolte Opakovat.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Do této složky nemůžete zapisovat. Zvolte vlastní složku.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Indtast dit navn: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Fjern også dine rekorder (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Fjern også dine rekorder (hiscore.mdb) og dine indstillinger?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora kører fra denne mappe. Luk spillet, og vælg derefter Prøv igen.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Du kan ikke skrive i denne mappe. Vælg en af dine egne mapper.</translation>
     </message>
 </context>
 <context>

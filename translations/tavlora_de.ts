@@ -413,8 +413,16 @@ Geben Sie Ihren Namen ein: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Auch Ihre Bestenliste (hiscore.mdb) entfernen?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Auch Ihre Bestenliste (hiscore.mdb) und Ihre Einstellungen entfernen?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora läuft aus diesem Ordner. Schließen Sie das Spiel und wählen Sie dann „Wiederholen“.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>In diesen Ordner können Sie nicht schreiben. Wählen Sie einen eigenen Ordner.</translation>
     </message>
 </context>
 <context>

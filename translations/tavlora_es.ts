@@ -413,8 +413,16 @@ Escriba su nombre: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>¿Eliminar también sus récords (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>¿Eliminar también sus récords (hiscore.mdb) y su configuración?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora se está ejecutando desde esta carpeta. Cierre el juego y elija Reintentar.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>No puede escribir en esta carpeta. Elija una carpeta propia.</translation>
     </message>
 </context>
 <context>

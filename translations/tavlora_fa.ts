@@ -413,8 +413,16 @@ Enter your name: </source>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>بهترین امتیازهای شما (hiscore.mdb) هم حذف شود؟</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>بهترین امتیازهای شما (hiscore.mdb) و تنظیمات شما هم حذف شود؟</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora از این پوشه در حال اجراست. بازی را ببندید، سپس «تلاش مجدد» را انتخاب کنید.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>نمی‌توانید در این پوشه بنویسید. پوشه‌ای از آن خودتان انتخاب کنید.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Kirjoita nimesi: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Poistetaanko myös parhaat tuloksesi (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Poistetaanko myös parhaat tuloksesi (hiscore.mdb) ja asetuksesi?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora on käynnissä tästä kansiosta. Sulje peli ja valitse sitten Yritä uudelleen.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Et voi kirjoittaa tähän kansioon. Valitse oma kansiosi.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Entrez votre nom : </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Supprimer aussi vos meilleurs scores (hiscore.mdb) ?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Supprimer aussi vos meilleurs scores (hiscore.mdb) et vos réglages ?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora est en cours d&apos;exécution depuis ce dossier. Fermez le jeu, puis choisissez Réessayer.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Vous ne pouvez pas écrire dans ce dossier. Choisissez un dossier à vous.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Cuir a-steach d’ ainm: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>A bheil thu airson na sgòran as àirde agad (hiscore.mdb) a thoirt air falbh cuideachd?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>A bheil thu airson na sgòran as àirde agad (hiscore.mdb) agus na roghainnean agad a thoirt air falbh cuideachd?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tha Tavlora a’ ruith on phasgan seo. Dùin an geama is tagh “Feuch a-rithist” an uairsin.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Chan urrainn dhut sgrìobhadh dhan phasgan seo. Tagh pasgan agad fhèin.</translation>
     </message>
 </context>
 <context>

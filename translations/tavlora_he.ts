@@ -413,8 +413,16 @@ Enter your name: </source>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>להסיר גם את השיאים שלך (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>להסיר גם את השיאים שלך (hiscore.mdb) ואת ההגדרות שלך?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora פועל מתיקייה זו. סגור את המשחק ואז בחר ״נסה שוב״.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>אין לך הרשאה לכתוב לתיקייה זו. בחר תיקייה משלך.</translation>
     </message>
 </context>
 <context>

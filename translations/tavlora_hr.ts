@@ -413,8 +413,16 @@ Unesite svoje ime: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Ukloniti i vaše najbolje rezultate (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Ukloniti i vaše najbolje rezultate (hiscore.mdb) i postavke?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora je pokrenuta iz ove mape. Zatvorite igru, a zatim odaberite Pokušaj ponovo.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Ne možete pisati u ovu mapu. Odaberite vlastitu mapu.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Adja meg a nevét: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>A legjobb eredményeit (hiscore.mdb) is eltávolítja?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>A legjobb eredményeit (hiscore.mdb) és a beállításait is eltávolítja?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>A Tavlora fut ebből a mappából. Zárja be a játékot, majd válassza az Újra gombot.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Ebbe a mappába nem írhat. Válasszon egy saját mappát.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Inserisci il tuo nome: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Rimuovere anche i tuoi record (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Rimuovere anche i tuoi record (hiscore.mdb) e le tue impostazioni?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora è in esecuzione da questa cartella. Chiudi il gioco, poi scegli Riprova.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Non puoi scrivere in questa cartella. Scegli una cartella tua.</translation>
     </message>
 </context>
 <context>

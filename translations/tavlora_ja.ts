@@ -413,8 +413,16 @@ Enter your name: </source>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>ハイスコア (hiscore.mdb) も削除しますか?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>ハイスコア (hiscore.mdb) と設定も削除しますか?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora がこのフォルダーから実行されています。ゲームを閉じてから [再試行] を選んでください。</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>このフォルダーには書き込めません。ご自分のフォルダーを選んでください。</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Enter your name: </source>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>최고 기록(hiscore.mdb)도 삭제하시겠습니까?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>최고 기록(hiscore.mdb)과 설정도 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora가 이 폴더에서 실행 중입니다. 게임을 닫은 다음 [다시 시도]를 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>이 폴더에는 쓸 수 없습니다. 본인의 폴더를 선택하십시오.</translation>
     </message>
 </context>
 <context>

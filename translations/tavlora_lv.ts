@@ -413,8 +413,16 @@ Ievadiet savu vārdu: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Vai noņemt arī jūsu labākos rezultātus (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Vai noņemt arī jūsu labākos rezultātus (hiscore.mdb) un iestatījumus?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora darbojas no šīs mapes. Aizveriet spēli un pēc tam izvēlieties “Mēģināt vēlreiz”.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Jūs nevarat rakstīt šajā mapē. Izvēlieties savu mapi.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Voer uw naam in: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Ook uw topscores (hiscore.mdb) verwijderen?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Ook uw topscores (hiscore.mdb) en uw instellingen verwijderen?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora wordt uitgevoerd vanuit deze map. Sluit het spel en kies daarna Opnieuw.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>U kunt niet schrijven in deze map. Kies een map van uzelf.</translation>
     </message>
 </context>
 <context>

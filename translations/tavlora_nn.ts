@@ -413,8 +413,16 @@ Skriv inn namnet ditt: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Fjerne rekordane dine (hiscore.mdb) òg?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Fjerne rekordane dine (hiscore.mdb) og innstillingane dine òg?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora køyrer frå denne mappa. Lukk spelet og vel så Prøv igjen.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Du kan ikkje skrive i denne mappa. Vel ei mappe som er di eiga.</translation>
     </message>
 </context>
 <context>

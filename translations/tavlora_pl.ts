@@ -413,8 +413,16 @@ Podaj swoje imię: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Usunąć również Twoje najlepsze wyniki (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Usunąć również Twoje najlepsze wyniki (hiscore.mdb) i ustawienia?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora działa z tego folderu. Zamknij grę, a następnie wybierz Ponów próbę.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Nie możesz zapisywać w tym folderze. Wybierz własny folder.</translation>
     </message>
 </context>
 <context>

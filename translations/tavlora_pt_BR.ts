@@ -413,8 +413,16 @@ Digite seu nome: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Remover também seus recordes (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Remover também seus recordes (hiscore.mdb) e suas configurações?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>O Tavlora está em execução a partir desta pasta. Feche o jogo e escolha Repetir.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Você não pode gravar nesta pasta. Escolha uma pasta sua.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Enter your name: </source>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Удалить также ваши рекорды (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Удалить также ваши рекорды (hiscore.mdb) и настройки?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora запущена из этой папки. Закройте игру, затем нажмите «Повторить».</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>У вас нет права записи в эту папку. Выберите собственную папку.</translation>
     </message>
 </context>
 <context>

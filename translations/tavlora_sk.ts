@@ -413,8 +413,16 @@ Zadajte svoje meno: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Odstrániť aj vaše najlepšie výsledky (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Odstrániť aj vaše najlepšie výsledky (hiscore.mdb) a nastavenia?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora je spustená z tohto priečinka. Zatvorte hru a potom zvoľte Opakovať.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Do tohto priečinka nemôžete zapisovať. Zvoľte si vlastný priečinok.</translation>
     </message>
 </context>
 <context>

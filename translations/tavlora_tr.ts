@@ -413,8 +413,16 @@ Adınızı girin: </translation>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>En yüksek puanlarınız (hiscore.mdb) da kaldırılsın mı?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>En yüksek puanlarınız (hiscore.mdb) ve ayarlarınız da kaldırılsın mı?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora bu klasörden çalışıyor. Oyunu kapatın, ardından Yeniden Dene&apos;yi seçin.</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Bu klasöre yazamazsınız. Kendinize ait bir klasör seçin.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Enter your name: </source>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>Вилучити також ваші рекорди (hiscore.mdb)?</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>Вилучити також ваші рекорди (hiscore.mdb) і налаштування?</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora запущена з цієї теки. Закрийте гру, потім натисніть «Повторити».</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>Ви не можете записувати в цю теку. Виберіть власну теку.</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Enter your name: </source>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>同时删除您的高分记录 (hiscore.mdb) 吗？</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>同时删除您的高分记录 (hiscore.mdb) 和设置吗？</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora 正在从此文件夹运行。请关闭游戏，然后选择“重试”。</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>您无法写入此文件夹。请选择您自己的文件夹。</translation>
     </message>
 </context>
 <context>

@@ -413,8 +413,16 @@ Enter your name: </source>
 <context>
     <name>Installer</name>
     <message>
-        <source>Also remove your high scores (hiscore.mdb)?</source>
-        <translation>同時刪除您的高分紀錄 (hiscore.mdb) 嗎？</translation>
+        <source>Also remove your high scores (hiscore.mdb) and your settings?</source>
+        <translation>同時刪除您的高分紀錄 (hiscore.mdb) 和設定嗎？</translation>
+    </message>
+    <message>
+        <source>Tavlora is running from this folder. Close the game, then choose Retry.</source>
+        <translation>Tavlora 正在從此資料夾執行。請關閉遊戲，然後選擇「重試」。</translation>
+    </message>
+    <message>
+        <source>You cannot write to this folder. Choose a folder of your own.</source>
+        <translation>您無法寫入此資料夾。請選擇您自己的資料夾。</translation>
     </message>
 </context>
 <context>

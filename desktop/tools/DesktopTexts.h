@@ -32,7 +32,11 @@ inline constexpr const char* kDesktopTexts[] = {
     QT_TRANSLATE_NOOP("DesktopEntry", "The window at start"),
 };
 
-// The Windows installer's own texts (its pages speak NSIS's languages): the uninstaller's question.
+// The Windows installer's own texts (its pages speak NSIS's languages): the uninstaller's question,
+// a game still running, a folder the user cannot write.
 inline constexpr const char* kInstallerTexts[] = {
-    QT_TRANSLATE_NOOP("Installer", "Also remove your high scores (hiscore.mdb)?"),
+    QT_TRANSLATE_NOOP("Installer", "Also remove your high scores (hiscore.mdb) and your settings?"),
+    QT_TRANSLATE_NOOP("Installer",
+                      "Tavlora is running from this folder. Close the game, then choose Retry."),
+    QT_TRANSLATE_NOOP("Installer", "You cannot write to this folder. Choose a folder of your own."),
 };
