@@ -71,6 +71,10 @@ wineserver -p
 wine cmd /c exit >/dev/null 2>&1 </dev/null
 
 cross="$build/cross"
+# A build made against another SDK keeps that SDK's Qt in its cache: it starts anew.
+if [ "$(cat "$cross/.sdk" 2>/dev/null)" != "$sdk" ]; then
+    rm -rf "$cross" && mkdir -p "$cross" && echo "$sdk" >"$cross/.sdk"
+fi
 cmake -S . -B "$cross" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MinGW-w64.cmake" -DTAVLORA_WINDOWS_SDK="$sdk" \
     -DTAVLORA_HOST_TOOLS="$build/host" -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v wine)" \
