@@ -38,7 +38,8 @@ TEST_F(GameTest, OpensWithItsLayoutAndInitialState) {
     EXPECT_EQ(form->txtMoves->font().pointSizeF(), 14.25);
     EXPECT_TRUE(form->txtMoves->font().bold());
     for (const QLineEdit* box : {form->txtMoves, form->txtTimer, form->txtScore}) {
-        EXPECT_LE(QFontMetrics(box->font()).height(), box->height()) << qPrintable(box->font().family());
+        EXPECT_LE(QFontMetrics(box->font()).height(), box->height())
+            << qPrintable(box->font().family());
     }
 
     EXPECT_EQ(form->PushButton1->text(), "Load Picture");
@@ -78,7 +79,10 @@ TEST(ValueBoxFace, IsOneWhoseLinesFitTheBox) {
     }
     EXPECT_EQ(fittingFace(tallest, 100), tallest);
     EXPECT_EQ(fittingFace(tallest, 1), tallest);
-    ASSERT_GT(QFontMetrics(tallest).height(), shortest) << "every face here is as tall";
+    if (QFontMetrics(tallest).height() <= shortest) {
+        // Qt's offscreen platform on Windows lists no faces at all.
+        GTEST_SKIP() << "this platform's font database has no two faces of other heights";
+    }
     const QFont fitting = fittingFace(tallest, shortest);
     EXPECT_LE(QFontMetrics(fitting).height(), shortest) << qPrintable(fitting.family());
     EXPECT_EQ(fitting.pointSizeF(), 14.25);
