@@ -1,5 +1,7 @@
 #include "game/window/WindowLook.h"
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -63,7 +65,12 @@ QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry) {
 }
 
 QFont fittingFace(QFont font, int height) {
-    const auto fits = [height](const QFont& face) { return QFontMetrics(face).height() <= height; };
+    // A line edit centres the taller of the face's line and its text's bounds.
+    const auto fits = [height](const QFont& face) {
+        const QFontMetrics metrics(face);
+        return std::max(metrics.height(),
+                        metrics.boundingRect(QStringLiteral("0123456789:.")).height()) <= height;
+    };
     if (fits(font)) {
         return font;
     }

@@ -22,11 +22,11 @@ void place(QWidget* widget, QRect geometry);
 // White background, black text, as every plain control of the window.
 void paintWhite(QWidget* widget);
 QGroupBox* makeFrame(QWidget* parent, const QString& caption, QRect geometry);
-// `font`, or where its lines are taller than `height` the same size and weight in the first face
-// whose lines fit: the interface's own face, else any proportional Latin one. Windows' font mapper
-// measures lines by a face's Windows ascent and descent, and where Arial and MS Sans Serif are
-// missing it may fall back to a math face whose lines are several times its size, so a value box
-// would hold its digits outside its own edges and show nothing.
+// `font`, or where its lines or its digits' bounds are taller than `height` the same size and
+// weight in the first face that fits: the interface's own face, else any proportional Latin one.
+// Where Arial and MS Sans Serif are missing, Windows may fall back to a math face whose digits, as
+// GDI measures them, are taller than a value box: the box centred them outside its own edges and
+// showed nothing.
 QFont fittingFace(QFont font, int height);
 // A read-only box for one centred value, in `font` or where that would not fit, in a face that
 // does.
