@@ -38,13 +38,18 @@ trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/
 
 width=${WESTON_WIDTH:-1024} height=${WESTON_HEIGHT:-768} scale=1
 [ "$compositor" = weston ] && scale=${WESTON_SCALE:-1}
+# first_line FILE LOG: waits for the program just started (pids[0]) to write a line into FILE;
+# if it ends first, shows its LOG and ends the run.
+first_line() {
+    for _ in $(seq 200); do
+        grep -q . "$1" 2>/dev/null && return
+        kill -0 "${pids[0]}" 2>/dev/null || { cat "$2" >&2; exit 1; }
+        sleep 0.05
+    done
+}
 Xvfb -displayfd 3 -screen 0 "$((width * scale + 64))x$((height * scale + 64))x24" -nolisten tcp 3>"$folder/display" 2>"$folder/xvfb.log" &
 pids=("$!" "${pids[@]}")
-for _ in $(seq 200); do
-    grep -q . "$folder/display" 2>/dev/null && break
-    kill -0 "${pids[0]}" 2>/dev/null || { cat "$folder/xvfb.log" >&2; exit 1; }
-    sleep 0.05
-done
+first_line "$folder/display" "$folder/xvfb.log"
 export DISPLAY=":$(head -n1 "$folder/display")"
 
 socket="tavlora-test-$$"
@@ -101,11 +106,7 @@ mutter)
     # signal, leaves its bus running); its nested output has the size given here.
     dbus-daemon --session --nofork --print-address=3 3>"$folder/bus" 2>"$folder/bus.log" &
     pids=("$!" "${pids[@]}")
-    for _ in $(seq 200); do
-        grep -q . "$folder/bus" 2>/dev/null && break
-        kill -0 "${pids[0]}" 2>/dev/null || { cat "$folder/bus.log" >&2; exit 1; }
-        sleep 0.05
-    done
+    first_line "$folder/bus" "$folder/bus.log"
     env -u WAYLAND_DISPLAY HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local" \
         XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$runtime" \
         DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$folder/bus")" \
